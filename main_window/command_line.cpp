@@ -1,0 +1,47 @@
+#include "main_window/command_line.h"
+
+#include <algorithm>
+
+QString QuoteArgument(const QString &word)
+{
+    const bool needsQuotes = std::any_of(word.cbegin(), word.cend(),
+                                         [](QChar c) { return c.isSpace() || c == u'"'; });
+    if (!needsQuotes)
+        return word;
+    QString quoted(u'"');
+    for (const QChar c : word) {
+        if (c == u'"')
+            quoted += QLatin1String(R"(""")");
+        else
+            quoted += c;
+    }
+    quoted += u'"';
+    return quoted;
+}
+
+QString BuildCommandLine(const QString &prefix, const QString &fileName)
+{
+    return prefix + QuoteArgument(fileName);
+}
+
+QString FailureMessage(const QString &commandLine, const OSUtil::RunResult &result)
+{
+    using Status = OSUtil::RunResult::Status;
+    // One arg() call with all values: a "%2" in a file name must stay as it is.
+    QString message;
+    switch (result.status) {
+    case Status::NotStarted:
+        return QStringLiteral("Could not start '%1': %2").arg(result.program, result.error);
+    case Status::Exited:
+        if (result.exitCode == 0)
+            return QString();
+        message = QStringLiteral("'%1' failed with exit code %2.").arg(commandLine, QString::number(result.exitCode));
+        break;
+    case Status::Signalled:
+        message = QStringLiteral("'%1' was stopped by signal %2.").arg(commandLine, QString::number(result.signal));
+        break;
+    }
+    if (!result.errorTail.isEmpty())
+        message += QLatin1String("\n\n") + result.errorTail.join(u'\n');
+    return message;
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+// The program's one window: a row for a WSS file and a row for a WAV file, each with a path
+// field, a browse button and an action button.
+class ZRNSoundEncodeDecode : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Where the window keeps the two paths between runs.
+    static inline const QString kSettingsApplication = QStringLiteral("ZNRSoundEnCoderDecoder");
+    static inline const QString kSettingsSection = QStringLiteral("Settings");
+    static inline const QString kWssKey = QStringLiteral("WSS");
+    static inline const QString kWavKey = QStringLiteral("WAV");
+
+    explicit ZRNSoundEncodeDecode(QWidget *parent = nullptr);
+
+private:
+    void createControls();
+    void layOutControls();
+    void setTabOrderAndFocus();
+    void connectHandlers();
+    void load();
+
+    // Click handlers, one per button.
+    void cmdDecodeClick();
+    void cmdEnCodeClick();
+
+    // Checks that the field's file exists and runs the tool on it; reports what went wrong.
+    void convert(const QLineEdit *field, const QString &toolPrefix);
+
+    QPushButton *cmdDecode = nullptr;
+    QPushButton *cmdEnCode = nullptr;
+    QLineEdit *txtWavFileName = nullptr;
+    QLineEdit *txtWWSFileName = nullptr;
+    QPushButton *cmdSelectWAVFileName = nullptr;
+    QPushButton *cmdSelectWWSFileName = nullptr;
+};

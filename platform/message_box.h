@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace Platform {
+
+// A modal message with a single OK button and no icon, titled with the owner window's caption.
+void ShowMessage(QWidget *owner, const QString &text);
+
+} // namespace Platform

@@ -1,0 +1,37 @@
+#include "platform/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace Platform {
+
+QString HomeFolder()
+{
+    QString home = QDir::homePath();
+    if (!home.endsWith(u'/'))
+        home += u'/';
+    return home;
+}
+
+QString ConfigFolder()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
+QString ProgramFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+QString CurrentFolder()
+{
+    return QDir::currentPath();
+}
+
+bool SetCurrentFolder(const QString &folder)
+{
+    return QDir::setCurrent(folder);
+}
+
+} // namespace Platform

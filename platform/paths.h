@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Where things are on this machine: the user's folders, the program's folder, the current folder.
+namespace Platform {
+
+// The user's home folder, ending in "/": the first-run default of the path fields.
+QString HomeFolder();
+
+// The user's configuration folder (XDG), without a trailing "/".
+QString ConfigFolder();
+
+// The folder that holds the running program.
+QString ProgramFolder();
+
+QString CurrentFolder();
+bool SetCurrentFolder(const QString &folder);
+
+} // namespace Platform

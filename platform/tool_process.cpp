@@ -1,0 +1,142 @@
+#include "platform/tool_process.h"
+
+#include "platform/paths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+#include <cstdio>
+
+namespace Platform {
+
+namespace {
+
+// A tool that never ends a line must not make us keep all it writes.
+constexpr qsizetype kMaxLineLength = 4096;
+
+} // namespace
+
+QString FindExecutable(const QString &name, const QString &programFolder, const QString &searchPath)
+{
+    if (name.isEmpty())
+        return QString();
+    if (name.contains(u'/')) {
+        const QFileInfo info(name);
+        return info.isAbsolute() && info.isFile() && info.isExecutable() ? info.absoluteFilePath()
+                                                                         : QString();
+    }
+    QStringList folders;
+    if (QDir::isAbsolutePath(programFolder))
+        folders << programFolder;
+    for (const QString &folder : searchPath.split(QDir::listSeparator(), Qt::SkipEmptyParts)) {
+        if (QDir::isAbsolutePath(folder))
+            folders << folder;
+    }
+    return folders.isEmpty() ? QString() : QStandardPaths::findExecutable(name, folders);
+}
+
+QString FindTool(const QString &name)
+{
+    return FindExecutable(name, ProgramFolder(), qEnvironmentVariable("PATH"));
+}
+
+QStringList SplitCommandLine(const QString &commandLine)
+{
+    return QProcess::splitCommand(commandLine);
+}
+
+void WaitForEvents()
+{
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+ToolProcess::ToolProcess(QObject *parent)
+    : QObject(parent)
+{
+    // Like an inherited handle: the tool reads our input and writes to our output directly.
+    m_process.setInputChannelMode(QProcess::ForwardedInputChannel);
+    m_process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    connect(&m_process, &QProcess::readyReadStandardError, this, &ToolProcess::readErrorOutput);
+}
+
+ToolProcess::~ToolProcess()
+{
+    // The tool is never killed on our account: wait for it rather than leave it to QProcess,
+    // whose destructor would kill it.
+    if (m_process.state() != QProcess::NotRunning)
+        m_process.waitForFinished(-1);
+}
+
+bool ToolProcess::start(const QString &program, const QStringList &arguments, const QString &workingFolder)
+{
+    m_process.setProgram(program);
+    m_process.setArguments(arguments);
+    m_process.setWorkingDirectory(workingFolder);
+    m_process.start();
+    return m_process.waitForStarted(-1);
+}
+
+bool ToolProcess::isRunning() const
+{
+    return m_process.state() != QProcess::NotRunning;
+}
+
+bool ToolProcess::crashed() const
+{
+    return m_process.exitStatus() == QProcess::CrashExit;
+}
+
+int ToolProcess::exitCode() const
+{
+    return m_process.exitCode();
+}
+
+QString ToolProcess::errorString() const
+{
+    // QProcess names the failing call first ("execve: Permission denied", "chdir: ..."); the
+    // user is better served by the reason alone.
+    const QString text = m_process.errorString();
+    const qsizetype colon = text.indexOf(QLatin1String(": "));
+    const bool callNameFirst = colon > 0 && !text.left(colon).contains(u' ');
+    return callNameFirst ? text.mid(colon + 2) : text;
+}
+
+QStringList ToolProcess::errorTail() const
+{
+    QStringList lines;
+    for (const QByteArray &line : m_errorLines)
+        lines << QString::fromLocal8Bit(line);
+    if (!m_partialLine.trimmed().isEmpty())
+        lines << QString::fromLocal8Bit(m_partialLine);
+    while (lines.size() > kErrorTailLines)
+        lines.removeFirst();
+    return lines;
+}
+
+void ToolProcess::readErrorOutput()
+{
+    const QByteArray data = m_process.readAllStandardError();
+    std::fwrite(data.constData(), 1, size_t(data.size()), stderr);
+    std::fflush(stderr);
+
+    qsizetype from = 0;
+    for (qsizetype end = data.indexOf('\n'); end >= 0; end = data.indexOf('\n', from)) {
+        m_partialLine += data.mid(from, end - from);
+        if (m_partialLine.endsWith('\r'))
+            m_partialLine.chop(1);
+        if (!m_partialLine.trimmed().isEmpty())
+            m_errorLines.push_back(m_partialLine.right(kMaxLineLength));
+        if (m_errorLines.size() > kErrorTailLines)
+            m_errorLines.pop_front();
+        m_partialLine.clear();
+        from = end + 1;
+    }
+    m_partialLine += data.mid(from);
+    if (m_partialLine.size() > kMaxLineLength)
+        m_partialLine = m_partialLine.right(kMaxLineLength);
+}
+
+} // namespace Platform

@@ -1,0 +1,46 @@
+#pragma once
+
+// A main() for test programs that keeps them away from the real user's files: HOME and the XDG
+// folders point into a temporary folder made for this run, and the platform is headless unless
+// the environment already chose one.
+
+#include <QApplication>
+#include <QByteArray>
+#include <QDir>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace TestEnv {
+
+inline QTemporaryDir &home()
+{
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/talven-test-home-XXXXXX"));
+    return dir;
+}
+
+inline void isolate()
+{
+    const QByteArray root = QFile::encodeName(home().path());
+    qputenv("HOME", root);
+    qputenv("XDG_CONFIG_HOME", root + "/.config");
+    qputenv("XDG_DATA_HOME", root + "/.local/share");
+    qputenv("XDG_CACHE_HOME", root + "/.cache");
+    qputenv("XDG_STATE_HOME", root + "/.local/state");
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QDir().mkpath(home().path() + QStringLiteral("/.config"));
+}
+
+} // namespace TestEnv
+
+#define TALVEN_TEST_MAIN(TestObject)                                                               \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        TestEnv::isolate();                                                                        \
+        QApplication app(argc, argv);                                                              \
+        app.setAttribute(Qt::AA_DontUseNativeDialogs);                                             \
+        TestObject tc;                                                                             \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
