@@ -48,6 +48,8 @@ bool WildcardMatch(QStringView pattern, QStringView name)
 
 QString FindFirstFile(const QString &pattern)
 {
+    if (pattern.isEmpty())
+        return QString();
     const qsizetype slash = pattern.lastIndexOf(u'/');
     const QString folder = slash < 0 ? QStringLiteral(".") : pattern.left(slash + 1);
     const QString namePattern = pattern.mid(slash + 1);

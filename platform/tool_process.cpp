@@ -5,10 +5,15 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace Platform {
 
@@ -16,6 +21,20 @@ namespace {
 
 // A tool that never ends a line must not make us keep all it writes.
 constexpr qsizetype kMaxLineLength = 4096;
+
+// Why a process could not enter folder, or "" when it could.
+QString folderProblem(const QString &folder)
+{
+    const QByteArray path = QFile::encodeName(folder);
+    struct stat info;
+    if (::stat(path.constData(), &info) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    if (!S_ISDIR(info.st_mode))
+        return QString::fromLocal8Bit(std::strerror(ENOTDIR));
+    if (::access(path.constData(), X_OK) != 0)
+        return QString::fromLocal8Bit(std::strerror(errno));
+    return QString();
+}
 
 } // namespace
 
@@ -72,6 +91,14 @@ ToolProcess::~ToolProcess()
 
 bool ToolProcess::start(const QString &program, const QStringList &arguments, const QString &workingFolder)
 {
+    // Qt 6.4's QProcess leaves a pipe open each time a child fails to start, so the usual
+    // reasons are caught here, before anything is opened: a working folder that cannot be
+    // entered (the tool itself was found executable by FindExecutable).
+    if (!workingFolder.isEmpty()) {
+        m_startProblem = folderProblem(workingFolder);
+        if (!m_startProblem.isEmpty())
+            return false;
+    }
     m_process.setProgram(program);
     m_process.setArguments(arguments);
     m_process.setWorkingDirectory(workingFolder);
@@ -96,6 +123,8 @@ int ToolProcess::exitCode() const
 
 QString ToolProcess::errorString() const
 {
+    if (!m_startProblem.isEmpty())
+        return m_startProblem;
     // QProcess names the failing call first ("execve: Permission denied", "chdir: ..."); the
     // user is better served by the reason alone.
     const QString text = m_process.errorString();

@@ -57,6 +57,7 @@ private:
     QProcess m_process;
     std::deque<QByteArray> m_errorLines;
     QByteArray m_partialLine;
+    QString m_startProblem;
 };
 
 } // namespace Platform

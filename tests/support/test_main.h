@@ -27,6 +27,10 @@ inline void isolate()
     qputenv("XDG_DATA_HOME", root + "/.local/share");
     qputenv("XDG_CACHE_HOME", root + "/.cache");
     qputenv("XDG_STATE_HOME", root + "/.local/state");
+    qputenv("XDG_RUNTIME_DIR", root + "/.runtime");
+    QDir().mkpath(home().path() + QStringLiteral("/.runtime"));
+    QFile::setPermissions(home().path() + QStringLiteral("/.runtime"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QDir().mkpath(home().path() + QStringLiteral("/.config"));

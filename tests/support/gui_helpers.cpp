@@ -1,0 +1,37 @@
+#include "gui_helpers.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPushButton>
+
+ModalAnswer::ModalAnswer(std::function<void(QWidget *)> answer)
+    : m_answer(std::move(answer))
+{
+    connect(&m_timer, &QTimer::timeout, this, &ModalAnswer::poll);
+    m_timer.start(10);
+}
+
+void ModalAnswer::poll()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!modal || !modal->isVisible())
+        return;
+    m_timer.stop();
+    m_answered = true;
+    m_answer(modal);
+}
+
+ModalAnswer *AcceptNextMessage(QObject *parent, QString *text, QString *title)
+{
+    auto *answer = new ModalAnswer([text, title](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box)
+            return;
+        *text = box->text();
+        if (title)
+            *title = box->windowTitle();
+        box->button(QMessageBox::Ok)->click();
+    });
+    answer->setParent(parent);
+    return answer;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTimer>
+
+#include <functional>
+
+class QWidget;
+
+// Answers the next modal window (message box, file dialog) from a timer, so that a real exec()
+// can run inside a test. Construct it before the click that opens the window.
+class ModalAnswer : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ModalAnswer(std::function<void(QWidget *)> answer);
+    bool answered() const { return m_answered; }
+
+private:
+    void poll();
+
+    std::function<void(QWidget *)> m_answer;
+    QTimer m_timer;
+    bool m_answered = false;
+};
+
+// Presses OK on the next message box and returns its text in *text (and its title in *title).
+ModalAnswer *AcceptNextMessage(QObject *parent, QString *text, QString *title = nullptr);

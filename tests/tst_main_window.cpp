@@ -1,0 +1,289 @@
+// The window, driven through its real buttons, with stand-in tools on the PATH.
+
+#include "fake_tools.h"
+#include "gui_helpers.h"
+#include "main_window/zrn_sound_encode_decode.h"
+#include "platform/settings_store.h"
+#include "test_main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kApp = ZRNSoundEncodeDecode::kSettingsApplication;
+const QString kSection = ZRNSoundEncodeDecode::kSettingsSection;
+
+void writeFile(const QString &path)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+    file.write("sound");
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, kApp).clear();
+        m_window = std::make_unique<ZRNSoundEncodeDecode>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void firstRunShowsTheHomeFolder()
+    {
+        const QString home = QDir::homePath() + u'/';
+        QVERIFY(home.startsWith(TestEnv::home().path()));
+        QCOMPARE(field("txtWWSFileName")->text(), home);
+        QCOMPARE(field("txtWavFileName")->text(), home);
+    }
+
+    void savedPathsComeBackInANewWindow()
+    {
+        QVERIFY(Platform::SaveSetting(kApp, kSection, "WSS", "/snd/gun shot, 100% ünï.wss"));
+        QVERIFY(Platform::SaveSetting(kApp, kSection, "WAV", ""));
+        ZRNSoundEncodeDecode again;
+        QCOMPARE(again.findChild<QLineEdit *>("txtWWSFileName")->text(), QStringLiteral("/snd/gun shot, 100% ünï.wss"));
+        // Saved empty is not the same as never saved.
+        QCOMPARE(again.findChild<QLineEdit *>("txtWavFileName")->text(), QString());
+    }
+
+    void geometryFollowsTheDrawing()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("TALVEN Sound Decoder / Encoder"));
+        QCOMPARE(m_window->size(), QSize(914, 74));
+        QVERIFY(!m_window->windowIcon().isNull());
+        // left, top, width, height in pixels: the drawing's twips divided by 15
+        QCOMPARE(widget("cmdDecode")->geometry(), QRect(808, 8, 97, 25));
+        QCOMPARE(widget("cmdEnCode")->geometry(), QRect(808, 40, 97, 25));
+        QCOMPARE(widget("txtWavFileName")->geometry(), QRect(8, 40, 689, 25));
+        QCOMPARE(widget("txtWWSFileName")->geometry(), QRect(8, 8, 689, 25));
+        QCOMPARE(widget("cmdSelectWAVFileName")->geometry(), QRect(704, 40, 97, 25));
+        QCOMPARE(widget("cmdSelectWWSFileName")->geometry(), QRect(704, 8, 97, 25));
+
+        // Wider, the fields take the extra width and the buttons keep to the right edge.
+        m_window->resize(1214, 74);
+        QTRY_COMPARE(widget("txtWWSFileName")->width(), 989);
+        QCOMPARE(widget("cmdDecode")->geometry(), QRect(1108, 8, 97, 25));
+        QCOMPARE(m_window->minimumHeight(), 74);
+        QCOMPARE(m_window->maximumHeight(), 74);
+    }
+
+    void captionsTooltipsAndNames()
+    {
+        const struct {
+            const char *name, *caption, *tip;
+        } buttons[] = {
+            {"cmdDecode", "Decode", "Decode the selected WSS file."},
+            {"cmdEnCode", "Encode", "Encode the selected WAV file."},
+            {"cmdSelectWAVFileName", "Select WAV", "Browse for the WAV file that you want to encode"},
+            {"cmdSelectWWSFileName", "Select WSS", "Browse for the WSS file that you want to decode"},
+        };
+        for (const auto &b : buttons) {
+            QCOMPARE(button(b.name)->text(), QString::fromUtf8(b.caption));
+            QCOMPARE(button(b.name)->toolTip(), QString::fromUtf8(b.tip));
+        }
+        QCOMPARE(field("txtWWSFileName")->accessibleName(), QStringLiteral("WSS file"));
+        QCOMPARE(field("txtWavFileName")->accessibleName(), QStringLiteral("WAV file"));
+    }
+
+    void focusStartsOnSelectWssAndTabFollowsTheTabIndexes()
+    {
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QCOMPARE(QApplication::focusWidget(), widget("cmdSelectWWSFileName"));
+        const char *order[] = {"cmdSelectWAVFileName", "txtWWSFileName", "txtWavFileName",
+                               "cmdEnCode", "cmdDecode", "cmdSelectWWSFileName"};
+        for (const char *next : order) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
+        }
+    }
+
+    void decodeAndEncodeRunTheirToolOnTheBareNameInTheFilesFolder()
+    {
+        FakeTools tools;
+        tools.install("WSSdec.exe");
+        tools.install("WSSCod.exe");
+        QTemporaryDir sounds;
+        writeFile(sounds.filePath("gun shot.wss"));
+        writeFile(sounds.filePath("it's \"loud\".wav"));
+
+        field("txtWWSFileName")->setText(sounds.filePath("gun shot.wss"));
+        field("txtWavFileName")->setText(sounds.filePath("it's \"loud\".wav"));
+        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        QTest::mouseClick(button("cmdEnCode"), Qt::LeftButton);
+
+        QCOMPARE(tools.records("WSSdec.exe").size(), 1);
+        QCOMPARE(tools.records("WSSdec.exe").first().args, QStringList{"gun shot.wss"});
+        QCOMPARE(tools.records("WSSdec.exe").first().cwd, sounds.path());
+        QCOMPARE(tools.records("WSSCod.exe").size(), 1);
+        QCOMPARE(tools.records("WSSCod.exe").first().args, QStringList{"it's \"loud\".wav"});
+        QCOMPARE(tools.records("WSSCod.exe").first().cwd, sounds.path());
+    }
+
+    void aBareNameRunsInTheCurrentFolder()
+    {
+        FakeTools tools;
+        tools.install("WSSdec.exe");
+        QTemporaryDir sounds;
+        writeFile(sounds.filePath("gun.wss"));
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(sounds.path()));
+        field("txtWWSFileName")->setText("gun.wss");
+        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        QDir::setCurrent(before);
+        QCOMPARE(tools.records("WSSdec.exe").value(0).args, QStringList{"gun.wss"});
+        QCOMPARE(tools.records("WSSdec.exe").value(0).cwd, sounds.path());
+    }
+
+    void aFolderPathRunsTheToolWithNoName()
+    {
+        FakeTools tools;
+        tools.install("WSSdec.exe");
+        QTemporaryDir sounds;
+        writeFile(sounds.filePath("any.wav"));
+        field("txtWWSFileName")->setText(sounds.path() + u'/');
+        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        QCOMPARE(tools.records("WSSdec.exe").size(), 1);
+        QCOMPARE(tools.records("WSSdec.exe").first().args, QStringList{});
+        QCOMPARE(tools.records("WSSdec.exe").first().cwd, sounds.path());
+    }
+
+    void wildcardsTakePartInTheTestAndReachTheToolAsTyped()
+    {
+        FakeTools tools;
+        tools.install("WSSCod.exe");
+        QTemporaryDir sounds;
+        writeFile(sounds.filePath("take1.wav"));
+        field("txtWavFileName")->setText(sounds.filePath("take?.wav"));
+        QTest::mouseClick(button("cmdEnCode"), Qt::LeftButton);
+        QCOMPARE(tools.records("WSSCod.exe").value(0).args, QStringList{"take?.wav"});
+    }
+
+    void missingFilesAreReported_data()
+    {
+        QTest::addColumn<QString>("relativePath");
+        QTest::newRow("no such file") << "nothing here.wss";
+        QTest::newRow("hidden file") << ".hidden.wss";
+        QTest::newRow("a folder without its slash") << "folder";
+        QTest::newRow("folder holding only hidden files") << "hidden-only/";
+        QTest::newRow("wildcard matching nothing") << "*.mp3";
+    }
+    void missingFilesAreReported()
+    {
+        QFETCH(QString, relativePath);
+        FakeTools tools;
+        tools.install("WSSdec.exe");
+        QTemporaryDir sounds;
+        writeFile(sounds.filePath(".hidden.wss"));
+        QVERIFY(QDir(sounds.path()).mkpath("folder"));
+        QVERIFY(QDir(sounds.path()).mkpath("hidden-only"));
+        writeFile(sounds.filePath("hidden-only/.x.wss"));
+
+        const QString path = sounds.filePath(relativePath);
+        field("txtWWSFileName")->setText(path);
+        QString text, title;
+        AcceptNextMessage(this, &text, &title);
+        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        QCOMPARE(text, "Could not locate the file '" + path + "'");
+        QCOMPARE(title, QStringLiteral("TALVEN Sound Decoder / Encoder"));
+        QVERIFY(tools.records("WSSdec.exe").isEmpty());
+    }
+
+    void toolFailuresAreReported()
+    {
+        FakeTools tools;
+        tools.install("WSSdec.exe", {{"exit", 3}, {"stderr_lines", 1}});
+        QTemporaryDir sounds;
+        writeFile(sounds.filePath("gun.wss"));
+        field("txtWWSFileName")->setText(sounds.filePath("gun.wss"));
+        QString text;
+        AcceptNextMessage(this, &text);
+        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        QCOMPARE(text, QStringLiteral("'WSSdec.exe gun.wss' failed with exit code 3.\n\nerror line 1"));
+    }
+
+    void aMissingToolIsReported()
+    {
+        FakeTools tools; // holds no WSSCod.exe
+        QTemporaryDir sounds;
+        writeFile(sounds.filePath("a.wav"));
+        field("txtWavFileName")->setText(sounds.filePath("a.wav"));
+        QString text;
+        AcceptNextMessage(this, &text);
+        QTest::mouseClick(button("cmdEnCode"), Qt::LeftButton);
+        QCOMPARE(text, QStringLiteral("Could not start 'WSSCod.exe': no such program in the program's folder or on the PATH"));
+    }
+
+    void theWindowStaysLiveAndShowsABusyCursorWhileAToolRuns()
+    {
+        FakeTools tools;
+        tools.install("WSSdec.exe", {{"sleep_ms", 600}});
+        tools.install("WSSCod.exe");
+        QTemporaryDir sounds;
+        writeFile(sounds.filePath("gun.wss"));
+        writeFile(sounds.filePath("gun.wav"));
+        field("txtWWSFileName")->setText(sounds.filePath("gun.wss"));
+        field("txtWavFileName")->setText(sounds.filePath("gun.wav"));
+
+        Qt::CursorShape shapeDuringRun = Qt::ArrowCursor;
+        QTimer::singleShot(200, this, [&] {
+            if (QGuiApplication::overrideCursor())
+                shapeDuringRun = QGuiApplication::overrideCursor()->shape();
+            QTest::mouseClick(button("cmdEnCode"), Qt::LeftButton); // runs nested, and ends first
+        });
+        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+
+        QCOMPARE(shapeDuringRun, Qt::BusyCursor);
+        QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        QCOMPARE(tools.records("WSSCod.exe").size(), 1);
+        QCOMPARE(tools.records("WSSdec.exe").size(), 1);
+    }
+
+    void closingTheWindowLetsTheToolFinish()
+    {
+        FakeTools tools;
+        tools.install("WSSdec.exe", {{"sleep_ms", 500}});
+        QTemporaryDir sounds;
+        writeFile(sounds.filePath("gun.wss"));
+        field("txtWWSFileName")->setText(sounds.filePath("gun.wss"));
+        QTimer::singleShot(100, m_window.get(), &QWidget::close);
+        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        QVERIFY(!m_window->isVisible());
+        // The record is written as the tool's last act: it was not killed.
+        QCOMPARE(tools.records("WSSdec.exe").size(), 1);
+    }
+
+private:
+    QWidget *widget(const char *name) const
+    {
+        auto *child = m_window->findChild<QWidget *>(QLatin1String(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    QLineEdit *field(const char *name) const { return qobject_cast<QLineEdit *>(widget(name)); }
+    QPushButton *button(const char *name) const { return qobject_cast<QPushButton *>(widget(name)); }
+
+    std::unique_ptr<ZRNSoundEncodeDecode> m_window;
+};
+
+TALVEN_TEST_MAIN(TestMainWindow)
+#include "tst_main_window.moc"

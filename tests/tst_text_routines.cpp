@@ -1,0 +1,159 @@
+// Path splitting, command lines and messages: the pure text routines.
+
+#include "main_window/command_line.h"
+#include "os_util/os_util.h"
+#include "platform/file_lookup.h"
+#include "platform/tool_process.h"
+#include "test_main.h"
+
+#include <QTest>
+
+using OSUtil::RunResult;
+
+Q_DECLARE_METATYPE(OSUtil::RunResult)
+
+class TestTextRoutines : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void lastPosition_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("find");
+        QTest::addColumn<int>("start");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("last of several") << "a/b/c" << "/" << 1 << 4;
+        QTest::newRow("none") << "abc" << "/" << 1 << 0;
+        QTest::newRow("only character") << "/" << "/" << 1 << 1;
+        QTest::newRow("overlapping find") << "aaa" << "aa" << 1 << 2;
+        QTest::newRow("case-sensitive") << "aBc" << "b" << 1 << 0;
+        QTest::newRow("at the start position") << "a/b/c" << "/" << 4 << 4;
+        QTest::newRow("before the start position") << "a/b" << "/" << 3 << 0;
+        QTest::newRow("empty text") << "" << "/" << 1 << 0;
+    }
+    void lastPosition()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, find);
+        QFETCH(int, start);
+        QFETCH(int, expected);
+        QCOMPARE(OSUtil::LastPosition(text, find, start), expected);
+    }
+
+    void pathParts_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("directory");
+        QTest::addColumn<QString>("fileName");
+        QTest::newRow("full path") << "/snd/a.wss" << "/snd/" << "a.wss";
+        QTest::newRow("root") << "/" << "/" << "";
+        QTest::newRow("bare name") << "a.wss" << "" << "a.wss";
+        QTest::newRow("folder") << "/home/ann/" << "/home/ann/" << "";
+        QTest::newRow("relative") << "snd/x y.wav" << "snd/" << "x y.wav";
+        QTest::newRow("backslash is a plain character") << "c:\\snd\\a.wss" << "" << "c:\\snd\\a.wss";
+        QTest::newRow("empty") << "" << "" << "";
+    }
+    void pathParts()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, directory);
+        QFETCH(QString, fileName);
+        QCOMPARE(OSUtil::DirectoryPart(path), directory);
+        QCOMPARE(OSUtil::FileNamePart(path), fileName);
+        QCOMPARE(OSUtil::DirectoryPart(path) + OSUtil::FileNamePart(path), path);
+    }
+
+    void plainNamesAreNotQuoted()
+    {
+        QCOMPARE(BuildCommandLine(QStringLiteral("WSSdec.exe "), QStringLiteral("gun.wss")),
+                 QStringLiteral("WSSdec.exe gun.wss"));
+        QCOMPARE(BuildCommandLine(QStringLiteral("WSSCod.exe "), QStringLiteral("a\\b;c$d.wav")),
+                 QStringLiteral("WSSCod.exe a\\b;c$d.wav"));
+        // A folder path gives an empty name: the prefix alone, ending in its blank.
+        QCOMPARE(BuildCommandLine(QStringLiteral("WSSdec.exe "), QString()), QStringLiteral("WSSdec.exe "));
+        QCOMPARE(Platform::SplitCommandLine(QStringLiteral("WSSdec.exe ")), QStringList{"WSSdec.exe"});
+    }
+
+    void awkwardNamesReachTheToolAsOneArgument_data()
+    {
+        QTest::addColumn<QString>("name");
+        const char *names[] = {
+            "gun shot.wss", " lead.wss", "trail.wav ", "two  blanks", "tab\there", "line\nbreak",
+            "\"quoted\"", "a\"b", "\"", "\"\"", "\"\"\"", "x\"\"\"y", "\" \"", "back\\slash\\",
+            "semi;colon", "$HOME", "`id`", "a|b&c", "*.wss", "?.wav", "it's.wav", "100%.wav",
+            "ünïcødé 音.wss", "-n", "--help",
+        };
+        for (const char *name : names)
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+    void awkwardNamesReachTheToolAsOneArgument()
+    {
+        QFETCH(QString, name);
+        const QString commandLine = BuildCommandLine(QStringLiteral("WSSdec.exe "), name);
+        QCOMPARE(Platform::SplitCommandLine(commandLine), (QStringList{QStringLiteral("WSSdec.exe"), name}));
+    }
+
+    void failureMessages_data()
+    {
+        QTest::addColumn<RunResult>("result");
+        QTest::addColumn<QString>("expected");
+        RunResult ok;
+        ok.status = RunResult::Status::Exited;
+        ok.exitCode = 0;
+        QTest::newRow("success says nothing") << ok << "";
+
+        RunResult failed = ok;
+        failed.exitCode = 3;
+        QTest::newRow("exit code") << failed << "'WSSdec.exe 50%2.wss' failed with exit code 3.";
+        failed.errorTail = QStringList{"first", "second"};
+        QTest::newRow("exit code with error output")
+            << failed << "'WSSdec.exe 50%2.wss' failed with exit code 3.\n\nfirst\nsecond";
+
+        RunResult killed;
+        killed.status = RunResult::Status::Signalled;
+        killed.signal = 9;
+        QTest::newRow("signal") << killed << "'WSSdec.exe 50%2.wss' was stopped by signal 9.";
+
+        RunResult notStarted;
+        notStarted.program = QStringLiteral("WSSdec.exe");
+        notStarted.error = QStringLiteral("Permission denied");
+        QTest::newRow("not started") << notStarted << "Could not start 'WSSdec.exe': Permission denied";
+    }
+    void failureMessages()
+    {
+        QFETCH(RunResult, result);
+        QFETCH(QString, expected);
+        QCOMPARE(FailureMessage(QStringLiteral("WSSdec.exe 50%2.wss"), result), expected);
+    }
+
+    void wildcards_data()
+    {
+        QTest::addColumn<QString>("pattern");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("matches");
+        QTest::newRow("exact") << "a.wss" << "a.wss" << true;
+        QTest::newRow("case-sensitive") << "a.wss" << "A.wss" << false;
+        QTest::newRow("star") << "*.wss" << "gun.wss" << true;
+        QTest::newRow("star matches nothing") << "*.wss" << ".wss" << true;
+        QTest::newRow("star wrong ending") << "*.wss" << "gun.wav" << false;
+        QTest::newRow("star in the middle") << "g*n.wss" << "gun.wss" << true;
+        QTest::newRow("star backtracks") << "*a*b" << "xaxaxb" << true;
+        QTest::newRow("question mark") << "?.wav" << "a.wav" << true;
+        QTest::newRow("question mark needs one") << "?.wav" << ".wav" << false;
+        QTest::newRow("brackets are plain") << "take [2].wav" << "take [2].wav" << true;
+        QTest::newRow("brackets are not a set") << "take [2].wav" << "take 2.wav" << false;
+        QTest::newRow("empty pattern") << "" << "a" << false;
+        QTest::newRow("only star") << "*" << "" << true;
+    }
+    void wildcards()
+    {
+        QFETCH(QString, pattern);
+        QFETCH(QString, name);
+        QFETCH(bool, matches);
+        QCOMPARE(Platform::WildcardMatch(pattern, name), matches);
+    }
+};
+
+TALVEN_TEST_MAIN(TestTextRoutines)
+#include "tst_text_routines.moc"
