@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(parseHeader(b, h).status, expected);
     }
 
-    // Each checksum covers everything before it, so blocks in the wrong order are found even
+    // Each checksum covers the blocks before it too, so blocks in the wrong order are found even
     // though each one is intact.
     void blocksOutOfOrderAreDamage()
     {

@@ -44,13 +44,17 @@ Result run(const QString &tool, const QString &dir, const QStringList &args,
     return {p.exitCode(), p.exitStatus(), err.split('\n', Qt::SkipEmptyParts)};
 }
 
-// Every file in a folder, hidden ones too, with its contents.
+// Every entry in a folder, hidden ones too, with the contents of the regular files.
 QMap<QString, QByteArray> snapshot(const QString &dir)
 {
     QMap<QString, QByteArray> files;
     for (const QFileInfo &fi : QDir(dir).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        struct stat st {};
         QFile f(fi.filePath());
-        files[fi.fileName()] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+        if (::lstat(QFile::encodeName(fi.filePath()).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            files[fi.fileName()] = "<not a regular file>";
+        else
+            files[fi.fileName()] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
     }
     return files;
 }
