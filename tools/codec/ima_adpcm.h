@@ -60,25 +60,21 @@ inline std::int16_t imaDecode(ImaState &s, unsigned code)
 inline unsigned imaEncode(ImaState &s, std::int16_t sample)
 {
     const int step = kImaSteps[s.index];
-    int diff = sample - s.predictor;
-    unsigned code = 0;
-    if (diff < 0) {
-        code = 8;
-        diff = -diff;
-    }
-    // Successive approximation of diff / step in three bits, with the same shifted steps the
-    // decoder adds up, so rounding in the shifts cannot make the two sides drift apart.
-    if (diff >= step) {
-        code |= 4;
-        diff -= step;
-    }
-    if (diff >= (step >> 1)) {
-        code |= 2;
-        diff -= step >> 1;
-    }
-    if (diff >= (step >> 2))
-        code |= 1;
-    detail::imaApply(s, code, step);
+    const int diff = sample - s.predictor;
+    const bool negative = diff < 0;
+    int m = negative ? -diff : diff;
+    // Successive approximation of m / step in three bits, with the same shifted steps the decoder
+    // adds up, so rounding in the shifts cannot make the two sides drift apart. Written without
+    // branches: the bits are as good as random, and mispredicted jumps would cost most of the time.
+    const int b2 = m >= step;
+    m -= step & -b2;
+    const int b1 = m >= (step >> 1);
+    m -= (step >> 1) & -b1;
+    const int b0 = m >= (step >> 2);
+    const int vpdiff = (step >> 3) + (step & -b2) + ((step >> 1) & -b1) + ((step >> 2) & -b0);
+    const unsigned code = (negative ? 8u : 0u) | unsigned(b2 << 2 | b1 << 1 | b0);
+    s.predictor = std::clamp(negative ? s.predictor - vpdiff : s.predictor + vpdiff, -32768, 32767);
+    s.index = std::clamp(s.index + kImaIndexStep[code], 0, kImaMaxIndex);
     return code;
 }
 
