@@ -8,7 +8,8 @@
 #include <random>
 #include <vector>
 
-inline std::vector<std::int16_t> makeSound(std::size_t frames, int channels, int rate, std::uint64_t start = 0)
+inline std::vector<std::int16_t> makeSound(std::size_t frames, int channels, int rate,
+                                           std::uint64_t start = 0)
 {
     std::vector<std::int16_t> s(frames * std::size_t(channels));
     std::minstd_rand rng(unsigned(start) + 7);

@@ -23,7 +23,8 @@ wss::Header readHeader(InputFile &in, const fs::path &inPath)
     const std::size_t got = in.read(bytes.data(), bytes.size());
     if (got == 0)
         fail(kExitInput, quote(inPath) + " is not a WSS file (it is empty)");
-    if (got < wss::kMagic.size() || !std::equal(wss::kMagic.begin(), wss::kMagic.end(), bytes.begin()))
+    if (got < wss::kMagic.size()
+        || !std::equal(wss::kMagic.begin(), wss::kMagic.end(), bytes.begin()))
         fail(kExitInput, quote(inPath) + " is not a WSS file");
     if (got < bytes.size())
         fail(kExitInput, damaged(inPath, "the file ends inside the header"));

@@ -57,7 +57,8 @@ private slots:
         const auto header = serializeHeader(h);
         std::copy(header.begin(), header.end(), file.begin());
         BlockEncoder enc(2);
-        QCOMPARE(enc.encode(kExampleFrames, 6, std::span(file).subspan(kHeaderSize)), file.size() - kHeaderSize);
+        QCOMPARE(enc.encode(kExampleFrames, 6, std::span(file).subspan(kHeaderSize)),
+                 file.size() - kHeaderSize);
         QCOMPARE(file, kExampleFile);
         QCOMPARE(fileSize(h), std::optional<std::uint64_t>(kExampleFile.size()));
     }
@@ -65,7 +66,8 @@ private slots:
     void decodesTheWorkedExample()
     {
         Header h;
-        QCOMPARE(parseHeader(std::span(kExampleFile).first<kHeaderSize>(), h).status, HeaderStatus::Ok);
+        QCOMPARE(parseHeader(std::span(kExampleFile).first<kHeaderSize>(), h).status,
+                 HeaderStatus::Ok);
         QCOMPARE(h.sampleRate, 8000u);
         QCOMPARE(h.channels, 2);
         QCOMPARE(h.blockFrames, 1025);
@@ -137,7 +139,8 @@ private slots:
         };
         QVERIFY(decodeAll(stream));
         std::vector<std::uint8_t> swapped(stream);
-        std::swap_ranges(swapped.begin() + size, swapped.begin() + 2 * size, swapped.begin() + 2 * size);
+        std::swap_ranges(swapped.begin() + size, swapped.begin() + 2 * size,
+                         swapped.begin() + 2 * size);
         QVERIFY(!decodeAll(swapped));
     }
 

@@ -48,13 +48,16 @@ Result run(const QString &tool, const QString &dir, const QStringList &args,
 QMap<QString, QByteArray> snapshot(const QString &dir)
 {
     QMap<QString, QByteArray> files;
-    for (const QFileInfo &fi : QDir(dir).entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+    const auto filter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+    for (const QFileInfo &fi : QDir(dir).entryInfoList(filter)) {
         struct stat st {};
         QFile f(fi.filePath());
         if (::lstat(QFile::encodeName(fi.filePath()).constData(), &st) != 0 || !S_ISREG(st.st_mode))
             files[fi.fileName()] = "<not a regular file>";
+        else if (f.open(QIODevice::ReadOnly))
+            files[fi.fileName()] = f.readAll();
         else
-            files[fi.fileName()] = f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+            files[fi.fileName()] = "<unreadable>";
     }
     return files;
 }
@@ -93,7 +96,8 @@ std::vector<double> makeSound(const QString &kind, int channels, int rate, qint6
     return s;
 }
 
-bool writeSound(const QString &path, int format, int channels, int rate, const std::vector<double> &s)
+bool writeSound(const QString &path, int format, int channels, int rate,
+                const std::vector<double> &s)
 {
     SF_INFO info{};
     info.samplerate = rate;
@@ -159,7 +163,7 @@ QByteArray makeWss(wss::Header h = {})
     for (std::uint64_t b = 0; b < wss::blockCount(h); ++b) {
         const std::size_t n = wss::framesInBlock(h, b);
         for (std::size_t i = 0; i < pcm.size(); ++i)
-            pcm[i] = std::int16_t(8000 * std::sin(double(b * h.blockFrames * h.channels + i) / 9.0));
+            pcm[i] = std::int16_t(8000 * std::sin(double(b * pcm.size() + i) / 9.0));
         const std::size_t size = enc.encode(pcm, n, block);
         file.append(reinterpret_cast<const char *>(block.data()), int(size));
     }
@@ -205,7 +209,8 @@ private slots:
         QFETCH(double, minSnr);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QVERIFY(writeSound(dir.filePath("in.wav"), format, channels, rate, makeSound(kind, channels, rate, frames)));
+        QVERIFY(writeSound(dir.filePath("in.wav"), format, channels, rate,
+                           makeSound(kind, channels, rate, frames)));
         const Sound ref = readSound(dir.filePath("in.wav"));
         QCOMPARE(ref.info.frames, frames);
         writeFile(dir.filePath("in.wss"), "an older in.wss, to be replaced");
@@ -318,7 +323,8 @@ private slots:
     void writeFailureKeepsOldOutput()
     {
         QTemporaryDir dir;
-        QVERIFY(writeSound(dir.filePath("in.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 44100, makeSound("sine", 2, 44100, 441000)));
+        QVERIFY(writeSound(dir.filePath("in.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 44100,
+                           makeSound("sine", 2, 44100, 441000)));
         writeFile(dir.filePath("in.wss"), "an older output");
         writeFile(dir.filePath("small.wss"), makeWss());
         const auto before = snapshot(dir.path());
@@ -333,7 +339,8 @@ private slots:
             const rlimit lim{1000, 1000};
             setrlimit(RLIMIT_FSIZE, &lim);
         });
-        QCOMPARE(r.errorLines, QStringList({"WSSdec.exe: cannot write 'small.wav': File too large"}));
+        QCOMPARE(r.errorLines,
+                 QStringList({"WSSdec.exe: cannot write 'small.wav': File too large"}));
         QCOMPARE(r.code, 3);
         QCOMPARE(snapshot(dir.path()), before);
     }
@@ -369,7 +376,8 @@ private slots:
                 const Result r = run(tool, dir.path(), args);
                 QCOMPARE(r.code, 2);
                 QVERIFY(!r.errorLines.isEmpty());
-                QVERIFY(r.errorLines.first().startsWith("usage: " + QFileInfo(tool).fileName() + " FILE"));
+                const QString name = QFileInfo(tool).fileName();
+                QVERIFY(r.errorLines.first().startsWith("usage: " + name + " FILE"));
             }
         }
         QVERIFY(snapshot(dir.path()).isEmpty());

@@ -3,8 +3,9 @@
 // The WSS file layout (docs/wss-format.md): a 32-byte header, then the sound in blocks of IMA
 // ADPCM, each block closed by a CRC-32 of all block contents so far. (Not of the earlier
 // checksums too: a CRC run over data followed by its own CRC always ends in the same state, which
-// would make each block's checksum blind to the blocks before it.) Everything here works on memory only; reading and
-// writing files is up to the caller, one block at a time.
+// would make each block's checksum blind to the blocks before it.)
+// Everything here works on memory only; reading and writing files is up to the caller, one block
+// at a time.
 
 #include "crc32.h"
 #include "ima_adpcm.h"
@@ -36,7 +37,14 @@ struct Header {
     std::uint64_t frames = 0;
 };
 
-enum class HeaderStatus { Ok, NotWss, Damaged, UnsupportedVersion, UnsupportedCoding, UnsupportedLayout };
+enum class HeaderStatus {
+    Ok,
+    NotWss,
+    Damaged,
+    UnsupportedVersion,
+    UnsupportedCoding,
+    UnsupportedLayout,
+};
 
 struct HeaderCheck {
     HeaderStatus status;
