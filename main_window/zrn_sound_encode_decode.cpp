@@ -105,6 +105,8 @@ void ZRNSoundEncodeDecode::connectHandlers()
 {
     connect(cmdDecode, &QPushButton::clicked, this, &ZRNSoundEncodeDecode::cmdDecodeClick);
     connect(cmdEnCode, &QPushButton::clicked, this, &ZRNSoundEncodeDecode::cmdEnCodeClick);
+    connect(cmdSelectWWSFileName, &QPushButton::clicked, this, &ZRNSoundEncodeDecode::cmdSelectWWSFileNameClick);
+    connect(cmdSelectWAVFileName, &QPushButton::clicked, this, &ZRNSoundEncodeDecode::cmdSelectWAVFileNameClick);
 }
 
 void ZRNSoundEncodeDecode::load()

@@ -30,9 +30,17 @@ private:
     // Click handlers, one per button.
     void cmdDecodeClick();
     void cmdEnCodeClick();
+    void cmdSelectWWSFileNameClick();
+    void cmdSelectWAVFileNameClick();
 
     // Checks that the field's file exists and runs the tool on it; reports what went wrong.
     void convert(const QLineEdit *field, const QString &toolPrefix);
+
+    // Lets the user pick the field's file, starting in the field's folder; keeps the pick.
+    void browse(QLineEdit *field, const QString &filter, const QString &title, const QString &key);
+
+    // Shows path in field and remembers it for the next start.
+    void setAndSavePath(QLineEdit *field, const QString &key, const QString &path);
 
     QPushButton *cmdDecode = nullptr;
     QPushButton *cmdEnCode = nullptr;

@@ -1,5 +1,9 @@
 #include "os_util/os_util.h"
 
+#include "platform/file_dialog.h"
+#include "platform/paths.h"
+#include "platform/profile_file.h"
+
 namespace OSUtil {
 
 int LastPosition(const QString &text, const QString &find, int start)
@@ -21,6 +25,39 @@ QString DirectoryPart(const QString &path)
 QString FileNamePart(const QString &path)
 {
     return path.mid(LastPosition(path, QStringLiteral("/"), 1));
+}
+
+QString ReplaceText(const QString &text, const QString &find, const QString &replacement)
+{
+    if (find.isEmpty())
+        return text;
+    return QString(text).replace(find, replacement);
+}
+
+QString SystemDirectory()
+{
+    const QString folder = Platform::ConfigFolder();
+    Platform::MakeFolder(folder);
+    return folder;
+}
+
+int WriteProfileValue(const QString &section, const QString &key, const QString &value, QString &file)
+{
+    if (file.isEmpty())
+        file = SystemDirectory() + QStringLiteral("/VisualBasic.ini");
+    return Platform::WriteProfileString(section, key, value, file) ? 1 : 0;
+}
+
+QString BrowseForFile(const QString &startFolder, const QString &filter, const QString &key,
+                      QWidget *owner, const QString &title)
+{
+    const QString dialogFilter = ReplaceText(filter, QStringLiteral(","), QString(QChar(0))) + QChar(0);
+    const QString path = Platform::GetOpenFileName(owner, title, startFolder, dialogFilter);
+    if (path.isEmpty())
+        return QString();
+    QString profileFile;
+    WriteProfileValue(QStringLiteral("Pellinor"), key, DirectoryPart(path), profileFile);
+    return path;
 }
 
 } // namespace OSUtil

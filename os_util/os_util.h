@@ -20,4 +20,24 @@ QString DirectoryPart(const QString &path);
 // The part of path after its last "/", or the whole path when it has none.
 QString FileNamePart(const QString &path);
 
+// text with each occurrence of find, from the left, replaced; the search goes on after each
+// inserted replacement. An empty find changes nothing.
+QString ReplaceText(const QString &text, const QString &find, const QString &replacement);
+
+// The folder that holds the shared profile file: the user's configuration folder, without a
+// trailing "/". It is created when missing.
+QString SystemDirectory();
+
+// Writes key=value into [section] of the profile file. An empty file means "VisualBasic.ini" in
+// SystemDirectory(), and file is set to that path. Returns non-zero on success, 0 on failure
+// (including a section, key or value holding a line break, which the file would not survive).
+int WriteProfileValue(const QString &section, const QString &key, const QString &value, QString &file);
+
+// Shows the open-file dialog, owned by owner, in startFolder, with the title and a filter in the
+// short form "description,pattern". Returns the chosen path, or "" when the user cancelled.
+// After a pick, the file's folder is stored under key in the section "Pellinor" of the default
+// profile file, and becomes the current folder.
+QString BrowseForFile(const QString &startFolder, const QString &filter, const QString &key,
+                      QWidget *owner, const QString &title);
+
 } // namespace OSUtil

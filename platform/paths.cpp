@@ -34,4 +34,9 @@ bool SetCurrentFolder(const QString &folder)
     return QDir::setCurrent(folder);
 }
 
+bool MakeFolder(const QString &folder)
+{
+    return QDir().mkpath(folder);
+}
+
 } // namespace Platform

@@ -17,4 +17,7 @@ QString ProgramFolder();
 QString CurrentFolder();
 bool SetCurrentFolder(const QString &folder);
 
+// Creates folder and any missing parents. Returns whether it exists afterwards.
+bool MakeFolder(const QString &folder);
+
 } // namespace Platform

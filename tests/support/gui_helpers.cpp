@@ -14,9 +14,15 @@ ModalAnswer::ModalAnswer(std::function<void(QWidget *)> answer)
 void ModalAnswer::poll()
 {
     QWidget *modal = QApplication::activeModalWidget();
+    if (m_answered && (!m_modal || modal != m_modal)) {
+        m_timer.stop(); // the window we answered has gone
+        return;
+    }
     if (!modal || !modal->isVisible())
         return;
-    m_timer.stop();
+    // A dialog still busy with its own work may ignore an answer; it is given again until the
+    // window closes.
+    m_modal = modal;
     m_answered = true;
     m_answer(modal);
 }

@@ -25,6 +25,7 @@ private:
     std::function<void(QWidget *)> m_answer;
     QTimer m_timer;
     bool m_answered = false;
+    QPointer<QWidget> m_modal;
 };
 
 // Presses OK on the next message box and returns its text in *text (and its title in *title).

@@ -1,0 +1,246 @@
+// "Select WSS" and "Select WAV" through the real buttons and Qt's own file dialog.
+
+#include "gui_helpers.h"
+#include "main_window/zrn_sound_encode_decode.h"
+#include "os_util/os_util.h"
+#include "platform/settings_store.h"
+#include "test_main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QListView>
+#include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QString kApp = ZRNSoundEncodeDecode::kSettingsApplication;
+const QString kSection = ZRNSoundEncodeDecode::kSettingsSection;
+
+void writeFile(const QString &path)
+{
+    QFile file(path);
+    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+QString profilePath()
+{
+    return QDir::homePath() + QStringLiteral("/.config/VisualBasic.ini");
+}
+
+// What the dialog showed when it opened.
+struct DialogSeen
+{
+    QString title;
+    QString folder;
+    QStringList filters;
+    QStringList names;
+};
+
+QStringList listedNames(QFileDialog *dialog)
+{
+    const auto *view = dialog->findChild<QListView *>(QStringLiteral("listView"));
+    QStringList names;
+    for (int row = 0; view && row < view->model()->rowCount(view->rootIndex()); ++row)
+        names << view->model()->index(row, 0, view->rootIndex()).data().toString();
+    names.sort();
+    return names;
+}
+
+// Answers the next file dialog: picks path, or cancels when path is empty.
+ModalAnswer *answerFileDialog(QObject *parent, DialogSeen *seen, const QString &path, int expectedNames = 0)
+{
+    auto *answer = new ModalAnswer([=](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return;
+        seen->title = dialog->windowTitle();
+        seen->folder = dialog->directory().absolutePath();
+        seen->filters = dialog->nameFilters();
+        // The dialog lists a folder in the background.
+        const bool listed = QTest::qWaitFor([&] { return listedNames(dialog).size() >= expectedNames; }, 3000);
+        Q_UNUSED(listed); // the caller compares the names
+        seen->names = listedNames(dialog);
+        if (path.isEmpty()) {
+            dialog->reject();
+        } else {
+            // Typed into the name field, as a user may.
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    answer->setParent(parent);
+    return answer;
+}
+
+} // namespace
+
+class TestBrowse : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QSettings(QSettings::IniFormat, QSettings::UserScope, kApp).clear();
+        QFile::remove(profilePath());
+        m_startFolder = QDir::currentPath();
+        m_window = std::make_unique<ZRNSoundEncodeDecode>();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup()
+    {
+        m_window.reset();
+        QDir::setCurrent(m_startFolder);
+        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    void routinesBehindTheDialog()
+    {
+        QCOMPARE(OSUtil::ReplaceText("WAV file,*.WAV", ",", QString(QChar(0))), QString("WAV file" + QString(QChar(0)) + "*.WAV"));
+        QCOMPARE(OSUtil::ReplaceText("a,,b,", ",", ";,"), QStringLiteral("a;,;,b;,"));
+        QCOMPARE(OSUtil::ReplaceText("abc", "", "x"), QStringLiteral("abc"));
+
+        const QString config = QDir::homePath() + QStringLiteral("/.config");
+        QDir(config).removeRecursively();
+        QCOMPARE(OSUtil::SystemDirectory(), config);
+        QVERIFY(QFileInfo(config).isDir());
+
+        QString file;
+        QCOMPARE(OSUtil::WriteProfileValue("Pellinor", "", "/snd/", file), 1);
+        QCOMPARE(file, profilePath());
+        QCOMPARE(readFile(profilePath()), QByteArray("[Pellinor]\n=/snd/\n"));
+        QString sameFile = file;
+        QCOMPARE(OSUtil::WriteProfileValue("Pellinor", "", "/snd/a\nb/", sameFile), 0);
+        QCOMPARE(readFile(profilePath()), QByteArray("[Pellinor]\n=/snd/\n"));
+    }
+
+    void pickingAWssFileFillsSavesAndRecordsIt()
+    {
+        QTemporaryDir start, sounds;
+        writeFile(start.filePath("gun.wss"));
+        writeFile(start.filePath("GUN.WSS"));
+        writeFile(start.filePath("other.wav"));
+        writeFile(sounds.filePath("shot.wss"));
+        field("txtWWSFileName")->setText(start.filePath("old.wss"));
+
+        DialogSeen seen;
+        answerFileDialog(this, &seen, sounds.filePath("shot.wss"), 2);
+        QTest::mouseClick(button("cmdSelectWWSFileName"), Qt::LeftButton);
+
+        QCOMPARE(seen.title, QStringLiteral("Select WSS File"));
+        QCOMPARE(seen.folder, start.path());
+        QCOMPARE(seen.filters, QStringList{"WSS file (*.[wW][sS][sS])"});
+        QCOMPARE(seen.names, (QStringList{"GUN.WSS", "gun.wss"}));
+
+        QCOMPARE(field("txtWWSFileName")->text(), sounds.filePath("shot.wss"));
+        QCOMPARE(Platform::GetSetting(kApp, kSection, "WSS", "absent"), sounds.filePath("shot.wss"));
+        QCOMPARE(Platform::GetSetting(kApp, kSection, "WAV", "absent"), QStringLiteral("absent"));
+        QCOMPARE(readFile(profilePath()), "[Pellinor]\n=" + QFile::encodeName(sounds.path()) + "/\n");
+        QCOMPARE(QDir::currentPath(), sounds.path());
+
+        ZRNSoundEncodeDecode nextStart;
+        QCOMPARE(nextStart.findChild<QLineEdit *>("txtWWSFileName")->text(), sounds.filePath("shot.wss"));
+    }
+
+    void pickingAWavFileUsesItsOwnRow()
+    {
+        QTemporaryDir sounds;
+        writeFile(sounds.filePath("a.wav"));
+        writeFile(sounds.filePath("b.WaV"));
+        writeFile(sounds.filePath("c.wss"));
+        field("txtWavFileName")->setText(sounds.path() + u'/');
+
+        DialogSeen seen;
+        answerFileDialog(this, &seen, sounds.filePath("a.wav"), 2);
+        QTest::mouseClick(button("cmdSelectWAVFileName"), Qt::LeftButton);
+
+        QCOMPARE(seen.title, QStringLiteral("Select WAV File"));
+        QCOMPARE(seen.folder, sounds.path());
+        QCOMPARE(seen.names, (QStringList{"a.wav", "b.WaV"}));
+        QCOMPARE(field("txtWavFileName")->text(), sounds.filePath("a.wav"));
+        QCOMPARE(Platform::GetSetting(kApp, kSection, "WAV", "absent"), sounds.filePath("a.wav"));
+
+        // A second pick elsewhere replaces the recorded folder.
+        QTemporaryDir other;
+        answerFileDialog(this, &seen, other.filePath("new.wav"));
+        QTest::mouseClick(button("cmdSelectWAVFileName"), Qt::LeftButton);
+        QCOMPARE(readFile(profilePath()), "[Pellinor]\n=" + QFile::encodeName(other.path()) + "/\n");
+    }
+
+    void cancellingChangesNothing()
+    {
+        QVERIFY(Platform::SaveSetting(kApp, kSection, "WSS", "/snd/kept.wss"));
+        field("txtWWSFileName")->setText("/snd/kept.wss");
+        const QString before = QDir::currentPath();
+
+        DialogSeen seen;
+        answerFileDialog(this, &seen, QString());
+        QTest::mouseClick(button("cmdSelectWWSFileName"), Qt::LeftButton);
+
+        QCOMPARE(seen.title, QStringLiteral("Select WSS File"));
+        QCOMPARE(field("txtWWSFileName")->text(), QStringLiteral("/snd/kept.wss"));
+        QCOMPARE(Platform::GetSetting(kApp, kSection, "WSS", "absent"), QStringLiteral("/snd/kept.wss"));
+        QVERIFY(!QFile::exists(profilePath()));
+        QCOMPARE(QDir::currentPath(), before);
+    }
+
+    void aBareNameLeavesTheStartFolderToTheDialog()
+    {
+        field("txtWWSFileName")->setText("gun.wss");
+        DialogSeen seen;
+        answerFileDialog(this, &seen, QString());
+        QTest::mouseClick(button("cmdSelectWWSFileName"), Qt::LeftButton);
+        QCOMPARE(seen.title, QStringLiteral("Select WSS File"));
+        QVERIFY2(QFileInfo(seen.folder).isDir(), qPrintable(seen.folder));
+        QCOMPARE(field("txtWWSFileName")->text(), QStringLiteral("gun.wss"));
+    }
+
+    void longAndBlankEdgedNamesComeBackWhole()
+    {
+        QTemporaryDir sounds;
+        QString folder = sounds.path();
+        while (folder.size() < 300)
+            folder += QStringLiteral("/a folder with a rather long name");
+        QVERIFY(QDir().mkpath(folder));
+        // The dialog accepts a name that does not exist yet, blanks at both ends included.
+        const QString picked = folder + QStringLiteral("/ blank edged .wss ");
+
+        DialogSeen seen;
+        answerFileDialog(this, &seen, picked);
+        QTest::mouseClick(button("cmdSelectWWSFileName"), Qt::LeftButton);
+
+        QVERIFY(picked.size() > 256);
+        QCOMPARE(field("txtWWSFileName")->text(), picked);
+        QCOMPARE(Platform::GetSetting(kApp, kSection, "WSS", "absent"), picked);
+        QCOMPARE(QDir::currentPath(), folder);
+    }
+
+private:
+    QWidget *widget(const char *name) const
+    {
+        auto *child = m_window->findChild<QWidget *>(QLatin1String(name));
+        if (!child)
+            qFatal("no control %s", name);
+        return child;
+    }
+    QLineEdit *field(const char *name) const { return qobject_cast<QLineEdit *>(widget(name)); }
+    QPushButton *button(const char *name) const { return qobject_cast<QPushButton *>(widget(name)); }
+
+    std::unique_ptr<ZRNSoundEncodeDecode> m_window;
+    QString m_startFolder;
+};
+
+TALVEN_TEST_MAIN(TestBrowse)
+#include "tst_browse.moc"
