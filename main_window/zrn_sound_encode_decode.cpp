@@ -41,6 +41,8 @@ QLineEdit *makeField(QWidget *parent, const char *name, const QString &accessibl
     field->setObjectName(QLatin1String(name));
     field->setAccessibleName(accessibleName);
     field->setFixedHeight(kRowHeight);
+    // Drops go to the window, which fills the row; a field would paste a file:// address.
+    field->setAcceptDrops(false);
     return field;
 }
 
@@ -57,6 +59,7 @@ ZRNSoundEncodeDecode::ZRNSoundEncodeDecode(QWidget *parent)
     layOutControls();
     setTabOrderAndFocus();
     connectHandlers();
+    setAcceptDrops(true);
     load();
 }
 

@@ -20,6 +20,12 @@ public:
 
     explicit ZRNSoundEncodeDecode(QWidget *parent = nullptr);
 
+protected:
+    // A .wss or .wav file dropped anywhere on the window fills its row, as a pick would.
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
 private:
     void createControls();
     void layOutControls();

@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QListView>
+#include <QMimeData>
 #include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -225,6 +226,54 @@ private slots:
         QCOMPARE(field("txtWWSFileName")->text(), picked);
         QCOMPARE(Platform::GetSetting(kApp, kSection, "WSS", "absent"), picked);
         QCOMPARE(QDir::currentPath(), folder);
+    }
+
+    void droppingOneSoundFileFillsItsRow_data()
+    {
+        QTest::addColumn<QString>("target");
+        QTest::addColumn<QList<QUrl>>("urls");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("wss");
+        QTest::addColumn<QString>("wav");
+        const QUrl wss = QUrl::fromLocalFile("/snd/gun shot.wss");
+        const QUrl wav = QUrl::fromLocalFile("/snd/Take 1.WAV");
+        QTest::newRow("wss on the window") << "ZRNSoundEncodeDecode" << QList<QUrl>{wss} << "" << wss.toLocalFile() << "kept.wav";
+        QTest::newRow("wav on the window") << "cmdDecode" << QList<QUrl>{wav} << "" << "kept.wss" << wav.toLocalFile();
+        QTest::newRow("wav on the wss field") << "txtWWSFileName" << QList<QUrl>{wav} << "" << "kept.wss" << wav.toLocalFile();
+        QTest::newRow("wss on the wav field") << "txtWavFileName" << QList<QUrl>{wss} << "" << wss.toLocalFile() << "kept.wav";
+        QTest::newRow("two files") << "ZRNSoundEncodeDecode" << QList<QUrl>{wss, wav} << "" << "kept.wss" << "kept.wav";
+        QTest::newRow("other file") << "txtWWSFileName" << QList<QUrl>{QUrl::fromLocalFile("/snd/a.mp3")} << "" << "kept.wss" << "kept.wav";
+        QTest::newRow("remote file") << "ZRNSoundEncodeDecode" << QList<QUrl>{QUrl("https://example.org/a.wav")} << "" << "kept.wss" << "kept.wav";
+        QTest::newRow("text") << "txtWavFileName" << QList<QUrl>{} << "file:///snd/a.wav" << "kept.wss" << "kept.wav";
+    }
+    void droppingOneSoundFileFillsItsRow()
+    {
+        QFETCH(QString, target);
+        QFETCH(QList<QUrl>, urls);
+        QFETCH(QString, text);
+        QFETCH(QString, wss);
+        QFETCH(QString, wav);
+        field("txtWWSFileName")->setText("kept.wss");
+        field("txtWavFileName")->setText("kept.wav");
+        QWidget *on = target == m_window->objectName() ? m_window.get() : widget(qPrintable(target));
+
+        QMimeData data;
+        if (!urls.isEmpty())
+            data.setUrls(urls);
+        if (!text.isEmpty())
+            data.setText(text);
+        const QPointF where(on->width() / 2.0, on->height() / 2.0);
+        QDragEnterEvent enter(where.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &enter);
+        const bool fills = wss != "kept.wss" || wav != "kept.wav";
+        QCOMPARE(enter.isAccepted(), fills);
+        QDropEvent drop(where, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(on, &drop);
+
+        QCOMPARE(field("txtWWSFileName")->text(), wss);
+        QCOMPARE(field("txtWavFileName")->text(), wav);
+        QCOMPARE(Platform::GetSetting(kApp, kSection, "WSS", "kept.wss"), wss);
+        QCOMPARE(Platform::GetSetting(kApp, kSection, "WAV", "kept.wav"), wav);
     }
 
 private:
