@@ -1,0 +1,160 @@
+// The whole way through: pick a WAV file in the dialog, Encode with the real WSSCod.exe, pick the
+// .wss, Decode with the real WSSdec.exe, and compare the sound that comes back.
+
+#include "gui_helpers.h"
+#include "main_window/zrn_sound_encode_decode.h"
+#include "test_main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <sndfile.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr int kRate = 22050;
+constexpr int kChannels = 2;
+constexpr int kFrames = kRate; // one second
+
+std::vector<short> tone()
+{
+    std::vector<short> samples(size_t(kFrames) * kChannels);
+    for (int i = 0; i < kFrames; ++i) {
+        samples[size_t(i) * 2] = short(12000 * std::sin(2 * M_PI * 440 * i / kRate));
+        samples[size_t(i) * 2 + 1] = short(8000 * std::sin(2 * M_PI * 660 * i / kRate));
+    }
+    return samples;
+}
+
+bool writeWav(const QString &path, const std::vector<short> &samples)
+{
+    SF_INFO info{};
+    info.samplerate = kRate;
+    info.channels = kChannels;
+    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    if (!file)
+        return false;
+    const sf_count_t written = sf_writef_short(file, samples.data(), sf_count_t(samples.size() / kChannels));
+    sf_close(file);
+    return written == sf_count_t(samples.size() / kChannels);
+}
+
+std::vector<short> readWav(const QString &path, SF_INFO *info)
+{
+    *info = SF_INFO{};
+    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_READ, info);
+    if (!file)
+        return {};
+    std::vector<short> samples(size_t(info->frames) * size_t(info->channels));
+    sf_readf_short(file, samples.data(), info->frames);
+    sf_close(file);
+    return samples;
+}
+
+double snrDb(const std::vector<short> &reference, const std::vector<short> &decoded)
+{
+    double signal = 0, noise = 0;
+    for (size_t i = 0; i < reference.size(); ++i) {
+        signal += double(reference[i]) * reference[i];
+        noise += double(reference[i] - decoded[i]) * (reference[i] - decoded[i]);
+    }
+    return 10 * std::log10(signal / std::max(noise, 1.0));
+}
+
+void pickInNextDialog(QObject *parent, const QString &path)
+{
+    auto *answer = new ModalAnswer([path](QWidget *modal) {
+        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
+            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+            QMetaObject::invokeMethod(dialog, "accept");
+        }
+    });
+    answer->setParent(parent);
+}
+
+} // namespace
+
+class TestEndToEnd : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        // The real tools, found on the PATH as an installed copy would find them in its folder.
+        qputenv("PATH", QFile::encodeName(QStringLiteral(TOOLS_FOLDER)) + ':' + qgetenv("PATH"));
+    }
+
+    void encodeThenDecodeThroughTheButtons()
+    {
+        QTemporaryDir sounds;
+        const std::vector<short> original = tone();
+        QVERIFY(writeWav(sounds.filePath("tone.wav"), original));
+
+        ZRNSoundEncodeDecode window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *encode = window.findChild<QPushButton *>("cmdEnCode");
+        auto *decode = window.findChild<QPushButton *>("cmdDecode");
+
+        pickInNextDialog(this, sounds.filePath("tone.wav"));
+        QTest::mouseClick(window.findChild<QPushButton *>("cmdSelectWAVFileName"), Qt::LeftButton);
+        QTest::mouseClick(encode, Qt::LeftButton);
+        QVERIFY(QFileInfo(sounds.filePath("tone.wss")).size() > 0);
+
+        QVERIFY(QFile::rename(sounds.filePath("tone.wav"), sounds.filePath("original.wav")));
+        pickInNextDialog(this, sounds.filePath("tone.wss"));
+        QTest::mouseClick(window.findChild<QPushButton *>("cmdSelectWWSFileName"), Qt::LeftButton);
+        QTest::mouseClick(decode, Qt::LeftButton);
+
+        SF_INFO info;
+        const std::vector<short> decoded = readWav(sounds.filePath("tone.wav"), &info);
+        QCOMPARE(info.frames, sf_count_t(kFrames));
+        QCOMPARE(info.samplerate, kRate);
+        QCOMPARE(info.channels, kChannels);
+        QCOMPARE(info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
+        const double snr = snrDb(original, decoded);
+        qInfo("signal-to-noise ratio after encoding and decoding: %.1f dB", snr);
+        QVERIFY2(snr > 30, qPrintable(QString::number(snr)));
+    }
+
+    void aDamagedFileIsReportedWithTheToolsReason()
+    {
+        QTemporaryDir sounds;
+        QVERIFY(writeWav(sounds.filePath("tone.wav"), tone()));
+        ZRNSoundEncodeDecode window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.findChild<QLineEdit *>("txtWavFileName")->setText(sounds.filePath("tone.wav"));
+        QTest::mouseClick(window.findChild<QPushButton *>("cmdEnCode"), Qt::LeftButton);
+        QVERIFY(QFile::remove(sounds.filePath("tone.wav")));
+
+        QFile wss(sounds.filePath("tone.wss"));
+        QVERIFY(wss.open(QIODevice::ReadWrite));
+        wss.seek(wss.size() / 2);
+        const char flipped = char(~wss.peek(1).at(0));
+        wss.write(&flipped, 1);
+        wss.close();
+
+        window.findChild<QLineEdit *>("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
+        QString text;
+        AcceptNextMessage(this, &text);
+        QTest::mouseClick(window.findChild<QPushButton *>("cmdDecode"), Qt::LeftButton);
+        QVERIFY2(text.startsWith("'WSSdec.exe tone.wss' failed with exit code "), qPrintable(text));
+        QVERIFY2(text.contains("damaged"), qPrintable(text));
+        QVERIFY(!QFile::exists(sounds.filePath("tone.wav")));
+        QCOMPARE(QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tone.wss"});
+    }
+};
+
+TALVEN_TEST_MAIN(TestEndToEnd)
+#include "tst_end_to_end.moc"
