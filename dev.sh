@@ -2,6 +2,7 @@
 # Installs what the build needs (Debian 12), builds, then opens the window or runs the tests.
 #   ./dev.sh run     build and open the window
 #   ./dev.sh test    build and run every test
+#   ./dev.sh build   build only
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -27,6 +28,10 @@ build() {
 }
 
 case "${1:-}" in
+build)
+    install_missing
+    build
+    ;;
 run)
     install_missing
     build
@@ -39,7 +44,7 @@ test)
     ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
     ;;
 *)
-    echo "usage: ./dev.sh run | ./dev.sh test" >&2
+    echo "usage: ./dev.sh run | test | build" >&2
     exit 2
     ;;
 esac
