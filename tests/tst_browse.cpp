@@ -5,6 +5,7 @@
 #include "os_util/os_util.h"
 #include "platform/settings_store.h"
 #include "test_main.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,12 +22,6 @@ namespace {
 
 const QString kApp = ZRNSoundEncodeDecode::kSettingsApplication;
 const QString kSection = ZRNSoundEncodeDecode::kSettingsSection;
-
-void writeFile(const QString &path)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-}
 
 QByteArray readFile(const QString &path)
 {
@@ -58,13 +53,10 @@ QStringList listedNames(QFileDialog *dialog)
     return names;
 }
 
-// Answers the next file dialog: picks path, or cancels when path is empty.
-ModalAnswer *answerFileDialog(QObject *parent, DialogSeen *seen, const QString &path, int expectedNames = 0)
+// Answers the next file dialog as AnswerNextFileDialog does, noting what it showed.
+void answerFileDialog(QObject *parent, DialogSeen *seen, const QString &path, int expectedNames = 0)
 {
-    auto *answer = new ModalAnswer([=](QWidget *modal) {
-        auto *dialog = qobject_cast<QFileDialog *>(modal);
-        if (!dialog)
-            return;
+    AnswerNextFileDialog(parent, path, [=](QFileDialog *dialog) {
         seen->title = dialog->windowTitle();
         seen->folder = dialog->directory().absolutePath();
         seen->filters = dialog->nameFilters();
@@ -72,21 +64,12 @@ ModalAnswer *answerFileDialog(QObject *parent, DialogSeen *seen, const QString &
         const bool listed = QTest::qWaitFor([&] { return listedNames(dialog).size() >= expectedNames; }, 3000);
         Q_UNUSED(listed); // the caller compares the names
         seen->names = listedNames(dialog);
-        if (path.isEmpty()) {
-            dialog->reject();
-        } else {
-            // Typed into the name field, as a user may.
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        }
     });
-    answer->setParent(parent);
-    return answer;
 }
 
 } // namespace
 
-class TestBrowse : public QObject
+class TestBrowse : public QObject, private WindowFixture
 {
     Q_OBJECT
 
@@ -138,7 +121,7 @@ private slots:
 
         DialogSeen seen;
         answerFileDialog(this, &seen, sounds.filePath("shot.wss"), 2);
-        QTest::mouseClick(button("cmdSelectWWSFileName"), Qt::LeftButton);
+        click("cmdSelectWWSFileName");
 
         QCOMPARE(seen.title, QStringLiteral("Select WSS File"));
         QCOMPARE(seen.folder, start.path());
@@ -165,7 +148,7 @@ private slots:
 
         DialogSeen seen;
         answerFileDialog(this, &seen, sounds.filePath("a.wav"), 2);
-        QTest::mouseClick(button("cmdSelectWAVFileName"), Qt::LeftButton);
+        click("cmdSelectWAVFileName");
 
         QCOMPARE(seen.title, QStringLiteral("Select WAV File"));
         QCOMPARE(seen.folder, sounds.path());
@@ -176,7 +159,7 @@ private slots:
         // A second pick elsewhere replaces the recorded folder.
         QTemporaryDir other;
         answerFileDialog(this, &seen, other.filePath("new.wav"));
-        QTest::mouseClick(button("cmdSelectWAVFileName"), Qt::LeftButton);
+        click("cmdSelectWAVFileName");
         QCOMPARE(readFile(profilePath()), "[Pellinor]\n=" + QFile::encodeName(other.path()) + "/\n");
     }
 
@@ -188,7 +171,7 @@ private slots:
 
         DialogSeen seen;
         answerFileDialog(this, &seen, QString());
-        QTest::mouseClick(button("cmdSelectWWSFileName"), Qt::LeftButton);
+        click("cmdSelectWWSFileName");
 
         QCOMPARE(seen.title, QStringLiteral("Select WSS File"));
         QCOMPARE(field("txtWWSFileName")->text(), QStringLiteral("/snd/kept.wss"));
@@ -202,7 +185,7 @@ private slots:
         field("txtWWSFileName")->setText("gun.wss");
         DialogSeen seen;
         answerFileDialog(this, &seen, QString());
-        QTest::mouseClick(button("cmdSelectWWSFileName"), Qt::LeftButton);
+        click("cmdSelectWWSFileName");
         QCOMPARE(seen.title, QStringLiteral("Select WSS File"));
         QVERIFY2(QFileInfo(seen.folder).isDir(), qPrintable(seen.folder));
         QCOMPARE(field("txtWWSFileName")->text(), QStringLiteral("gun.wss"));
@@ -220,7 +203,7 @@ private slots:
 
         DialogSeen seen;
         answerFileDialog(this, &seen, picked);
-        QTest::mouseClick(button("cmdSelectWWSFileName"), Qt::LeftButton);
+        click("cmdSelectWWSFileName");
 
         QVERIFY(picked.size() > 256);
         QCOMPARE(field("txtWWSFileName")->text(), picked);
@@ -277,17 +260,6 @@ private slots:
     }
 
 private:
-    QWidget *widget(const char *name) const
-    {
-        auto *child = m_window->findChild<QWidget *>(QLatin1String(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
-    QLineEdit *field(const char *name) const { return qobject_cast<QLineEdit *>(widget(name)); }
-    QPushButton *button(const char *name) const { return qobject_cast<QPushButton *>(widget(name)); }
-
-    std::unique_ptr<ZRNSoundEncodeDecode> m_window;
     QString m_startFolder;
 };
 

@@ -4,6 +4,7 @@
 #include "gui_helpers.h"
 #include "main_window/zrn_sound_encode_decode.h"
 #include "test_main.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -70,20 +71,9 @@ double snrDb(const std::vector<short> &reference, const std::vector<short> &deco
     return 10 * std::log10(signal / std::max(noise, 1.0));
 }
 
-void pickInNextDialog(QObject *parent, const QString &path)
-{
-    auto *answer = new ModalAnswer([path](QWidget *modal) {
-        if (auto *dialog = qobject_cast<QFileDialog *>(modal)) {
-            dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
-            QMetaObject::invokeMethod(dialog, "accept");
-        }
-    });
-    answer->setParent(parent);
-}
-
 } // namespace
 
-class TestEndToEnd : public QObject
+class TestEndToEnd : public QObject, private WindowFixture
 {
     Q_OBJECT
 
@@ -94,27 +84,24 @@ private slots:
         qputenv("PATH", QFile::encodeName(QStringLiteral(TOOLS_FOLDER)) + ':' + qgetenv("PATH"));
     }
 
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
+
     void encodeThenDecodeThroughTheButtons()
     {
         QTemporaryDir sounds;
         const std::vector<short> original = tone();
         QVERIFY(writeWav(sounds.filePath("tone.wav"), original));
 
-        ZRNSoundEncodeDecode window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        auto *encode = window.findChild<QPushButton *>("cmdEnCode");
-        auto *decode = window.findChild<QPushButton *>("cmdDecode");
-
-        pickInNextDialog(this, sounds.filePath("tone.wav"));
-        QTest::mouseClick(window.findChild<QPushButton *>("cmdSelectWAVFileName"), Qt::LeftButton);
-        QTest::mouseClick(encode, Qt::LeftButton);
+        AnswerNextFileDialog(this, sounds.filePath("tone.wav"));
+        click("cmdSelectWAVFileName");
+        click("cmdEnCode");
         QVERIFY(QFileInfo(sounds.filePath("tone.wss")).size() > 0);
 
         QVERIFY(QFile::rename(sounds.filePath("tone.wav"), sounds.filePath("original.wav")));
-        pickInNextDialog(this, sounds.filePath("tone.wss"));
-        QTest::mouseClick(window.findChild<QPushButton *>("cmdSelectWWSFileName"), Qt::LeftButton);
-        QTest::mouseClick(decode, Qt::LeftButton);
+        AnswerNextFileDialog(this, sounds.filePath("tone.wss"));
+        click("cmdSelectWWSFileName");
+        click("cmdDecode");
 
         SF_INFO info;
         const std::vector<short> decoded = readWav(sounds.filePath("tone.wav"), &info);
@@ -131,11 +118,8 @@ private slots:
     {
         QTemporaryDir sounds;
         QVERIFY(writeWav(sounds.filePath("tone.wav"), tone()));
-        ZRNSoundEncodeDecode window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.findChild<QLineEdit *>("txtWavFileName")->setText(sounds.filePath("tone.wav"));
-        QTest::mouseClick(window.findChild<QPushButton *>("cmdEnCode"), Qt::LeftButton);
+        field("txtWavFileName")->setText(sounds.filePath("tone.wav"));
+        click("cmdEnCode");
         QVERIFY(QFile::remove(sounds.filePath("tone.wav")));
 
         QFile wss(sounds.filePath("tone.wss"));
@@ -145,10 +129,10 @@ private slots:
         wss.write(&flipped, 1);
         wss.close();
 
-        window.findChild<QLineEdit *>("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
+        field("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
         QString text;
         AcceptNextMessage(this, &text);
-        QTest::mouseClick(window.findChild<QPushButton *>("cmdDecode"), Qt::LeftButton);
+        click("cmdDecode");
         QVERIFY2(text.startsWith("'WSSdec.exe tone.wss' failed with exit code "), qPrintable(text));
         QVERIFY2(text.contains("damaged"), qPrintable(text));
         QVERIFY(!QFile::exists(sounds.filePath("tone.wav")));

@@ -5,6 +5,7 @@
 #include "main_window/zrn_sound_encode_decode.h"
 #include "platform/settings_store.h"
 #include "test_main.h"
+#include "window_fixture.h"
 
 #include <QApplication>
 #include <QDir>
@@ -19,31 +20,20 @@ namespace {
 const QString kApp = ZRNSoundEncodeDecode::kSettingsApplication;
 const QString kSection = ZRNSoundEncodeDecode::kSettingsSection;
 
-void writeFile(const QString &path)
-{
-    QFile file(path);
-    QVERIFY2(file.open(QIODevice::WriteOnly), qPrintable(path));
-    file.write("sound");
-}
-
 } // namespace
 
-class TestMainWindow : public QObject
+class TestMainWindow : public QObject, private WindowFixture
 {
     Q_OBJECT
 
 private slots:
     void init()
     {
-        QSettings(QSettings::IniFormat, QSettings::UserScope, kApp).clear();
-        m_window = std::make_unique<ZRNSoundEncodeDecode>();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        openWindow();
     }
     void cleanup()
     {
-        m_window.reset();
-        QTRY_VERIFY(QApplication::topLevelWidgets().isEmpty());
+        closeWindow();
     }
 
     void firstRunShowsTheHomeFolder()
@@ -127,8 +117,8 @@ private slots:
 
         field("txtWWSFileName")->setText(sounds.filePath("gun shot.wss"));
         field("txtWavFileName")->setText(sounds.filePath("it's \"loud\".wav"));
-        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
-        QTest::mouseClick(button("cmdEnCode"), Qt::LeftButton);
+        click("cmdDecode");
+        click("cmdEnCode");
 
         QCOMPARE(tools.records("WSSdec.exe").size(), 1);
         QCOMPARE(tools.records("WSSdec.exe").first().args, QStringList{"gun shot.wss"});
@@ -147,7 +137,7 @@ private slots:
         const QString before = QDir::currentPath();
         QVERIFY(QDir::setCurrent(sounds.path()));
         field("txtWWSFileName")->setText("gun.wss");
-        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        click("cmdDecode");
         QDir::setCurrent(before);
         QCOMPARE(tools.records("WSSdec.exe").value(0).args, QStringList{"gun.wss"});
         QCOMPARE(tools.records("WSSdec.exe").value(0).cwd, sounds.path());
@@ -160,7 +150,7 @@ private slots:
         QTemporaryDir sounds;
         writeFile(sounds.filePath("any.wav"));
         field("txtWWSFileName")->setText(sounds.path() + u'/');
-        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        click("cmdDecode");
         QCOMPARE(tools.records("WSSdec.exe").size(), 1);
         QCOMPARE(tools.records("WSSdec.exe").first().args, QStringList{});
         QCOMPARE(tools.records("WSSdec.exe").first().cwd, sounds.path());
@@ -173,7 +163,7 @@ private slots:
         QTemporaryDir sounds;
         writeFile(sounds.filePath("take1.wav"));
         field("txtWavFileName")->setText(sounds.filePath("take?.wav"));
-        QTest::mouseClick(button("cmdEnCode"), Qt::LeftButton);
+        click("cmdEnCode");
         QCOMPARE(tools.records("WSSCod.exe").value(0).args, QStringList{"take?.wav"});
     }
 
@@ -201,7 +191,7 @@ private slots:
         field("txtWWSFileName")->setText(path);
         QString text, title;
         AcceptNextMessage(this, &text, &title);
-        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        click("cmdDecode");
         QCOMPARE(text, "Could not locate the file '" + path + "'");
         QCOMPARE(title, QStringLiteral("TALVEN Sound Decoder / Encoder"));
         QVERIFY(tools.records("WSSdec.exe").isEmpty());
@@ -216,7 +206,7 @@ private slots:
         field("txtWWSFileName")->setText(sounds.filePath("gun.wss"));
         QString text;
         AcceptNextMessage(this, &text);
-        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        click("cmdDecode");
         QCOMPARE(text, QStringLiteral("'WSSdec.exe gun.wss' failed with exit code 3.\n\nerror line 1"));
     }
 
@@ -228,7 +218,7 @@ private slots:
         field("txtWavFileName")->setText(sounds.filePath("a.wav"));
         QString text;
         AcceptNextMessage(this, &text);
-        QTest::mouseClick(button("cmdEnCode"), Qt::LeftButton);
+        click("cmdEnCode");
         QCOMPARE(text, QStringLiteral("Could not start 'WSSCod.exe': no such program in the program's folder or on the PATH"));
     }
 
@@ -247,9 +237,9 @@ private slots:
         QTimer::singleShot(200, this, [&] {
             if (QGuiApplication::overrideCursor())
                 shapeDuringRun = QGuiApplication::overrideCursor()->shape();
-            QTest::mouseClick(button("cmdEnCode"), Qt::LeftButton); // runs nested, and ends first
+            click("cmdEnCode"); // runs nested, and ends first
         });
-        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        click("cmdDecode");
 
         QCOMPARE(shapeDuringRun, Qt::BusyCursor);
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
@@ -265,24 +255,12 @@ private slots:
         writeFile(sounds.filePath("gun.wss"));
         field("txtWWSFileName")->setText(sounds.filePath("gun.wss"));
         QTimer::singleShot(100, m_window.get(), &QWidget::close);
-        QTest::mouseClick(button("cmdDecode"), Qt::LeftButton);
+        click("cmdDecode");
         QVERIFY(!m_window->isVisible());
         // The record is written as the tool's last act: it was not killed.
         QCOMPARE(tools.records("WSSdec.exe").size(), 1);
     }
 
-private:
-    QWidget *widget(const char *name) const
-    {
-        auto *child = m_window->findChild<QWidget *>(QLatin1String(name));
-        if (!child)
-            qFatal("no control %s", name);
-        return child;
-    }
-    QLineEdit *field(const char *name) const { return qobject_cast<QLineEdit *>(widget(name)); }
-    QPushButton *button(const char *name) const { return qobject_cast<QPushButton *>(widget(name)); }
-
-    std::unique_ptr<ZRNSoundEncodeDecode> m_window;
 };
 
 TALVEN_TEST_MAIN(TestMainWindow)

@@ -1,6 +1,8 @@
 #include "gui_helpers.h"
 
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -25,6 +27,26 @@ void ModalAnswer::poll()
     m_modal = modal;
     m_answered = true;
     m_answer(modal);
+}
+
+ModalAnswer *AnswerNextFileDialog(QObject *parent, const QString &path, std::function<void(QFileDialog *)> inspect)
+{
+    auto *answer = new ModalAnswer([path, inspect](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (!dialog)
+            return;
+        if (inspect)
+            inspect(dialog);
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        // Typed into the name field, as a user may.
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    answer->setParent(parent);
+    return answer;
 }
 
 ModalAnswer *AcceptNextMessage(QObject *parent, QString *text, QString *title)

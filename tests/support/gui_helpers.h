@@ -7,6 +7,7 @@
 
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 
 // Answers the next modal window (message box, file dialog) from a timer, so that a real exec()
@@ -27,6 +28,11 @@ private:
     bool m_answered = false;
     QPointer<QWidget> m_modal;
 };
+
+// Answers the next file dialog: first lets inspect look at it, then types path into its name
+// field and accepts, or cancels when path is empty.
+ModalAnswer *AnswerNextFileDialog(QObject *parent, const QString &path,
+                                  std::function<void(QFileDialog *)> inspect = {});
 
 // Presses OK on the next message box and returns its text in *text (and its title in *title).
 ModalAnswer *AcceptNextMessage(QObject *parent, QString *text, QString *title = nullptr);
