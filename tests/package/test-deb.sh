@@ -1,0 +1,209 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a build folder and checks it. As root, and only when talven-sound is
+# not installed on this machine yet, it also installs the package, converts a WAV file to WSS and back
+# with the installed program under Xvfb (the program must find its tools in its own folder, as they
+# are not on PATH), and removes the package again.
+#   tests/package/test-deb.sh BUILD_DIR [CPACK]
+# Exit 0: all checks passed; 1: a check failed; 77: skipped (the reason is printed).
+set -u
+
+build_dir=${1:?usage: test-deb.sh BUILD_DIR [CPACK]}
+cpack=${2:-cpack}
+caption="TALVEN Sound Decoder / Encoder"
+prefix=/usr
+program_dir=$prefix/lib/talven-sound
+desktop_entry=$prefix/share/applications/talven-sound.desktop
+icons=("$prefix/share/icons/hicolor/32x32/apps/talven-sound.png"
+       "$prefix/share/icons/hicolor/scalable/apps/talven-sound.svg")
+
+checks=0
+failures=0
+check() { # check DESCRIPTION COMMAND...: runs the command, prints PASS or FAIL
+    local what=$1
+    shift
+    checks=$((checks + 1))
+    if "$@"; then
+        echo "PASS: $what"
+    else
+        echo "FAIL: $what"
+        failures=$((failures + 1))
+    fi
+}
+skip() {
+    [ "$failures" -eq 0 ] || finish
+    echo "SKIP: $*"
+    exit 77
+}
+finish() {
+    if [ "$failures" -eq 0 ]; then
+        echo "PASS: all $checks checks"
+        exit 0
+    fi
+    echo "FAIL: $failures of $checks checks failed"
+    exit 1
+}
+
+work=$(mktemp -d /tmp/talven-deb-test.XXXXXX)
+installed=0
+xvfb_pid=
+app_pid=
+# shellcheck disable=SC2317 # run by the trap
+cleanup() {
+    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
+    [ "$installed" -eq 1 ] && dpkg -P talven-sound >/dev/null 2>&1
+    rm -rf "$work"
+}
+trap cleanup EXIT
+trap 'exit 1' INT TERM
+
+# The package, built as a user would: cpack on a finished build.
+for tool in dpkg-deb dpkg-shlibdeps; do
+    command -v "$tool" >/dev/null || skip "$tool is missing (install dpkg-dev)"
+done
+if ! "$cpack" --config "$build_dir/CPackConfig.cmake" -G DEB -B "$work/deb" >"$work/cpack.log" 2>&1; then
+    cat "$work/cpack.log"
+fi
+debs=("$work"/deb/talven-sound_*.deb)
+deb=
+[ -f "${debs[0]}" ] && deb=${debs[0]}
+check "cpack made ${deb:-no .deb}" test -n "$deb"
+[ -n "$deb" ] || finish
+
+depends=$(dpkg-deb -f "$deb" Depends)
+echo "Depends: $depends"
+check "the package depends on libqt6widgets6" grep -q 'libqt6widgets6' <<<"$depends"
+check "the package depends on libsndfile1" grep -q 'libsndfile1' <<<"$depends"
+check "the package's section is sound" test "$(dpkg-deb -f "$deb" Section)" = sound
+
+# Installing is for a throwaway machine: root, and no talven-sound of the user's own to overwrite.
+[ "$(id -u)" -eq 0 ] || skip "installing the package needs root"
+status=$(dpkg-query -W -f='${db:Status-Status}' talven-sound 2>/dev/null)
+[ -z "$status" ] || [ "$status" = not-installed ] || skip "talven-sound is already installed ($status)"
+if [ -e "$program_dir" ] || [ -L "$prefix/bin/talven-sound" ] || [ -e "$prefix/bin/talven-sound" ]; then
+    skip "talven-sound is already installed in $prefix without a package"
+fi
+
+# Tools for driving the window, installed before our package so apt sees a consistent system.
+have() { command -v "$1" >/dev/null; }
+need() { # need COMMAND PACKAGE
+    have "$1" && return 0
+    echo "Installing $2 for $1"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get install -y -qq --no-install-recommends "$2" >/dev/null 2>&1 ||
+        { apt-get update -qq >/dev/null 2>&1 &&
+          apt-get install -y -qq --no-install-recommends "$2" >/dev/null 2>&1; }
+    check "$1 is available (package $2)" have "$1"
+}
+need Xvfb xvfb
+need xdotool xdotool
+[ "$failures" -eq 0 ] || finish
+
+installed=1
+if dpkg -i "$deb" >"$work/dpkg.log" 2>&1; then
+    check "dpkg -i installed the package" true
+else
+    cat "$work/dpkg.log"
+    if grep -q 'dependency problems' "$work/dpkg.log"; then
+        echo "The package's dependencies are missing on this machine (see above); install them first."
+    fi
+    check "dpkg -i installed the package" false
+    finish
+fi
+
+check "the desktop entry is in $prefix/share/applications" test -f "$desktop_entry"
+if command -v desktop-file-validate >/dev/null; then
+    check "the installed desktop entry passes desktop-file-validate" desktop-file-validate "$desktop_entry"
+fi
+for icon in "${icons[@]}"; do
+    check "the icon $icon is installed" test -s "$icon"
+done
+check "$prefix/bin/talven-sound resolves to $program_dir/talven-sound" \
+    test "$(readlink -f "$prefix/bin/talven-sound")" = "$program_dir/talven-sound"
+for tool in WSSdec.exe WSSCod.exe; do
+    check "$tool is in $program_dir and executable" test -x "$program_dir/$tool"
+done
+check "the tools are not on the program's PATH" \
+    env PATH=/usr/bin:/bin sh -c '! command -v WSSdec.exe >/dev/null && ! command -v WSSCod.exe >/dev/null'
+
+# The installed program converts a file with the installed tools.
+mkdir -p "$work/home/.config" "$work/runtime" "$work/sound"
+chmod 700 "$work/runtime"
+wav=$work/sound/tone.wav
+wss=$work/sound/tone.wss
+if command -v python3 >/dev/null; then
+    python3 - "$wav" <<'EOF'
+import math, struct, sys, wave
+with wave.open(sys.argv[1], "wb") as w:
+    w.setnchannels(1)
+    w.setsampwidth(2)
+    w.setframerate(22050)
+    w.writeframes(b"".join(struct.pack("<h", int(8000 * math.sin(2 * math.pi * 440 * i / 22050)))
+                           for i in range(22050)))
+EOF
+elif command -v sox >/dev/null; then
+    sox -n -r 22050 -b 16 -c 1 "$wav" synth 1 sine 440 vol 0.25
+fi
+check "made tone.wav" test -s "$wav"
+wav_size=$(stat -c %s "$wav" 2>/dev/null)
+printf '[Settings]\nWAV=%s\nWSS=%s\n' "$wav" "$wss" >"$work/home/.config/ZNRSoundEnCoderDecoder.ini"
+
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb_pid=$!
+for _ in $(seq 100); do
+    [ -s "$work/display" ] && break
+    sleep 0.1
+done
+display=:$(head -n 1 "$work/display" 2>/dev/null)
+check "Xvfb runs on display $display" test "$display" != ":"
+[ "$display" != ":" ] || { cat "$work/xvfb.log"; finish; }
+export DISPLAY=$display
+
+(cd "$work" && exec env -i HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
+    XDG_RUNTIME_DIR="$work/runtime" DISPLAY="$display" PATH=/usr/bin:/bin LANG=C.UTF-8 \
+    QT_QPA_PLATFORM=xcb QT_ACCESSIBILITY=0 NO_AT_BRIDGE=1 "$prefix/bin/talven-sound") \
+    >"$work/program.log" 2>&1 &
+app_pid=$!
+
+window=$(timeout 20 xdotool search --sync --onlyvisible --name "$caption" 2>/dev/null | head -n 1)
+check "the window \"$caption\" opened" test -n "$window"
+[ -n "$window" ] || { cat "$work/program.log"; finish; }
+sleep 1 # let the window finish showing before clicking
+
+tool_running() { # true while the program has a child process (a tool it started)
+    local children=/proc/$app_pid/task/$app_pid/children
+    [ -r "$children" ] && [ -n "$(cat "$children" 2>/dev/null)" ]
+}
+click_and_wait() { # click_and_wait X Y FILE: clicks in the window, waits up to 20 s for FILE
+    xdotool mousemove --window "$window" "$1" "$2" click 1
+    for _ in $(seq 200); do
+        [ -s "$3" ] && ! tool_running && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
+click_and_wait 856 52 "$wss" # Encode
+check "Encode made tone.wss beside tone.wav" test -s "$wss"
+rm -f "$wav"
+click_and_wait 856 20 "$wav" # Decode
+check "Decode made tone.wav again from tone.wss" test -s "$wav"
+check "the decoded tone.wav has the original's size" test "$(stat -c %s "$wav" 2>/dev/null)" = "$wav_size"
+[ "$failures" -eq 0 ] || cat "$work/program.log"
+
+kill "$app_pid" 2>/dev/null
+wait "$app_pid" 2>/dev/null
+app_pid=
+
+# Removing and purging leaves nothing behind.
+dpkg -r talven-sound >"$work/dpkg.log" 2>&1 && dpkg -P talven-sound >>"$work/dpkg.log" 2>&1
+check "dpkg -r and dpkg -P removed the package" \
+    test "$(dpkg-query -W -f='${db:Status-Status}' talven-sound 2>/dev/null)" != installed
+installed=0
+check "$program_dir is gone" test ! -e "$program_dir"
+check "$prefix/bin/talven-sound is gone" test ! -L "$prefix/bin/talven-sound" -a ! -e "$prefix/bin/talven-sound"
+check "the desktop entry is gone" test ! -e "$desktop_entry"
+for icon in "${icons[@]}"; do
+    check "the icon $icon is gone" test ! -e "$icon"
+done
+finish
