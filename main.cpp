@@ -8,8 +8,8 @@
 int main(int argc, char *argv[])
 {
     if (!Platform::HasDisplay()) {
-        std::fputs("talven-sound: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).\n",
-                   stderr);
+        std::fputs(
+            "talven-sound: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).\n", stderr);
         return 1;
     }
     QApplication app(argc, argv);

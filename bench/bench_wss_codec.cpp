@@ -34,8 +34,7 @@ void decode(benchmark::State &state)
     std::vector<std::uint8_t> coded(kBlocks * size);
     wss::BlockEncoder enc(channels);
     for (std::size_t b = 0; b < kBlocks; ++b)
-        enc.encode(std::span(pcm).subspan(b * kB * channels), kB,
-                   std::span(coded).subspan(b * size, size));
+        enc.encode(std::span(pcm).subspan(b * kB * channels), kB, std::span(coded).subspan(b * size, size));
     std::vector<std::int16_t> out(kB * channels);
     for (auto _ : state) {
         wss::BlockDecoder dec(channels);

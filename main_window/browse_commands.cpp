@@ -16,8 +16,7 @@ void ZRNSoundEncodeDecode::cmdSelectWAVFileNameClick()
     browse(txtWavFileName, QStringLiteral("WAV file,*.WAV"), tr("Select WAV File"), kWavKey);
 }
 
-void ZRNSoundEncodeDecode::browse(QLineEdit *field, const QString &filter, const QString &title,
-                                  const QString &key)
+void ZRNSoundEncodeDecode::browse(QLineEdit *field, const QString &filter, const QString &title, const QString &key)
 {
     const QString startFolder = OSUtil::DirectoryPart(field->text());
     const QString picked = OSUtil::BrowseForFile(startFolder, filter, QString(), this, title);

@@ -4,8 +4,7 @@
 
 QString QuoteArgument(const QString &word)
 {
-    const bool needsQuotes = std::any_of(word.cbegin(), word.cend(),
-                                         [](QChar c) { return c.isSpace() || c == u'"'; });
+    const bool needsQuotes = std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isSpace() || c == u'"'; });
     if (!needsQuotes)
         return word;
     QString quoted(u'"');

@@ -41,8 +41,8 @@ void ZRNSoundEncodeDecode::convert(const QLineEdit *field, const QString &toolPr
 {
     const QString path = field->text();
     if (Platform::FindFirstFile(path).isEmpty()) {
-        Platform::ShowMessage(this, QStringLiteral("Could not locate the file '") + field->text()
-                                        + QStringLiteral("'"));
+        Platform::ShowMessage(
+            this, QStringLiteral("Could not locate the file '") + field->text() + QStringLiteral("'"));
         return;
     }
 

@@ -69,10 +69,10 @@ void ZRNSoundEncodeDecode::createControls()
     cmdEnCode = makeButton(this, "cmdEnCode", tr("Encode"), tr("Encode the selected WAV file."));
     txtWavFileName = makeField(this, "txtWavFileName", tr("WAV file"));
     txtWWSFileName = makeField(this, "txtWWSFileName", tr("WSS file"));
-    cmdSelectWAVFileName = makeButton(this, "cmdSelectWAVFileName", tr("Select WAV"),
-                                      tr("Browse for the WAV file that you want to encode"));
-    cmdSelectWWSFileName = makeButton(this, "cmdSelectWWSFileName", tr("Select WSS"),
-                                      tr("Browse for the WSS file that you want to decode"));
+    cmdSelectWAVFileName = makeButton(
+        this, "cmdSelectWAVFileName", tr("Select WAV"), tr("Browse for the WAV file that you want to encode"));
+    cmdSelectWWSFileName = makeButton(
+        this, "cmdSelectWWSFileName", tr("Select WSS"), tr("Browse for the WSS file that you want to decode"));
 }
 
 void ZRNSoundEncodeDecode::layOutControls()

@@ -48,8 +48,8 @@ int WriteProfileValue(const QString &section, const QString &key, const QString 
     return Platform::WriteProfileString(section, key, value, file) ? 1 : 0;
 }
 
-QString BrowseForFile(const QString &startFolder, const QString &filter, const QString &key,
-                      QWidget *owner, const QString &title)
+QString BrowseForFile(
+    const QString &startFolder, const QString &filter, const QString &key, QWidget *owner, const QString &title)
 {
     const QString dialogFilter = ReplaceText(filter, QStringLiteral(","), QString(QChar(0))) + QChar(0);
     const QString path = Platform::GetOpenFileName(owner, title, startFolder, dialogFilter);

@@ -37,7 +37,7 @@ int WriteProfileValue(const QString &section, const QString &key, const QString 
 // short form "description,pattern". Returns the chosen path, or "" when the user cancelled.
 // After a pick, the file's folder is stored under key in the section "Pellinor" of the default
 // profile file, and becomes the current folder.
-QString BrowseForFile(const QString &startFolder, const QString &filter, const QString &key,
-                      QWidget *owner, const QString &title);
+QString BrowseForFile(
+    const QString &startFolder, const QString &filter, const QString &key, QWidget *owner, const QString &title);
 
 } // namespace OSUtil

@@ -35,8 +35,7 @@ QString DialogNameFilter(const QString &filter)
     return pattern.isEmpty() ? description : description + QStringLiteral(" (") + anyCasePattern(pattern) + u')';
 }
 
-QString GetOpenFileName(QWidget *owner, const QString &title, const QString &startFolder,
-                        const QString &filter)
+QString GetOpenFileName(QWidget *owner, const QString &title, const QString &startFolder, const QString &filter)
 {
     QFileDialog dialog(owner, title, startFolder, DialogNameFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);

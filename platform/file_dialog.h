@@ -11,8 +11,7 @@ namespace Platform {
 // matches without regard to case. The dialog accepts a typed name that does not exist.
 // Returns the chosen path exactly as the dialog gives it, or "" when the user cancelled. After a
 // pick, the chosen file's folder becomes the program's current folder.
-QString GetOpenFileName(QWidget *owner, const QString &title, const QString &startFolder,
-                        const QString &filter);
+QString GetOpenFileName(QWidget *owner, const QString &title, const QString &startFolder, const QString &filter);
 
 // The dialog's form of a "description\0pattern\0" filter: "description (pattern)", the pattern
 // spelled so that it matches in any case ("*.WSS" becomes "*.[wW][sS][sS]").

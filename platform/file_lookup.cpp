@@ -62,8 +62,7 @@ QString FindFirstFile(const QString &pattern)
     QDirIterator it(folder, QDir::Files);
     while (it.hasNext()) {
         const QFileInfo info = it.nextFileInfo();
-        if (WildcardMatch(namePattern.isEmpty() ? QStringView(u"*") : QStringView(namePattern),
-                          info.fileName())
+        if (WildcardMatch(namePattern.isEmpty() ? QStringView(u"*") : QStringView(namePattern), info.fileName())
             && isOrdinaryFile(info))
             return info.fileName();
     }

@@ -107,8 +107,7 @@ bool isAllowedEntry(const QByteArray &section, const QByteArray &key, const QByt
     if (holdsLineBreakOrNul(section) || holdsLineBreakOrNul(key) || holdsLineBreakOrNul(value))
         return false;
     const QByteArray name = trimBlanks(key);
-    return !section.contains(']') && !name.contains('=') && !name.startsWith(';')
-        && !name.startsWith('[');
+    return !section.contains(']') && !name.contains('=') && !name.startsWith(';') && !name.startsWith('[');
 }
 
 QByteArray lineEndOf(const QByteArray &content)
@@ -117,8 +116,7 @@ QByteArray lineEndOf(const QByteArray &content)
     return newline > 0 && content.at(newline - 1) == '\r' ? QByteArray("\r\n") : QByteArray("\n");
 }
 
-QByteArray insertLineAfter(const QByteArray &content, const Line &line, const QByteArray &text,
-                           const QByteArray &eol)
+QByteArray insertLineAfter(const QByteArray &content, const Line &line, const QByteArray &text, const QByteArray &eol)
 {
     if (line.bodyEnd == line.end) // the file's last line, without a line end
         return content + eol + text + eol;
@@ -182,8 +180,8 @@ QString resolveTarget(const QString &filePath)
 
 } // namespace
 
-std::optional<QByteArray> SetProfileValue(const QByteArray &content, const QByteArray &section,
-                                          const QByteArray &key, const QByteArray &value)
+std::optional<QByteArray> SetProfileValue(
+    const QByteArray &content, const QByteArray &section, const QByteArray &key, const QByteArray &value)
 {
     if (!isAllowedEntry(section, key, value))
         return std::nullopt;
@@ -206,8 +204,7 @@ std::optional<QByteArray> SetProfileValue(const QByteArray &content, const QByte
         } else if (lastLineOfSection >= 0) {
             if (parsed.kind == LineKind::Key && sameName(parsed.name, keyName)) {
                 // The key keeps the file's spelling; the line keeps its own line end.
-                return content.left(line.start) + parsed.name + '=' + value
-                    + content.mid(line.bodyEnd);
+                return content.left(line.start) + parsed.name + '=' + value + content.mid(line.bodyEnd);
             }
             if (!trimBlanks(body).isEmpty())
                 lastLineOfSection = i;
@@ -223,8 +220,7 @@ std::optional<QByteArray> SetProfileValue(const QByteArray &content, const QByte
     return result + '[' + sectionName + ']' + eol + entry + eol;
 }
 
-bool WriteProfileString(const QString &section, const QString &key, const QString &value,
-                        const QString &filePath)
+bool WriteProfileString(const QString &section, const QString &key, const QString &value, const QString &filePath)
 {
     const QByteArray sectionBytes = section.toUtf8();
     const QByteArray keyBytes = key.toUtf8();
@@ -246,8 +242,7 @@ bool WriteProfileString(const QString &section, const QString &key, const QStrin
     const std::optional<QByteArray> current = readFile(target);
     if (!current)
         return false;
-    const std::optional<QByteArray> updated =
-        SetProfileValue(*current, sectionBytes, keyBytes, valueBytes);
+    const std::optional<QByteArray> updated = SetProfileValue(*current, sectionBytes, keyBytes, valueBytes);
     if (!updated)
         return false;
     if (*updated == *current)

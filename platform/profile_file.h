@@ -16,13 +16,12 @@ namespace Platform {
 // created (its folder must exist). When filePath is a symbolic link, the file it points to is
 // written and the link stays. Returns true on success; false, with the file untouched, when the
 // entry is refused (see SetProfileValue) or on an I/O failure.
-bool WriteProfileString(const QString &section, const QString &key, const QString &value,
-                        const QString &filePath);
+bool WriteProfileString(const QString &section, const QString &key, const QString &value, const QString &filePath);
 
 // The edit itself: returns content (UTF-8 text of a profile file) with key=value set in
 // [section], every other byte kept. Returns nothing when the entry is refused: a line break or
 // NUL anywhere, a ']' in the section, or an '=' in the key, or a key starting with ';' or '['.
-std::optional<QByteArray> SetProfileValue(const QByteArray &content, const QByteArray &section,
-                                          const QByteArray &key, const QByteArray &value);
+std::optional<QByteArray> SetProfileValue(
+    const QByteArray &content, const QByteArray &section, const QByteArray &key, const QByteArray &value);
 
 } // namespace Platform

@@ -7,16 +7,14 @@
 
 namespace Platform {
 
-QString GetSetting(const QString &application, const QString &section, const QString &key,
-                   const QString &defaultValue)
+QString GetSetting(const QString &application, const QString &section, const QString &key, const QString &defaultValue)
 {
     QSettings store(QSettings::IniFormat, QSettings::UserScope, application);
     store.beginGroup(section);
     return store.contains(key) ? store.value(key).toString() : defaultValue;
 }
 
-bool SaveSetting(const QString &application, const QString &section, const QString &key,
-                 const QString &value)
+bool SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value)
 {
     QSettings store(QSettings::IniFormat, QSettings::UserScope, application);
     store.beginGroup(section);

@@ -8,11 +8,9 @@ namespace Platform {
 
 // The stored value, or defaultValue when the key was never written. A value saved empty reads
 // back as "", not as the default.
-QString GetSetting(const QString &application, const QString &section, const QString &key,
-                   const QString &defaultValue);
+QString GetSetting(const QString &application, const QString &section, const QString &key, const QString &defaultValue);
 
 // Creates or replaces a value. Returns false when the store could not be written.
-bool SaveSetting(const QString &application, const QString &section, const QString &key,
-                 const QString &value);
+bool SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value);
 
 } // namespace Platform

@@ -44,8 +44,7 @@ QString FindExecutable(const QString &name, const QString &programFolder, const 
         return QString();
     if (name.contains(u'/')) {
         const QFileInfo info(name);
-        return info.isAbsolute() && info.isFile() && info.isExecutable() ? info.absoluteFilePath()
-                                                                         : QString();
+        return info.isAbsolute() && info.isFile() && info.isExecutable() ? info.absoluteFilePath() : QString();
     }
     QStringList folders;
     if (QDir::isAbsolutePath(programFolder))

@@ -92,7 +92,8 @@ private slots:
 
     void routinesBehindTheDialog()
     {
-        QCOMPARE(OSUtil::ReplaceText("WAV file,*.WAV", ",", QString(QChar(0))), QString("WAV file" + QString(QChar(0)) + "*.WAV"));
+        QCOMPARE(OSUtil::ReplaceText("WAV file,*.WAV", ",", QString(QChar(0))),
+            QString("WAV file" + QString(QChar(0)) + "*.WAV"));
         QCOMPARE(OSUtil::ReplaceText("a,,b,", ",", ";,"), QStringLiteral("a;,;,b;,"));
         QCOMPARE(OSUtil::ReplaceText("abc", "", "x"), QStringLiteral("abc"));
 
@@ -220,14 +221,26 @@ private slots:
         QTest::addColumn<QString>("wav");
         const QUrl wss = QUrl::fromLocalFile("/snd/gun shot.wss");
         const QUrl wav = QUrl::fromLocalFile("/snd/Take 1.WAV");
-        QTest::newRow("wss on the window") << "ZRNSoundEncodeDecode" << QList<QUrl>{wss} << "" << wss.toLocalFile() << "kept.wav";
-        QTest::newRow("wav on the window") << "cmdDecode" << QList<QUrl>{wav} << "" << "kept.wss" << wav.toLocalFile();
-        QTest::newRow("wav on the wss field") << "txtWWSFileName" << QList<QUrl>{wav} << "" << "kept.wss" << wav.toLocalFile();
-        QTest::newRow("wss on the wav field") << "txtWavFileName" << QList<QUrl>{wss} << "" << wss.toLocalFile() << "kept.wav";
-        QTest::newRow("two files") << "ZRNSoundEncodeDecode" << QList<QUrl>{wss, wav} << "" << "kept.wss" << "kept.wav";
-        QTest::newRow("other file") << "txtWWSFileName" << QList<QUrl>{QUrl::fromLocalFile("/snd/a.mp3")} << "" << "kept.wss" << "kept.wav";
-        QTest::newRow("remote file") << "ZRNSoundEncodeDecode" << QList<QUrl>{QUrl("https://example.org/a.wav")} << "" << "kept.wss" << "kept.wav";
-        QTest::newRow("text") << "txtWavFileName" << QList<QUrl>{} << "file:///snd/a.wav" << "kept.wss" << "kept.wav";
+        QTest::newRow("wss on the window")
+            << "ZRNSoundEncodeDecode" << QList<QUrl>{wss} << "" << wss.toLocalFile() << "kept.wav";
+        QTest::newRow("wav on the window") << "cmdDecode" << QList<QUrl>{wav} << ""
+                                           << "kept.wss" << wav.toLocalFile();
+        QTest::newRow("wav on the wss field") << "txtWWSFileName" << QList<QUrl>{wav} << ""
+                                              << "kept.wss" << wav.toLocalFile();
+        QTest::newRow("wss on the wav field")
+            << "txtWavFileName" << QList<QUrl>{wss} << "" << wss.toLocalFile() << "kept.wav";
+        QTest::newRow("two files") << "ZRNSoundEncodeDecode" << QList<QUrl>{wss, wav} << ""
+                                   << "kept.wss"
+                                   << "kept.wav";
+        QTest::newRow("other file") << "txtWWSFileName" << QList<QUrl>{QUrl::fromLocalFile("/snd/a.mp3")} << ""
+                                    << "kept.wss"
+                                    << "kept.wav";
+        QTest::newRow("remote file") << "ZRNSoundEncodeDecode" << QList<QUrl>{QUrl("https://example.org/a.wav")} << ""
+                                     << "kept.wss"
+                                     << "kept.wav";
+        QTest::newRow("text") << "txtWavFileName" << QList<QUrl>{} << "file:///snd/a.wav"
+                              << "kept.wss"
+                              << "kept.wav";
     }
     void droppingOneSoundFileFillsItsRow()
     {

@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(Platform::FindExecutable("WSSCod.exe", program.path(), path), second.filePath("WSSCod.exe"));
         QCOMPARE(Platform::FindExecutable("nothing", program.path(), path), QString());
         QCOMPARE(Platform::FindExecutable(program.filePath("WSSdec.exe"), m_dir.path(), QString()),
-                 program.filePath("WSSdec.exe"));
+            program.filePath("WSSdec.exe"));
     }
 
     void toolsAreNeverTakenFromTheCurrentFolder()

@@ -27,14 +27,8 @@ class TestMainWindow : public QObject, private WindowFixture
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        openWindow();
-    }
-    void cleanup()
-    {
-        closeWindow();
-    }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
 
     void firstRunShowsTheHomeFolder()
     {
@@ -77,7 +71,8 @@ private slots:
 
     void captionsTooltipsAndNames()
     {
-        const struct {
+        const struct
+        {
             const char *name, *caption, *tip;
         } buttons[] = {
             {"cmdDecode", "Decode", "Decode the selected WSS file."},
@@ -98,8 +93,8 @@ private slots:
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QCOMPARE(QApplication::focusWidget(), widget("cmdSelectWWSFileName"));
-        const char *order[] = {"cmdSelectWAVFileName", "txtWWSFileName", "txtWavFileName",
-                               "cmdEnCode", "cmdDecode", "cmdSelectWWSFileName"};
+        const char *order[] = {"cmdSelectWAVFileName", "txtWWSFileName", "txtWavFileName", "cmdEnCode", "cmdDecode",
+            "cmdSelectWWSFileName"};
         for (const char *next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));
@@ -219,7 +214,8 @@ private slots:
         QString text;
         AcceptNextMessage(this, &text);
         click("cmdEnCode");
-        QCOMPARE(text, QStringLiteral("Could not start 'WSSCod.exe': no such program in the program's folder or on the PATH"));
+        QCOMPARE(text,
+            QStringLiteral("Could not start 'WSSCod.exe': no such program in the program's folder or on the PATH"));
     }
 
     void theWindowStaysLiveAndShowsABusyCursorWhileAToolRuns()
@@ -260,7 +256,6 @@ private slots:
         // The record is written as the tool's last act: it was not killed.
         QCOMPARE(tools.records("WSSdec.exe").size(), 1);
     }
-
 };
 
 TALVEN_TEST_MAIN(TestMainWindow)

@@ -20,7 +20,8 @@ namespace {
 
 int openDescriptorCount()
 {
-    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
+    return int(
+        QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System).size());
 }
 
 } // namespace

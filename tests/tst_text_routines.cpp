@@ -23,14 +23,22 @@ private slots:
         QTest::addColumn<QString>("find");
         QTest::addColumn<int>("start");
         QTest::addColumn<int>("expected");
-        QTest::newRow("last of several") << "a/b/c" << "/" << 1 << 4;
-        QTest::newRow("none") << "abc" << "/" << 1 << 0;
-        QTest::newRow("only character") << "/" << "/" << 1 << 1;
-        QTest::newRow("overlapping find") << "aaa" << "aa" << 1 << 2;
-        QTest::newRow("case-sensitive") << "aBc" << "b" << 1 << 0;
-        QTest::newRow("at the start position") << "a/b/c" << "/" << 4 << 4;
-        QTest::newRow("before the start position") << "a/b" << "/" << 3 << 0;
-        QTest::newRow("empty text") << "" << "/" << 1 << 0;
+        QTest::newRow("last of several") << "a/b/c"
+                                         << "/" << 1 << 4;
+        QTest::newRow("none") << "abc"
+                              << "/" << 1 << 0;
+        QTest::newRow("only character") << "/"
+                                        << "/" << 1 << 1;
+        QTest::newRow("overlapping find") << "aaa"
+                                          << "aa" << 1 << 2;
+        QTest::newRow("case-sensitive") << "aBc"
+                                        << "b" << 1 << 0;
+        QTest::newRow("at the start position") << "a/b/c"
+                                               << "/" << 4 << 4;
+        QTest::newRow("before the start position") << "a/b"
+                                                   << "/" << 3 << 0;
+        QTest::newRow("empty text") << ""
+                                    << "/" << 1 << 0;
     }
     void lastPosition()
     {
@@ -46,13 +54,27 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("directory");
         QTest::addColumn<QString>("fileName");
-        QTest::newRow("full path") << "/snd/a.wss" << "/snd/" << "a.wss";
-        QTest::newRow("root") << "/" << "/" << "";
-        QTest::newRow("bare name") << "a.wss" << "" << "a.wss";
-        QTest::newRow("folder") << "/home/ann/" << "/home/ann/" << "";
-        QTest::newRow("relative") << "snd/x y.wav" << "snd/" << "x y.wav";
-        QTest::newRow("backslash is a plain character") << "c:\\snd\\a.wss" << "" << "c:\\snd\\a.wss";
-        QTest::newRow("empty") << "" << "" << "";
+        QTest::newRow("full path") << "/snd/a.wss"
+                                   << "/snd/"
+                                   << "a.wss";
+        QTest::newRow("root") << "/"
+                              << "/"
+                              << "";
+        QTest::newRow("bare name") << "a.wss"
+                                   << ""
+                                   << "a.wss";
+        QTest::newRow("folder") << "/home/ann/"
+                                << "/home/ann/"
+                                << "";
+        QTest::newRow("relative") << "snd/x y.wav"
+                                  << "snd/"
+                                  << "x y.wav";
+        QTest::newRow("backslash is a plain character") << "c:\\snd\\a.wss"
+                                                        << ""
+                                                        << "c:\\snd\\a.wss";
+        QTest::newRow("empty") << ""
+                               << ""
+                               << "";
     }
     void pathParts()
     {
@@ -67,9 +89,9 @@ private slots:
     void plainNamesAreNotQuoted()
     {
         QCOMPARE(BuildCommandLine(QStringLiteral("WSSdec.exe "), QStringLiteral("gun.wss")),
-                 QStringLiteral("WSSdec.exe gun.wss"));
+            QStringLiteral("WSSdec.exe gun.wss"));
         QCOMPARE(BuildCommandLine(QStringLiteral("WSSCod.exe "), QStringLiteral("a\\b;c$d.wav")),
-                 QStringLiteral("WSSCod.exe a\\b;c$d.wav"));
+            QStringLiteral("WSSCod.exe a\\b;c$d.wav"));
         // A folder path gives an empty name: the prefix alone, ending in its blank.
         QCOMPARE(BuildCommandLine(QStringLiteral("WSSdec.exe "), QString()), QStringLiteral("WSSdec.exe "));
         QCOMPARE(Platform::SplitCommandLine(QStringLiteral("WSSdec.exe ")), QStringList{"WSSdec.exe"});
@@ -79,10 +101,31 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         const char *names[] = {
-            "gun shot.wss", " lead.wss", "trail.wav ", "two  blanks", "tab\there", "line\nbreak",
-            "\"quoted\"", "a\"b", "\"", "\"\"", "\"\"\"", "x\"\"\"y", "\" \"", "back\\slash\\",
-            "semi;colon", "$HOME", "`id`", "a|b&c", "*.wss", "?.wav", "it's.wav", "100%.wav",
-            "ünïcødé 音.wss", "-n", "--help",
+            "gun shot.wss",
+            " lead.wss",
+            "trail.wav ",
+            "two  blanks",
+            "tab\there",
+            "line\nbreak",
+            "\"quoted\"",
+            "a\"b",
+            "\"",
+            "\"\"",
+            "\"\"\"",
+            "x\"\"\"y",
+            "\" \"",
+            "back\\slash\\",
+            "semi;colon",
+            "$HOME",
+            "`id`",
+            "a|b&c",
+            "*.wss",
+            "?.wav",
+            "it's.wav",
+            "100%.wav",
+            "ünïcødé 音.wss",
+            "-n",
+            "--help",
         };
         for (const char *name : names)
             QTest::newRow(name) << QString::fromUtf8(name);
@@ -132,19 +175,32 @@ private slots:
         QTest::addColumn<QString>("pattern");
         QTest::addColumn<QString>("name");
         QTest::addColumn<bool>("matches");
-        QTest::newRow("exact") << "a.wss" << "a.wss" << true;
-        QTest::newRow("case-sensitive") << "a.wss" << "A.wss" << false;
-        QTest::newRow("star") << "*.wss" << "gun.wss" << true;
-        QTest::newRow("star matches nothing") << "*.wss" << ".wss" << true;
-        QTest::newRow("star wrong ending") << "*.wss" << "gun.wav" << false;
-        QTest::newRow("star in the middle") << "g*n.wss" << "gun.wss" << true;
-        QTest::newRow("star backtracks") << "*a*b" << "xaxaxb" << true;
-        QTest::newRow("question mark") << "?.wav" << "a.wav" << true;
-        QTest::newRow("question mark needs one") << "?.wav" << ".wav" << false;
-        QTest::newRow("brackets are plain") << "take [2].wav" << "take [2].wav" << true;
-        QTest::newRow("brackets are not a set") << "take [2].wav" << "take 2.wav" << false;
-        QTest::newRow("empty pattern") << "" << "a" << false;
-        QTest::newRow("only star") << "*" << "" << true;
+        QTest::newRow("exact") << "a.wss"
+                               << "a.wss" << true;
+        QTest::newRow("case-sensitive") << "a.wss"
+                                        << "A.wss" << false;
+        QTest::newRow("star") << "*.wss"
+                              << "gun.wss" << true;
+        QTest::newRow("star matches nothing") << "*.wss"
+                                              << ".wss" << true;
+        QTest::newRow("star wrong ending") << "*.wss"
+                                           << "gun.wav" << false;
+        QTest::newRow("star in the middle") << "g*n.wss"
+                                            << "gun.wss" << true;
+        QTest::newRow("star backtracks") << "*a*b"
+                                         << "xaxaxb" << true;
+        QTest::newRow("question mark") << "?.wav"
+                                       << "a.wav" << true;
+        QTest::newRow("question mark needs one") << "?.wav"
+                                                 << ".wav" << false;
+        QTest::newRow("brackets are plain") << "take [2].wav"
+                                            << "take [2].wav" << true;
+        QTest::newRow("brackets are not a set") << "take [2].wav"
+                                                << "take 2.wav" << false;
+        QTest::newRow("empty pattern") << ""
+                                       << "a" << false;
+        QTest::newRow("only star") << "*"
+                                   << "" << true;
     }
     void wildcards()
     {

@@ -39,9 +39,12 @@ std::int16_t toPcm16(double x)
 // Reads frames in the WAV's own sample format and hands them on as 16-bit samples. Formats of up
 // to 16 bits are read as 16-bit directly, which is exact; wider ones and floats are read as
 // doubles and rounded here, so clipping and rounding are ours and not libsndfile's defaults.
-class PcmReader {
+class PcmReader
+{
 public:
-    PcmReader(SNDFILE *file, const SF_INFO &info) : file_(file), channels_(info.channels)
+    PcmReader(SNDFILE *file, const SF_INFO &info)
+        : file_(file)
+        , channels_(info.channels)
     {
         switch (info.format & SF_FORMAT_SUBMASK) {
         case SF_FORMAT_PCM_S8:
@@ -98,11 +101,10 @@ void encode(const fs::path &inPath, const fs::path &outPath)
     if (!isWavFamily(info.format))
         fail(kExitInput, quote(inPath) + " is not a WAV file");
     if (info.channels < 1 || unsigned(info.channels) > wss::kMaxChannels)
-        fail(kExitInput, "unsupported layout in " + quote(inPath) + ": "
-                             + std::to_string(info.channels) + " channels (at most 8)");
+        fail(kExitInput,
+            "unsupported layout in " + quote(inPath) + ": " + std::to_string(info.channels) + " channels (at most 8)");
     if (info.samplerate < 1)
-        fail(kExitInput, "unsupported layout in " + quote(inPath) + ": sample rate "
-                             + std::to_string(info.samplerate));
+        fail(kExitInput, "unsupported layout in " + quote(inPath) + ": sample rate " + std::to_string(info.samplerate));
 
     wss::Header header;
     header.sampleRate = std::uint32_t(info.samplerate);
@@ -143,8 +145,8 @@ void encode(const fs::path &inPath, const fs::path &outPath)
 int main(int argc, char **argv)
 {
     const ToolInfo tool{"WSSCod.exe", "WAV", ".wss",
-                        "Codes the WAV file FILE as WSS, written beside it with the extension "
-                        "\".wss\".",
-                        encode};
+        "Codes the WAV file FILE as WSS, written beside it with the extension "
+        "\".wss\".",
+        encode};
     return runTool(tool, argc, argv);
 }

@@ -23,8 +23,7 @@ wss::Header readHeader(InputFile &in, const fs::path &inPath)
     const std::size_t got = in.read(bytes.data(), bytes.size());
     if (got == 0)
         fail(kExitInput, quote(inPath) + " is not a WSS file (it is empty)");
-    if (got < wss::kMagic.size()
-        || !std::equal(wss::kMagic.begin(), wss::kMagic.end(), bytes.begin()))
+    if (got < wss::kMagic.size() || !std::equal(wss::kMagic.begin(), wss::kMagic.end(), bytes.begin()))
         fail(kExitInput, quote(inPath) + " is not a WSS file");
     if (got < bytes.size())
         fail(kExitInput, damaged(inPath, "the file ends inside the header"));
@@ -39,11 +38,11 @@ wss::Header readHeader(InputFile &in, const fs::path &inPath)
     case wss::HeaderStatus::Damaged:
         fail(kExitInput, damaged(inPath, check.reason));
     case wss::HeaderStatus::UnsupportedVersion:
-        fail(kExitInput, "unsupported WSS file " + quote(inPath) + ": format version "
-                             + std::to_string(h.version) + " (this decoder reads version 1)");
+        fail(kExitInput,
+            "unsupported WSS file " + quote(inPath) + ": format version " + std::to_string(h.version)
+                + " (this decoder reads version 1)");
     case wss::HeaderStatus::UnsupportedCoding:
-        fail(kExitInput, "unsupported WSS file " + quote(inPath) + ": coding "
-                             + std::to_string(h.coding));
+        fail(kExitInput, "unsupported WSS file " + quote(inPath) + ": coding " + std::to_string(h.coding));
     case wss::HeaderStatus::UnsupportedLayout:
         fail(kExitInput, "unsupported layout in " + quote(inPath) + ": " + check.reason);
     }
@@ -75,9 +74,7 @@ void decode(const fs::path &inPath, const fs::path &outPath)
     std::vector<std::uint8_t> block(wss::blockBytes(header.channels, header.blockFrames));
     std::vector<std::int16_t> pcm(std::size_t(header.blockFrames) * header.channels);
     wss::BlockDecoder decoder(header.channels);
-    auto where = [&](std::uint64_t b) {
-        return "block " + std::to_string(b + 1) + " of " + std::to_string(blocks);
-    };
+    auto where = [&](std::uint64_t b) { return "block " + std::to_string(b + 1) + " of " + std::to_string(blocks); };
     for (std::uint64_t b = 0; b < blocks; ++b) {
         const std::size_t frames = wss::framesInBlock(header, b);
         const std::size_t size = wss::blockBytes(header.channels, frames);
@@ -101,8 +98,8 @@ void decode(const fs::path &inPath, const fs::path &outPath)
 int main(int argc, char **argv)
 {
     const ToolInfo tool{"WSSdec.exe", "WSS", ".wav",
-                        "Decodes the WSS file FILE into a 16-bit WAV file, written beside it with "
-                        "the extension \".wav\".",
-                        decode};
+        "Decodes the WSS file FILE into a 16-bit WAV file, written beside it with "
+        "the extension \".wav\".",
+        decode};
     return runTool(tool, argc, argv);
 }

@@ -94,40 +94,30 @@ void TestProfileFile::setValue_data()
     QTest::addColumn<QByteArray>("key");
     QTest::addColumn<QByteArray>("after");
 
-    QTest::newRow("empty file") << QByteArray() << QByteArray("S") << QByteArray("k")
-                                << QByteArray("[S]\nk=v\n");
-    QTest::newRow("replaced in its own section only")
-        << QByteArray("[a]\nk=old\n[b]\nk=other\n") << QByteArray("b") << QByteArray("k")
-        << QByteArray("[a]\nk=old\n[b]\nk=v\n");
+    QTest::newRow("empty file") << QByteArray() << QByteArray("S") << QByteArray("k") << QByteArray("[S]\nk=v\n");
+    QTest::newRow("replaced in its own section only") << QByteArray("[a]\nk=old\n[b]\nk=other\n") << QByteArray("b")
+                                                      << QByteArray("k") << QByteArray("[a]\nk=old\n[b]\nk=v\n");
     QTest::newRow("added under a header that ends the file")
         << QByteArray("[a]") << QByteArray("a") << QByteArray("k") << QByteArray("[a]\nk=v\n");
     QTest::newRow("case and blanks ignored, file's spelling kept")
         << QByteArray("[ Main\t]\n  KEY = old \n") << QByteArray(" main ") << QByteArray("key\t")
         << QByteArray("[ Main\t]\nKEY=v\n");
     QTest::newRow("non-ASCII names ignore case")
-        << QByteArray("[Ärger]\nÖl=1\n") << QByteArray("äRGER") << QByteArray("öl")
-        << QByteArray("[Ärger]\nÖl=v\n");
+        << QByteArray("[Ärger]\nÖl=1\n") << QByteArray("äRGER") << QByteArray("öl") << QByteArray("[Ärger]\nÖl=v\n");
     QTest::newRow("keys before any section never match")
-        << QByteArray("k=top\n[a]\n") << QByteArray("a") << QByteArray("k")
-        << QByteArray("k=top\n[a]\nk=v\n");
-    QTest::newRow("comments never match")
-        << QByteArray(";[a]\n[a]\n ;k=old\n") << QByteArray("a") << QByteArray("k")
-        << QByteArray(";[a]\n[a]\n ;k=old\nk=v\n");
+        << QByteArray("k=top\n[a]\n") << QByteArray("a") << QByteArray("k") << QByteArray("k=top\n[a]\nk=v\n");
+    QTest::newRow("comments never match") << QByteArray(";[a]\n[a]\n ;k=old\n") << QByteArray("a") << QByteArray("k")
+                                          << QByteArray(";[a]\n[a]\n ;k=old\nk=v\n");
     QTest::newRow("a line without '=' is not the key")
-        << QByteArray("[a]\nk\n") << QByteArray("a") << QByteArray("k")
-        << QByteArray("[a]\nk\nk=v\n");
-    QTest::newRow("empty key added")
-        << QByteArray("[a]\nx=1\n") << QByteArray("a") << QByteArray("")
-        << QByteArray("[a]\nx=1\n=v\n");
-    QTest::newRow("empty key replaced")
-        << QByteArray("[a]\n =old\nx=1\n") << QByteArray("a") << QByteArray("")
-        << QByteArray("[a]\n=v\nx=1\n");
+        << QByteArray("[a]\nk\n") << QByteArray("a") << QByteArray("k") << QByteArray("[a]\nk\nk=v\n");
+    QTest::newRow("empty key added") << QByteArray("[a]\nx=1\n") << QByteArray("a") << QByteArray("")
+                                     << QByteArray("[a]\nx=1\n=v\n");
+    QTest::newRow("empty key replaced") << QByteArray("[a]\n =old\nx=1\n") << QByteArray("a") << QByteArray("")
+                                        << QByteArray("[a]\n=v\nx=1\n");
     QTest::newRow("a replaced line keeps its own line end")
-        << QByteArray("[a]\nk=1\r\nx=2\n") << QByteArray("a") << QByteArray("k")
-        << QByteArray("[a]\nk=v\r\nx=2\n");
-    QTest::newRow("BOM kept before a matching header")
-        << QByteArray("\xEF\xBB\xBF[a]\nk=1\n") << QByteArray("a") << QByteArray("k")
-        << QByteArray("\xEF\xBB\xBF[a]\nk=v\n");
+        << QByteArray("[a]\nk=1\r\nx=2\n") << QByteArray("a") << QByteArray("k") << QByteArray("[a]\nk=v\r\nx=2\n");
+    QTest::newRow("BOM kept before a matching header") << QByteArray("\xEF\xBB\xBF[a]\nk=1\n") << QByteArray("a")
+                                                       << QByteArray("k") << QByteArray("\xEF\xBB\xBF[a]\nk=v\n");
 }
 
 void TestProfileFile::setValue()
@@ -146,19 +136,43 @@ void TestProfileFile::refusesUnsafeEntries_data()
     QTest::addColumn<QString>("value");
 
     const QString nul(QChar(0));
-    QTest::newRow("LF in section") << "a\n[b" << "k" << "v";
-    QTest::newRow("CR in section") << "a\rb" << "k" << "v";
-    QTest::newRow("NUL in section") << "a" + nul << "k" << "v";
-    QTest::newRow("LF in key") << "a" << "k\nj" << "v";
-    QTest::newRow("CR in key") << "a" << "k\r" << "v";
-    QTest::newRow("NUL in key") << "a" << nul + "k" << "v";
-    QTest::newRow("LF in value") << "a" << "k" << "v\n[evil]\nx=1";
-    QTest::newRow("CR in value") << "a" << "k" << "v\r";
-    QTest::newRow("NUL in value") << "a" << "k" << "v" + nul + "w";
-    QTest::newRow("']' in section") << "a]b" << "k" << "v";
-    QTest::newRow("'=' in key") << "a" << "k=j" << "v";
-    QTest::newRow("key reads as a comment") << "a" << " ;k" << "v";
-    QTest::newRow("key reads as a section") << "a" << "[k" << "v";
+    QTest::newRow("LF in section") << "a\n[b"
+                                   << "k"
+                                   << "v";
+    QTest::newRow("CR in section") << "a\rb"
+                                   << "k"
+                                   << "v";
+    QTest::newRow("NUL in section") << "a" + nul << "k"
+                                    << "v";
+    QTest::newRow("LF in key") << "a"
+                               << "k\nj"
+                               << "v";
+    QTest::newRow("CR in key") << "a"
+                               << "k\r"
+                               << "v";
+    QTest::newRow("NUL in key") << "a" << nul + "k"
+                                << "v";
+    QTest::newRow("LF in value") << "a"
+                                 << "k"
+                                 << "v\n[evil]\nx=1";
+    QTest::newRow("CR in value") << "a"
+                                 << "k"
+                                 << "v\r";
+    QTest::newRow("NUL in value") << "a"
+                                  << "k"
+                                  << "v" + nul + "w";
+    QTest::newRow("']' in section") << "a]b"
+                                    << "k"
+                                    << "v";
+    QTest::newRow("'=' in key") << "a"
+                                << "k=j"
+                                << "v";
+    QTest::newRow("key reads as a comment") << "a"
+                                            << " ;k"
+                                            << "v";
+    QTest::newRow("key reads as a section") << "a"
+                                            << "[k"
+                                            << "v";
 }
 
 void TestProfileFile::refusesUnsafeEntries()
@@ -181,14 +195,10 @@ void TestProfileFile::editsFixture_data()
 
     QTest::newRow("comments, odd lines, BOM, no final line end")
         << QStringLiteral("shared")
-        << QList<QStringList>{{"options", "folder", "/home/user/sounds"},
-                              {"Empty", "Key", "1"},
-                              {"RECENT", " File2 ", "b.wav"},
-                              {"New", "Name", "ok"}};
-    QTest::newRow("CRLF") << QStringLiteral("crlf")
-                          << QList<QStringList>{{"Options", "Folder", "/new"},
-                                                {"Options", "Added", "1"},
-                                                {"Fresh", "K", "v"}};
+        << QList<QStringList>{{"options", "folder", "/home/user/sounds"}, {"Empty", "Key", "1"},
+               {"RECENT", " File2 ", "b.wav"}, {"New", "Name", "ok"}};
+    QTest::newRow("CRLF") << QStringLiteral(
+        "crlf") << QList<QStringList>{{"Options", "Folder", "/new"}, {"Options", "Added", "1"}, {"Fresh", "K", "v"}};
 }
 
 void TestProfileFile::editsFixture()
@@ -206,8 +216,7 @@ void TestProfileFile::editsFixture()
 
 void TestProfileFile::createsMissingFile()
 {
-    QVERIFY(WriteProfileString(QStringLiteral("Folders"), QStringLiteral("Open"),
-                               QStringLiteral("/home/ü"), m_ini));
+    QVERIFY(WriteProfileString(QStringLiteral("Folders"), QStringLiteral("Open"), QStringLiteral("/home/ü"), m_ini));
     QCOMPARE(readAll(m_ini), QByteArray("[Folders]\nOpen=/home/ü\n"));
     QVERIFY(!QFile::exists(m_ini + ".lock"));
 }
@@ -318,8 +327,7 @@ void TestProfileFile::concurrentWritersLoseNothing()
     for (const QString &prefix : prefixes) {
         writers.push_back(std::make_unique<QProcess>());
         writers.back()->setProcessChannelMode(QProcess::ForwardedChannels);
-        writers.back()->start(QStringLiteral(PROFILE_WRITER),
-                              {m_ini, prefix, QString::number(keysPerWriter)});
+        writers.back()->start(QStringLiteral(PROFILE_WRITER), {m_ini, prefix, QString::number(keysPerWriter)});
     }
     for (auto &writer : writers) {
         QVERIFY(writer->waitForFinished(120000));

@@ -31,8 +31,8 @@ private:
 
 // Answers the next file dialog: first lets inspect look at it, then types path into its name
 // field and accepts, or cancels when path is empty.
-ModalAnswer *AnswerNextFileDialog(QObject *parent, const QString &path,
-                                  std::function<void(QFileDialog *)> inspect = {});
+ModalAnswer *AnswerNextFileDialog(
+    QObject *parent, const QString &path, std::function<void(QFileDialog *)> inspect = {});
 
 // Presses OK on the next message box and returns its text in *text (and its title in *title).
 ModalAnswer *AcceptNextMessage(QObject *parent, QString *text, QString *title = nullptr);

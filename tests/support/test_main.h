@@ -30,7 +30,7 @@ inline void isolate()
     qputenv("XDG_RUNTIME_DIR", root + "/.runtime");
     QDir().mkpath(home().path() + QStringLiteral("/.runtime"));
     QFile::setPermissions(home().path() + QStringLiteral("/.runtime"),
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QDir().mkpath(home().path() + QStringLiteral("/.config"));
@@ -38,13 +38,13 @@ inline void isolate()
 
 } // namespace TestEnv
 
-#define TALVEN_TEST_MAIN(TestObject)                                                               \
-    int main(int argc, char *argv[])                                                               \
-    {                                                                                              \
-        TestEnv::isolate();                                                                        \
-        QApplication app(argc, argv);                                                              \
-        app.setAttribute(Qt::AA_DontUseNativeDialogs);                                             \
-        TestObject tc;                                                                             \
-        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
-        return QTest::qExec(&tc, argc, argv);                                                      \
+#define TALVEN_TEST_MAIN(TestObject)                                                                                   \
+    int main(int argc, char *argv[])                                                                                   \
+    {                                                                                                                  \
+        TestEnv::isolate();                                                                                            \
+        QApplication app(argc, argv);                                                                                  \
+        app.setAttribute(Qt::AA_DontUseNativeDialogs);                                                                 \
+        TestObject tc;                                                                                                 \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                                     \
+        return QTest::qExec(&tc, argc, argv);                                                                          \
     }

@@ -17,13 +17,11 @@ std::vector<std::uint8_t> bytes(std::initializer_list<int> list)
 }
 
 // The stereo example of docs/wss-format.md: 6 frames at 8000 Hz.
-const std::vector<std::int16_t> kExampleFrames = {1000, -1, 1011, -1, 981, -1,
-                                                  985,  -1, 1010, -1, 1000, -1};
-const std::vector<std::uint8_t> kExampleFile = bytes({
-    0x57, 0x53, 0x53, 0x1a, 0x01, 0x00, 0x01, 0x00, 0x40, 0x1f, 0x00, 0x00, 0x02, 0x00, 0x01, 0x04,
-    0x06, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xd8, 0x7b, 0xbc, 0x03,
-    0xe8, 0x03, 0x00, 0x00, 0xff, 0xff, 0x00, 0x00, 0xf7, 0x30, 0x09, 0x00, 0x00, 0x00,
-    0x06, 0x6e, 0x30, 0x2c});
+const std::vector<std::int16_t> kExampleFrames = {1000, -1, 1011, -1, 981, -1, 985, -1, 1010, -1, 1000, -1};
+const std::vector<std::uint8_t> kExampleFile
+    = bytes({0x57, 0x53, 0x53, 0x1a, 0x01, 0x00, 0x01, 0x00, 0x40, 0x1f, 0x00, 0x00, 0x02, 0x00, 0x01, 0x04, 0x06, 0x00,
+        0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xd8, 0x7b, 0xbc, 0x03, 0xe8, 0x03, 0x00, 0x00,
+        0xff, 0xff, 0x00, 0x00, 0xf7, 0x30, 0x09, 0x00, 0x00, 0x00, 0x06, 0x6e, 0x30, 0x2c});
 
 Header exampleHeader()
 {
@@ -36,7 +34,8 @@ Header exampleHeader()
 
 } // namespace
 
-class TestWssCodec : public QObject {
+class TestWssCodec : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -57,8 +56,7 @@ private slots:
         const auto header = serializeHeader(h);
         std::copy(header.begin(), header.end(), file.begin());
         BlockEncoder enc(2);
-        QCOMPARE(enc.encode(kExampleFrames, 6, std::span(file).subspan(kHeaderSize)),
-                 file.size() - kHeaderSize);
+        QCOMPARE(enc.encode(kExampleFrames, 6, std::span(file).subspan(kHeaderSize)), file.size() - kHeaderSize);
         QCOMPARE(file, kExampleFile);
         QCOMPARE(fileSize(h), std::optional<std::uint64_t>(kExampleFile.size()));
     }
@@ -66,8 +64,7 @@ private slots:
     void decodesTheWorkedExample()
     {
         Header h;
-        QCOMPARE(parseHeader(std::span(kExampleFile).first<kHeaderSize>(), h).status,
-                 HeaderStatus::Ok);
+        QCOMPARE(parseHeader(std::span(kExampleFile).first<kHeaderSize>(), h).status, HeaderStatus::Ok);
         QCOMPARE(h.sampleRate, 8000u);
         QCOMPARE(h.channels, 2);
         QCOMPARE(h.blockFrames, 1025);
@@ -139,8 +136,7 @@ private slots:
         };
         QVERIFY(decodeAll(stream));
         std::vector<std::uint8_t> swapped(stream);
-        std::swap_ranges(swapped.begin() + size, swapped.begin() + 2 * size,
-                         swapped.begin() + 2 * size);
+        std::swap_ranges(swapped.begin() + size, swapped.begin() + 2 * size, swapped.begin() + 2 * size);
         QVERIFY(!decodeAll(swapped));
     }
 

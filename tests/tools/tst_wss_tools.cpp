@@ -24,14 +24,14 @@ namespace {
 const QString kEncoder = QStringLiteral(WSSCOD);
 const QString kDecoder = QStringLiteral(WSSDEC);
 
-struct Result {
+struct Result
+{
     int code;
     QProcess::ExitStatus status;
     QStringList errorLines;
 };
 
-Result run(const QString &tool, const QString &dir, const QStringList &args,
-           std::function<void()> childSetup = {})
+Result run(const QString &tool, const QString &dir, const QStringList &args, std::function<void()> childSetup = {})
 {
     QProcess p;
     p.setWorkingDirectory(dir);
@@ -50,7 +50,9 @@ QMap<QString, QByteArray> snapshot(const QString &dir)
     QMap<QString, QByteArray> files;
     const auto filter = QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
     for (const QFileInfo &fi : QDir(dir).entryInfoList(filter)) {
-        struct stat st {};
+        struct stat st
+        {
+        };
         QFile f(fi.filePath());
         if (::lstat(QFile::encodeName(fi.filePath()).constData(), &st) != 0 || !S_ISREG(st.st_mode))
             files[fi.fileName()] = "<not a regular file>";
@@ -96,8 +98,7 @@ std::vector<double> makeSound(const QString &kind, int channels, int rate, qint6
     return s;
 }
 
-bool writeSound(const QString &path, int format, int channels, int rate,
-                const std::vector<double> &s)
+bool writeSound(const QString &path, int format, int channels, int rate, const std::vector<double> &s)
 {
     SF_INFO info{};
     info.samplerate = rate;
@@ -112,7 +113,8 @@ bool writeSound(const QString &path, int format, int channels, int rate,
     return sf_close(f) == 0 && ok;
 }
 
-struct Sound {
+struct Sound
+{
     SF_INFO info{};
     std::vector<double> samples; // in 16-bit units
 };
@@ -178,7 +180,8 @@ QByteArray makeWss(wss::Header h = {})
 
 } // namespace
 
-class TestWssTools : public QObject {
+class TestWssTools : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -191,16 +194,25 @@ private slots:
         QTest::addColumn<qint64>("frames");
         QTest::addColumn<double>("minSnr");
         const int wav = SF_FORMAT_WAV;
-        QTest::newRow("sine mono 16-bit 44.1k") << "sine" << (wav | SF_FORMAT_PCM_16) << 1 << 44100 << qint64(3 * 44100 + 17) << 36.0;
-        QTest::newRow("sine stereo 16-bit 48k") << "sine" << (wav | SF_FORMAT_PCM_16) << 2 << 48000 << qint64(1025 * 40) << 36.0;
-        QTest::newRow("sine 8ch 24-bit 96k") << "sine" << (SF_FORMAT_WAVEX | SF_FORMAT_PCM_24) << 8 << 96000 << qint64(96001) << 36.0;
-        QTest::newRow("sine stereo 32-bit 192k") << "sine" << (wav | SF_FORMAT_PCM_32) << 2 << 192000 << qint64(50000) << 36.0;
-        QTest::newRow("sine stereo float 22.05k") << "sine" << (wav | SF_FORMAT_FLOAT) << 2 << 22050 << qint64(30000) << 36.0;
-        QTest::newRow("sine mono double 16k") << "sine" << (wav | SF_FORMAT_DOUBLE) << 1 << 16000 << qint64(20000) << 36.0;
+        QTest::newRow("sine mono 16-bit 44.1k")
+            << "sine" << (wav | SF_FORMAT_PCM_16) << 1 << 44100 << qint64(3 * 44100 + 17) << 36.0;
+        QTest::newRow("sine stereo 16-bit 48k")
+            << "sine" << (wav | SF_FORMAT_PCM_16) << 2 << 48000 << qint64(1025 * 40) << 36.0;
+        QTest::newRow("sine 8ch 24-bit 96k")
+            << "sine" << (SF_FORMAT_WAVEX | SF_FORMAT_PCM_24) << 8 << 96000 << qint64(96001) << 36.0;
+        QTest::newRow("sine stereo 32-bit 192k")
+            << "sine" << (wav | SF_FORMAT_PCM_32) << 2 << 192000 << qint64(50000) << 36.0;
+        QTest::newRow("sine stereo float 22.05k")
+            << "sine" << (wav | SF_FORMAT_FLOAT) << 2 << 22050 << qint64(30000) << 36.0;
+        QTest::newRow("sine mono double 16k")
+            << "sine" << (wav | SF_FORMAT_DOUBLE) << 1 << 16000 << qint64(20000) << 36.0;
         QTest::newRow("sine mono 8-bit 8k") << "sine" << (wav | SF_FORMAT_PCM_U8) << 1 << 8000 << qint64(16003) << 30.0;
-        QTest::newRow("loud float, clipped") << "loud" << (wav | SF_FORMAT_FLOAT) << 2 << 44100 << qint64(30000) << 25.0;
-        QTest::newRow("noise mono 16-bit 44.1k") << "noise" << (wav | SF_FORMAT_PCM_16) << 1 << 44100 << qint64(88200) << 12.0;
-        QTest::newRow("noise stereo 24-bit 48k") << "noise" << (wav | SF_FORMAT_PCM_24) << 2 << 48000 << qint64(48000) << 12.0;
+        QTest::newRow("loud float, clipped")
+            << "loud" << (wav | SF_FORMAT_FLOAT) << 2 << 44100 << qint64(30000) << 25.0;
+        QTest::newRow("noise mono 16-bit 44.1k")
+            << "noise" << (wav | SF_FORMAT_PCM_16) << 1 << 44100 << qint64(88200) << 12.0;
+        QTest::newRow("noise stereo 24-bit 48k")
+            << "noise" << (wav | SF_FORMAT_PCM_24) << 2 << 48000 << qint64(48000) << 12.0;
         for (qint64 n : {0, 1, 2, 1024, 1025, 1026})
             QTest::addRow("%lld frames", n) << "sine" << (wav | SF_FORMAT_PCM_16) << 2 << 44100 << n << 0.0;
     }
@@ -215,8 +227,7 @@ private slots:
         QFETCH(double, minSnr);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QVERIFY(writeSound(dir.filePath("in.wav"), format, channels, rate,
-                           makeSound(kind, channels, rate, frames)));
+        QVERIFY(writeSound(dir.filePath("in.wav"), format, channels, rate, makeSound(kind, channels, rate, frames)));
         const Sound ref = readSound(dir.filePath("in.wav"));
         QCOMPARE(ref.info.frames, frames);
         writeFile(dir.filePath("in.wss"), "an older in.wss, to be replaced");
@@ -299,30 +310,49 @@ private slots:
         const qsizetype block = qsizetype(wss::blockBytes(2, 1025));
         const QString damaged = "damaged WSS file 'in.wss': ";
 
-        QTest::newRow("missing wav") << kEncoder << "in.wav" << QByteArray() << 1 << "cannot open 'in.wav': No such file or directory";
-        QTest::newRow("missing wss") << kDecoder << "in.wss" << QByteArray() << 1 << "cannot open 'in.wss': No such file or directory";
-        QTest::newRow("empty wav") << kEncoder << "in.wav" << QByteArray("") << 1 << "'in.wav' is not a WAV file (it is empty)";
-        QTest::newRow("empty wss") << kDecoder << "in.wss" << QByteArray("") << 1 << "'in.wss' is not a WSS file (it is empty)";
-        QTest::newRow("text as wav") << kEncoder << "in.wav" << QByteArray("hello\n") << 1 << "'in.wav' is not a WAV file";
-        QTest::newRow("aiff as wav") << kEncoder << "in.wav" << soundFile(SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 1) << 1 << "'in.wav' is not a WAV file";
-        QTest::newRow("wav as wss") << kDecoder << "in.wss" << soundFile(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1) << 1 << "'in.wss' is not a WSS file";
-        QTest::newRow("9 channels") << kEncoder << "in.wav" << soundFile(SF_FORMAT_WAVEX | SF_FORMAT_PCM_16, 9) << 1 << "unsupported layout in 'in.wav': 9 channels (at most 8)";
+        QTest::newRow("missing wav") << kEncoder << "in.wav" << QByteArray() << 1
+                                     << "cannot open 'in.wav': No such file or directory";
+        QTest::newRow("missing wss") << kDecoder << "in.wss" << QByteArray() << 1
+                                     << "cannot open 'in.wss': No such file or directory";
+        QTest::newRow("empty wav") << kEncoder << "in.wav" << QByteArray("") << 1
+                                   << "'in.wav' is not a WAV file (it is empty)";
+        QTest::newRow("empty wss") << kDecoder << "in.wss" << QByteArray("") << 1
+                                   << "'in.wss' is not a WSS file (it is empty)";
+        QTest::newRow("text as wav") << kEncoder << "in.wav" << QByteArray("hello\n") << 1
+                                     << "'in.wav' is not a WAV file";
+        QTest::newRow("aiff as wav") << kEncoder << "in.wav" << soundFile(SF_FORMAT_AIFF | SF_FORMAT_PCM_16, 1) << 1
+                                     << "'in.wav' is not a WAV file";
+        QTest::newRow("wav as wss") << kDecoder << "in.wss" << soundFile(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1) << 1
+                                    << "'in.wss' is not a WSS file";
+        QTest::newRow("9 channels") << kEncoder << "in.wav" << soundFile(SF_FORMAT_WAVEX | SF_FORMAT_PCM_16, 9) << 1
+                                    << "unsupported layout in 'in.wav': 9 channels (at most 8)";
         wss::Header v2;
         v2.version = 2;
         v2.sampleRate = 8000;
         v2.channels = 1;
-        QTest::newRow("version 2") << kDecoder << "in.wss" << makeWss(v2).left(32) << 1 << "unsupported WSS file 'in.wss': format version 2 (this decoder reads version 1)";
-        QTest::newRow("cut in header") << kDecoder << "in.wss" << wss.left(20) << 1 << damaged + "the file ends inside the header";
-        QTest::newRow("cut in block") << kDecoder << "in.wss" << wss.left(32 + block + 100) << 1 << damaged + "the file ends inside block 2 of 4";
-        QTest::newRow("last byte missing") << kDecoder << "in.wss" << wss.chopped(1) << 1 << damaged + "the file ends inside block 4 of 4";
+        QTest::newRow("version 2") << kDecoder << "in.wss" << makeWss(v2).left(32) << 1
+                                   << "unsupported WSS file 'in.wss': format version 2 (this decoder reads version 1)";
+        QTest::newRow("cut in header") << kDecoder << "in.wss" << wss.left(20) << 1
+                                       << damaged + "the file ends inside the header";
+        QTest::newRow("cut in block") << kDecoder << "in.wss" << wss.left(32 + block + 100) << 1
+                                      << damaged + "the file ends inside block 2 of 4";
+        QTest::newRow("last byte missing")
+            << kDecoder << "in.wss" << wss.chopped(1) << 1 << damaged + "the file ends inside block 4 of 4";
         QTest::newRow("byte added") << kDecoder << "in.wss" << wss + '\0' << 1 << damaged + "data after the last block";
-        QTest::newRow("flip in header") << kDecoder << "in.wss" << flipped(8) << 1 << damaged + "header checksum mismatch";
-        QTest::newRow("flip in block head") << kDecoder << "in.wss" << flipped(32 + 5) << 1 << damaged + "block 1 of 4 fails its checksum";
-        QTest::newRow("flip in codes") << kDecoder << "in.wss" << flipped(32 + block + 700) << 1 << damaged + "block 2 of 4 fails its checksum";
-        QTest::newRow("flip in checksum") << kDecoder << "in.wss" << flipped(32 + 3 * block - 2) << 1 << damaged + "block 3 of 4 fails its checksum";
-        QTest::newRow("flip last byte") << kDecoder << "in.wss" << flipped(wss.size() - 1) << 1 << damaged + "block 4 of 4 fails its checksum";
-        QTest::newRow("wav to decoder") << kDecoder << "in.wav" << soundFile(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1) << 2 << "the output 'in.wav' would replace the input; expected a WSS file";
-        QTest::newRow("wss to encoder") << kEncoder << "in.wss" << wss << 2 << "the output 'in.wss' would replace the input; expected a WAV file";
+        QTest::newRow("flip in header") << kDecoder << "in.wss" << flipped(8) << 1
+                                        << damaged + "header checksum mismatch";
+        QTest::newRow("flip in block head")
+            << kDecoder << "in.wss" << flipped(32 + 5) << 1 << damaged + "block 1 of 4 fails its checksum";
+        QTest::newRow("flip in codes") << kDecoder << "in.wss" << flipped(32 + block + 700) << 1
+                                       << damaged + "block 2 of 4 fails its checksum";
+        QTest::newRow("flip in checksum")
+            << kDecoder << "in.wss" << flipped(32 + 3 * block - 2) << 1 << damaged + "block 3 of 4 fails its checksum";
+        QTest::newRow("flip last byte") << kDecoder << "in.wss" << flipped(wss.size() - 1) << 1
+                                        << damaged + "block 4 of 4 fails its checksum";
+        QTest::newRow("wav to decoder") << kDecoder << "in.wav" << soundFile(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1) << 2
+                                        << "the output 'in.wav' would replace the input; expected a WSS file";
+        QTest::newRow("wss to encoder") << kEncoder << "in.wss" << wss << 2
+                                        << "the output 'in.wss' would replace the input; expected a WAV file";
     }
 
     // A refused input leaves the folder exactly as it was: input untouched, an older output
@@ -354,8 +384,8 @@ private slots:
     void writeFailureKeepsOldOutput()
     {
         QTemporaryDir dir;
-        QVERIFY(writeSound(dir.filePath("in.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 44100,
-                           makeSound("sine", 2, 44100, 441000)));
+        QVERIFY(writeSound(
+            dir.filePath("in.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 44100, makeSound("sine", 2, 44100, 441000)));
         writeFile(dir.filePath("in.wss"), "an older output");
         writeFile(dir.filePath("small.wss"), makeWss());
         const auto before = snapshot(dir.path());
@@ -370,8 +400,7 @@ private slots:
             const rlimit lim{1000, 1000};
             setrlimit(RLIMIT_FSIZE, &lim);
         });
-        QCOMPARE(r.errorLines,
-                 QStringList({"WSSdec.exe: cannot write 'small.wav': File too large"}));
+        QCOMPARE(r.errorLines, QStringList({"WSSdec.exe: cannot write 'small.wav': File too large"}));
         QCOMPARE(r.code, 3);
         QCOMPARE(snapshot(dir.path()), before);
     }

@@ -33,7 +33,9 @@ extern "C" void removeTempAndDie(int sig)
 
 void installSignalHandlers()
 {
-    struct sigaction sa {};
+    struct sigaction sa
+    {
+    };
     sa.sa_handler = removeTempAndDie;
     sa.sa_flags = SA_RESETHAND;
     sigemptyset(&sa.sa_mask);
@@ -43,7 +45,8 @@ void installSignalHandlers()
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
-class SignalBlock {
+class SignalBlock
+{
 public:
     SignalBlock()
     {
@@ -61,9 +64,11 @@ private:
 
 bool sameFile(const fs::path &a, const fs::path &b)
 {
-    struct stat sa {}, sb {};
+    struct stat sa
+    {
+    }, sb{};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
-           && sa.st_ino == sb.st_ino;
+        && sa.st_ino == sb.st_ino;
 }
 
 } // namespace
@@ -98,8 +103,8 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
         fs::path output = input;
         output.replace_extension(tool.outputSuffix);
         if (output == input || sameFile(input, output))
-            fail(kExitUsage, "the output " + quote(output) + " would replace the input; expected a "
-                                 + tool.inputKind + " file");
+            fail(kExitUsage,
+                "the output " + quote(output) + " would replace the input; expected a " + tool.inputKind + " file");
         tool.convert(input, output);
         return kExitOk;
     } catch (const Failure &f) {
@@ -113,12 +118,15 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
     return kExitInternal;
 }
 
-InputFile::InputFile(fs::path path) : path_(std::move(path))
+InputFile::InputFile(fs::path path)
+    : path_(std::move(path))
 {
     fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
         fail(kExitInput, "cannot open " + quote(path_) + ": " + errorText(errno));
-    struct stat st {};
+    struct stat st
+    {
+    };
     if (::fstat(fd_, &st) == 0) {
         if (S_ISDIR(st.st_mode))
             fail(kExitInput, "cannot open " + quote(path_) + ": " + errorText(EISDIR));
@@ -150,7 +158,8 @@ std::size_t InputFile::read(void *buf, std::size_t n)
     return done;
 }
 
-OutputFile::OutputFile(fs::path finalPath) : final_(std::move(finalPath))
+OutputFile::OutputFile(fs::path finalPath)
+    : final_(std::move(finalPath))
 {
     fs::path dir = final_.parent_path();
     if (dir.empty())
@@ -261,14 +270,17 @@ void OutputFile::commit()
 
 // libsndfile's virtual I/O over an OutputFile. Errors must not be thrown through libsndfile (a C
 // library), so they are kept in the OutputFile and short counts are returned.
-struct OutputIo {
+struct OutputIo
+{
     static OutputFile &out(void *user) { return *static_cast<OutputFile *>(user); }
 
     static sf_count_t length(void *user)
     {
         OutputFile &o = out(user);
         o.flush();
-        struct stat st {};
+        struct stat st
+        {
+        };
         return ::fstat(o.fd_, &st) == 0 ? st.st_size : -1;
     }
     static sf_count_t seek(sf_count_t offset, int whence, void *user)
@@ -300,8 +312,7 @@ struct OutputIo {
 
 SNDFILE *OutputFile::openSndfile(SF_INFO &info)
 {
-    static SF_VIRTUAL_IO io = {OutputIo::length, OutputIo::seek, OutputIo::read, OutputIo::write,
-                               OutputIo::tell};
+    static SF_VIRTUAL_IO io = {OutputIo::length, OutputIo::seek, OutputIo::read, OutputIo::write, OutputIo::tell};
     return sf_open_virtual(&io, SFM_WRITE, &info, this);
 }
 

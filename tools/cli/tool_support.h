@@ -18,14 +18,15 @@ namespace wsstool {
 // Exit codes, also listed in tools/README.md.
 enum ExitCode : int {
     kExitOk = 0,
-    kExitInput = 1,    // input missing, unreadable, of the wrong kind, damaged or unsupported
-    kExitUsage = 2,    // wrong arguments, or the output would replace the input
-    kExitOutput = 3,   // the output could not be written (no space, no permission, ...)
+    kExitInput = 1, // input missing, unreadable, of the wrong kind, damaged or unsupported
+    kExitUsage = 2, // wrong arguments, or the output would replace the input
+    kExitOutput = 3, // the output could not be written (no space, no permission, ...)
     kExitInternal = 4, // out of memory or another unexpected failure
 };
 
 // Thrown to stop a conversion; runTool() prints the message and returns the code.
-struct Failure {
+struct Failure
+{
     int exitCode;
     std::string message;
 };
@@ -34,17 +35,19 @@ struct Failure {
 std::string quote(const std::filesystem::path &p);
 std::string errorText(int err);
 
-struct ToolInfo {
-    const char *name;          // "WSSdec.exe"
-    const char *inputKind;     // "WSS"
-    const char *outputSuffix;  // ".wav"
-    const char *usage;         // the line after "usage: NAME FILE"
+struct ToolInfo
+{
+    const char *name; // "WSSdec.exe"
+    const char *inputKind; // "WSS"
+    const char *outputSuffix; // ".wav"
+    const char *usage; // the line after "usage: NAME FILE"
     void (*convert)(const std::filesystem::path &input, const std::filesystem::path &output);
 };
 
 int runTool(const ToolInfo &tool, int argc, char **argv);
 
-class InputFile {
+class InputFile
+{
 public:
     explicit InputFile(std::filesystem::path path);
     ~InputFile();
@@ -64,7 +67,8 @@ private:
 
 // A file made beside `finalPath` under a hidden temporary name. The destructor removes it unless
 // commit() has renamed it into place; so do SIGINT, SIGTERM and SIGHUP.
-class OutputFile {
+class OutputFile
+{
 public:
     explicit OutputFile(std::filesystem::path finalPath);
     ~OutputFile();
@@ -96,7 +100,8 @@ private:
     std::vector<unsigned char> buffer_;
 };
 
-struct SndfileCloser {
+struct SndfileCloser
+{
     void operator()(SNDFILE *f) const { sf_close(f); }
 };
 using Sndfile = std::unique_ptr<SNDFILE, SndfileCloser>;

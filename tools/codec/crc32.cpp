@@ -33,11 +33,10 @@ void Crc32::update(std::span<const std::uint8_t> bytes)
     const std::uint8_t *p = bytes.data();
     std::size_t n = bytes.size();
     while (n >= 8) {
-        const std::uint32_t lo = c ^ (std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8
-                                      | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
-        c = kTables[7][lo & 0xFF] ^ kTables[6][(lo >> 8) & 0xFF] ^ kTables[5][(lo >> 16) & 0xFF]
-            ^ kTables[4][lo >> 24] ^ kTables[3][p[4]] ^ kTables[2][p[5]] ^ kTables[1][p[6]]
-            ^ kTables[0][p[7]];
+        const std::uint32_t lo = c
+            ^ (std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
+        c = kTables[7][lo & 0xFF] ^ kTables[6][(lo >> 8) & 0xFF] ^ kTables[5][(lo >> 16) & 0xFF] ^ kTables[4][lo >> 24]
+            ^ kTables[3][p[4]] ^ kTables[2][p[5]] ^ kTables[1][p[6]] ^ kTables[0][p[7]];
         p += 8;
         n -= 8;
     }

@@ -35,8 +35,7 @@ std::uint16_t get16(const std::uint8_t *p)
 
 std::uint32_t get32(const std::uint8_t *p)
 {
-    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
-           | std::uint32_t(p[3]) << 24;
+    return std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24;
 }
 
 std::uint64_t get64(const std::uint8_t *p)
@@ -128,13 +127,13 @@ std::optional<std::uint64_t> fileSize(const Header &h)
     return size;
 }
 
-BlockEncoder::BlockEncoder(unsigned channels) : channels_(channels)
+BlockEncoder::BlockEncoder(unsigned channels)
+    : channels_(channels)
 {
     assert(channels >= 1 && channels <= kMaxChannels);
 }
 
-std::size_t BlockEncoder::encode(std::span<const std::int16_t> in, std::size_t frames,
-                                 std::span<std::uint8_t> out)
+std::size_t BlockEncoder::encode(std::span<const std::int16_t> in, std::size_t frames, std::span<std::uint8_t> out)
 {
     const std::size_t size = blockBytes(channels_, frames);
     assert(frames >= 1 && in.size() >= frames * channels_ && out.size() >= size);
@@ -165,13 +164,13 @@ std::size_t BlockEncoder::encode(std::span<const std::int16_t> in, std::size_t f
     return size;
 }
 
-BlockDecoder::BlockDecoder(unsigned channels) : channels_(channels)
+BlockDecoder::BlockDecoder(unsigned channels)
+    : channels_(channels)
 {
     assert(channels >= 1 && channels <= kMaxChannels);
 }
 
-bool BlockDecoder::decode(std::span<const std::uint8_t> block, std::size_t frames,
-                          std::span<std::int16_t> out)
+bool BlockDecoder::decode(std::span<const std::uint8_t> block, std::size_t frames, std::span<std::int16_t> out)
 {
     const std::size_t size = blockBytes(channels_, frames);
     assert(frames >= 1 && block.size() >= size && out.size() >= frames * channels_);

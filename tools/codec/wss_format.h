@@ -28,7 +28,8 @@ inline constexpr std::uint32_t kMaxSampleRate = 0x7FFFFFFF;
 // 1024 take one byte per two frames, so a block holds whole bytes and every block starts exact.
 inline constexpr std::uint16_t kDefaultBlockFrames = 1025;
 
-struct Header {
+struct Header
+{
     std::uint16_t version = kFormatVersion;
     std::uint16_t coding = kCodingIma4;
     std::uint32_t sampleRate = 0;
@@ -46,7 +47,8 @@ enum class HeaderStatus {
     UnsupportedLayout,
 };
 
-struct HeaderCheck {
+struct HeaderCheck
+{
     HeaderStatus status;
     const char *reason; // what is wrong, for messages; empty when Ok
 };
@@ -64,13 +66,13 @@ std::optional<std::uint64_t> fileSize(const Header &h);
 
 // Codes blocks one after another. It keeps the step index of each channel from one block to the
 // next, and the running checksum, so blocks must be given in file order.
-class BlockEncoder {
+class BlockEncoder
+{
 public:
     explicit BlockEncoder(unsigned channels);
     // `frames` interleaved frames (1..65535) into `out`, which must hold blockBytes(channels,
     // frames) bytes. Returns the bytes written.
-    std::size_t encode(std::span<const std::int16_t> interleaved, std::size_t frames,
-                       std::span<std::uint8_t> out);
+    std::size_t encode(std::span<const std::int16_t> interleaved, std::size_t frames, std::span<std::uint8_t> out);
 
 private:
     unsigned channels_;
@@ -78,13 +80,13 @@ private:
     Crc32 crc_;
 };
 
-class BlockDecoder {
+class BlockDecoder
+{
 public:
     explicit BlockDecoder(unsigned channels);
     // Checks and decodes one block of blockBytes(channels, frames) bytes into interleaved frames.
     // Returns false, leaving `out` unspecified, when the block is damaged.
-    bool decode(std::span<const std::uint8_t> block, std::size_t frames,
-                std::span<std::int16_t> interleaved);
+    bool decode(std::span<const std::uint8_t> block, std::size_t frames, std::span<std::int16_t> interleaved);
 
 private:
     unsigned channels_;
