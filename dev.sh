@@ -7,7 +7,9 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 build_dir=${BUILD_DIR:-build}
-packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsndfile1-dev xvfb xauth desktop-file-utils dpkg-dev file)
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsndfile1-dev)
+# The tests also build and install the Debian package, and drive the installed program under Xvfb.
+test_packages=(xvfb xauth xdotool desktop-file-utils dpkg-dev file python3)
 
 install_missing() {
     local missing=()
@@ -38,6 +40,7 @@ run)
     exec "$build_dir/bin/talven-sound"
     ;;
 test)
+    packages+=("${test_packages[@]}")
     install_missing
     build
     # Tests run headless and get their own HOME and config folders (see tests/CMakeLists.txt).
