@@ -130,11 +130,11 @@ private slots:
         wss.close();
 
         field("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
-        QString text;
-        AcceptNextMessage(this, &text);
+        MessageSeen message;
+        AcceptNextMessage(this, &message);
         click("cmdDecode");
-        QVERIFY2(text.startsWith("'WSSdec.exe tone.wss' failed with exit code "), qPrintable(text));
-        QVERIFY2(text.contains("damaged"), qPrintable(text));
+        QVERIFY2(message.text.startsWith("'WSSdec.exe tone.wss' failed with exit code "), qPrintable(message.text));
+        QVERIFY2(message.text.contains("damaged"), qPrintable(message.text));
         QVERIFY(!QFile::exists(sounds.filePath("tone.wav")));
         QCOMPARE(QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tone.wss"});
     }

@@ -107,16 +107,16 @@ private slots:
         tools.install("WSSdec.exe");
         tools.install("WSSCod.exe");
         QTemporaryDir sounds;
-        writeFile(sounds.filePath("gun shot.wss"));
+        writeFile(sounds.filePath("gun shot ünï 音.wss"));
         writeFile(sounds.filePath("it's \"loud\".wav"));
 
-        field("txtWWSFileName")->setText(sounds.filePath("gun shot.wss"));
+        field("txtWWSFileName")->setText(sounds.filePath("gun shot ünï 音.wss"));
         field("txtWavFileName")->setText(sounds.filePath("it's \"loud\".wav"));
         click("cmdDecode");
         click("cmdEnCode");
 
         QCOMPARE(tools.records("WSSdec.exe").size(), 1);
-        QCOMPARE(tools.records("WSSdec.exe").first().args, QStringList{"gun shot.wss"});
+        QCOMPARE(tools.records("WSSdec.exe").first().args, QStringList{"gun shot ünï 音.wss"});
         QCOMPARE(tools.records("WSSdec.exe").first().cwd, sounds.path());
         QCOMPARE(tools.records("WSSCod.exe").size(), 1);
         QCOMPARE(tools.records("WSSCod.exe").first().args, QStringList{"it's \"loud\".wav"});
@@ -184,11 +184,12 @@ private slots:
 
         const QString path = sounds.filePath(relativePath);
         field("txtWWSFileName")->setText(path);
-        QString text, title;
-        AcceptNextMessage(this, &text, &title);
+        MessageSeen message;
+        AcceptNextMessage(this, &message);
         click("cmdDecode");
-        QCOMPARE(text, "Could not locate the file '" + path + "'");
-        QCOMPARE(title, QStringLiteral("TALVEN Sound Decoder / Encoder"));
+        QCOMPARE(message.text, "Could not locate the file '" + path + "'");
+        QCOMPARE(message.title, QStringLiteral("TALVEN Sound Decoder / Encoder"));
+        QVERIFY(message.plain);
         QVERIFY(tools.records("WSSdec.exe").isEmpty());
     }
 
@@ -199,10 +200,10 @@ private slots:
         QTemporaryDir sounds;
         writeFile(sounds.filePath("gun.wss"));
         field("txtWWSFileName")->setText(sounds.filePath("gun.wss"));
-        QString text;
-        AcceptNextMessage(this, &text);
+        MessageSeen message;
+        AcceptNextMessage(this, &message);
         click("cmdDecode");
-        QCOMPARE(text, QStringLiteral("'WSSdec.exe gun.wss' failed with exit code 3.\n\nerror line 1"));
+        QCOMPARE(message.text, QStringLiteral("'WSSdec.exe gun.wss' failed with exit code 3.\n\nerror line 1"));
     }
 
     void aMissingToolIsReported()
@@ -211,10 +212,10 @@ private slots:
         QTemporaryDir sounds;
         writeFile(sounds.filePath("a.wav"));
         field("txtWavFileName")->setText(sounds.filePath("a.wav"));
-        QString text;
-        AcceptNextMessage(this, &text);
+        MessageSeen message;
+        AcceptNextMessage(this, &message);
         click("cmdEnCode");
-        QCOMPARE(text,
+        QCOMPARE(message.text,
             QStringLiteral("Could not start 'WSSCod.exe': no such program in the program's folder or on the PATH"));
     }
 

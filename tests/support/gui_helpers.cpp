@@ -49,15 +49,15 @@ ModalAnswer *AnswerNextFileDialog(QObject *parent, const QString &path, std::fun
     return answer;
 }
 
-ModalAnswer *AcceptNextMessage(QObject *parent, QString *text, QString *title)
+ModalAnswer *AcceptNextMessage(QObject *parent, MessageSeen *seen)
 {
-    auto *answer = new ModalAnswer([text, title](QWidget *modal) {
+    auto *answer = new ModalAnswer([seen](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (!box)
             return;
-        *text = box->text();
-        if (title)
-            *title = box->windowTitle();
+        seen->text = box->text();
+        seen->title = box->windowTitle();
+        seen->plain = box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 && box->button(QMessageBox::Ok);
         box->button(QMessageBox::Ok)->click();
     });
     answer->setParent(parent);

@@ -34,5 +34,13 @@ private:
 ModalAnswer *AnswerNextFileDialog(
     QObject *parent, const QString &path, std::function<void(QFileDialog *)> inspect = {});
 
-// Presses OK on the next message box and returns its text in *text (and its title in *title).
-ModalAnswer *AcceptNextMessage(QObject *parent, QString *text, QString *title = nullptr);
+// What a message box showed.
+struct MessageSeen
+{
+    QString text;
+    QString title;
+    bool plain = false; // no icon, and OK is its only button
+};
+
+// Presses OK on the next message box and notes what it showed in *seen.
+ModalAnswer *AcceptNextMessage(QObject *parent, MessageSeen *seen);
