@@ -24,9 +24,12 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
+# build [TARGET...]: everything, or only the targets named.
 build() {
     cmake -S . -B "$build_dir" -DCMAKE_BUILD_TYPE="${BUILD_TYPE:-RelWithDebInfo}" >/dev/null
-    cmake --build "$build_dir" --parallel "$(nproc)"
+    local targets=()
+    [ $# -gt 0 ] && targets=(--target "$@")
+    cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"
 }
 
 case "${1:-}" in
@@ -36,7 +39,7 @@ build)
     ;;
 run)
     install_missing
-    build
+    build talven-sound wsscod wssdec
     exec "$build_dir/bin/talven-sound"
     ;;
 test)
