@@ -25,9 +25,9 @@ QString anyCasePattern(const QString &pattern)
     return result;
 }
 
-} // namespace
-
-QString DialogNameFilter(const QString &filter)
+// The dialog's form of a "description\0pattern\0" filter: "description (pattern)", the pattern
+// spelled so that it matches in any case ("*.WSS" becomes "*.[wW][sS][sS]").
+QString dialogNameFilter(const QString &filter)
 {
     const QStringList parts = filter.split(QChar(0));
     const QString description = parts.value(0);
@@ -35,9 +35,11 @@ QString DialogNameFilter(const QString &filter)
     return pattern.isEmpty() ? description : description + QStringLiteral(" (") + anyCasePattern(pattern) + u')';
 }
 
+} // namespace
+
 QString GetOpenFileName(QWidget *owner, const QString &title, const QString &startFolder, const QString &filter)
 {
-    QFileDialog dialog(owner, title, startFolder, DialogNameFilter(filter));
+    QFileDialog dialog(owner, title, startFolder, dialogNameFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The filter's description is enough: the case-blind pattern is not for reading.

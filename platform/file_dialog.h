@@ -13,8 +13,4 @@ namespace Platform {
 // pick, the chosen file's folder becomes the program's current folder.
 QString GetOpenFileName(QWidget *owner, const QString &title, const QString &startFolder, const QString &filter);
 
-// The dialog's form of a "description\0pattern\0" filter: "description (pattern)", the pattern
-// spelled so that it matches in any case ("*.WSS" becomes "*.[wW][sS][sS]").
-QString DialogNameFilter(const QString &filter);
-
 } // namespace Platform

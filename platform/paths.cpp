@@ -24,11 +24,6 @@ QString ProgramFolder()
     return QCoreApplication::applicationDirPath();
 }
 
-QString CurrentFolder()
-{
-    return QDir::currentPath();
-}
-
 bool SetCurrentFolder(const QString &folder)
 {
     return QDir::setCurrent(folder);

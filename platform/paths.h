@@ -14,7 +14,6 @@ QString ConfigFolder();
 // The folder that holds the running program.
 QString ProgramFolder();
 
-QString CurrentFolder();
 bool SetCurrentFolder(const QString &folder);
 
 // Creates folder and any missing parents. Returns whether it exists afterwards.

@@ -101,65 +101,55 @@ private slots:
         }
     }
 
-    void decodeAndEncodeRunTheirToolOnTheBareNameInTheFilesFolder()
+    void toolsGetTheBareNameInTheFilesFolder_data()
     {
-        FakeTools tools;
-        tools.install("WSSdec.exe");
-        tools.install("WSSCod.exe");
-        QTemporaryDir sounds;
-        writeFile(sounds.filePath("gun shot ünï 音.wss"));
-        writeFile(sounds.filePath("it's \"loud\".wav"));
-
-        field("txtWWSFileName")->setText(sounds.filePath("gun shot ünï 音.wss"));
-        field("txtWavFileName")->setText(sounds.filePath("it's \"loud\".wav"));
-        click("cmdDecode");
-        click("cmdEnCode");
-
-        QCOMPARE(tools.records("WSSdec.exe").size(), 1);
-        QCOMPARE(tools.records("WSSdec.exe").first().args, QStringList{"gun shot ünï 音.wss"});
-        QCOMPARE(tools.records("WSSdec.exe").first().cwd, sounds.path());
-        QCOMPARE(tools.records("WSSCod.exe").size(), 1);
-        QCOMPARE(tools.records("WSSCod.exe").first().args, QStringList{"it's \"loud\".wav"});
-        QCOMPARE(tools.records("WSSCod.exe").first().cwd, sounds.path());
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("fileOnDisk");
+        QTest::addColumn<QString>("typed"); // relative to the sounds folder
+        QTest::addColumn<bool>("typedRelative"); // typed as it stands, from the sounds folder
+        QTest::addColumn<QStringList>("args");
+        const QString blanks = QStringLiteral("gun shot ünï 音.wss");
+        const QString quotes = QStringLiteral("it's \"loud\".wav");
+        QTest::newRow("decode, blanks and non-ASCII")
+            << "cmdDecode" << blanks << blanks << false << QStringList{blanks};
+        QTest::newRow("encode, quotes") << "cmdEnCode" << quotes << quotes << false << QStringList{quotes};
+        QTest::newRow("bare name in the current folder") << "cmdDecode"
+                                                         << "gun.wss"
+                                                         << "gun.wss" << true << QStringList{"gun.wss"};
+        // A folder passes when it holds an ordinary file; the tool then gets no name.
+        QTest::newRow("folder path") << "cmdDecode"
+                                     << "any.wav"
+                                     << "" << false << QStringList{};
+        // Wildcards take part in the test and reach the tool as typed.
+        QTest::newRow("wildcard") << "cmdEnCode"
+                                  << "take1.wav"
+                                  << "take?.wav" << false << QStringList{"take?.wav"};
     }
-
-    void aBareNameRunsInTheCurrentFolder()
+    void toolsGetTheBareNameInTheFilesFolder()
     {
+        QFETCH(QString, button);
+        QFETCH(QString, fileOnDisk);
+        QFETCH(QString, typed);
+        QFETCH(bool, typedRelative);
+        QFETCH(QStringList, args);
+        const QString tool = button == "cmdDecode" ? QStringLiteral("WSSdec.exe") : QStringLiteral("WSSCod.exe");
+        const char *fieldName = button == "cmdDecode" ? "txtWWSFileName" : "txtWavFileName";
         FakeTools tools;
-        tools.install("WSSdec.exe");
+        tools.install(tool);
         QTemporaryDir sounds;
-        writeFile(sounds.filePath("gun.wss"));
+        writeFile(sounds.filePath(fileOnDisk));
+
         const QString before = QDir::currentPath();
-        QVERIFY(QDir::setCurrent(sounds.path()));
-        field("txtWWSFileName")->setText("gun.wss");
-        click("cmdDecode");
+        if (typedRelative)
+            QVERIFY(QDir::setCurrent(sounds.path()));
+        field(fieldName)->setText(typedRelative ? typed : sounds.path() + u'/' + typed);
+        click(qPrintable(button));
         QDir::setCurrent(before);
-        QCOMPARE(tools.records("WSSdec.exe").value(0).args, QStringList{"gun.wss"});
-        QCOMPARE(tools.records("WSSdec.exe").value(0).cwd, sounds.path());
-    }
 
-    void aFolderPathRunsTheToolWithNoName()
-    {
-        FakeTools tools;
-        tools.install("WSSdec.exe");
-        QTemporaryDir sounds;
-        writeFile(sounds.filePath("any.wav"));
-        field("txtWWSFileName")->setText(sounds.path() + u'/');
-        click("cmdDecode");
-        QCOMPARE(tools.records("WSSdec.exe").size(), 1);
-        QCOMPARE(tools.records("WSSdec.exe").first().args, QStringList{});
-        QCOMPARE(tools.records("WSSdec.exe").first().cwd, sounds.path());
-    }
-
-    void wildcardsTakePartInTheTestAndReachTheToolAsTyped()
-    {
-        FakeTools tools;
-        tools.install("WSSCod.exe");
-        QTemporaryDir sounds;
-        writeFile(sounds.filePath("take1.wav"));
-        field("txtWavFileName")->setText(sounds.filePath("take?.wav"));
-        click("cmdEnCode");
-        QCOMPARE(tools.records("WSSCod.exe").value(0).args, QStringList{"take?.wav"});
+        const QList<ToolRecord> records = tools.records(tool);
+        QCOMPARE(records.size(), 1);
+        QCOMPARE(records.first().args, args);
+        QCOMPARE(records.first().cwd, sounds.path());
     }
 
     void missingFilesAreReported_data()
