@@ -9,6 +9,11 @@ if(NOT TALVEN_HARDENING)
     return()
 endif()
 
+# _FORTIFY_SOURCE works only in optimised code (glibc warns otherwise).
+if(NOT CMAKE_BUILD_TYPE MATCHES "^(Release|RelWithDebInfo|MinSizeRel)$")
+    message(FATAL_ERROR "TALVEN_HARDENING needs an optimised build: CMAKE_BUILD_TYPE=Release (or RelWithDebInfo)")
+endif()
+
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 if(NOT DPKG_BUILDFLAGS)
     message(FATAL_ERROR "TALVEN_HARDENING needs dpkg-buildflags (package dpkg-dev)")
