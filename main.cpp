@@ -15,7 +15,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("talven-sound"));
     QApplication::setApplicationVersion(QStringLiteral(TALVEN_VERSION));
-    QApplication::setDesktopFileName(QStringLiteral("talven-sound"));
+    QApplication::setDesktopFileName(QStringLiteral("example.c_seed_c8006644.talven_sound"));
 
     ZRNSoundEncodeDecode window;
     window.show();

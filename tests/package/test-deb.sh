@@ -1,20 +1,28 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder and checks it. As root, and only when talven-sound is
-# not installed on this machine yet, it also installs the package, converts a WAV file to WSS and back
-# with the installed program under Xvfb (the program must find its tools in its own folder, as they
-# are not on PATH), and removes the package again.
-#   tests/package/test-deb.sh BUILD_DIR [CPACK]
+# Builds the Debian package from a build folder and checks it.
+#   tests/package/test-deb.sh lint BUILD_DIR [CPACK]
+#       the package's fields and files, and lintian --pedantic: no error, no warning, and no info tag
+#       but the ones listed below. Installs nothing.
+#   tests/package/test-deb.sh install BUILD_DIR [CPACK]
+#       installs the package into this machine's /usr, checks that the desktop knows WSS files and
+#       offers the program for them, converts a WAV file to WSS and back with the installed program
+#       under Xvfb (the program must find its tools in its own folder, as they are not on PATH), and
+#       purges the package again. It changes the machine, so it runs only under CI (CI=true) or when
+#       asked with TALVEN_TEST_INSTALL=1, as root, and only when talven-sound is not installed yet.
+#       A trap purges the package however the test ends, and a lock keeps a second run waiting.
 # Exit 0: all checks passed; 1: a check failed; 77: skipped (the reason is printed).
 set -u
 
-build_dir=${1:?usage: test-deb.sh BUILD_DIR [CPACK]}
-cpack=${2:-cpack}
+mode=${1:?usage: test-deb.sh lint|install BUILD_DIR [CPACK]}
+build_dir=${2:?usage: test-deb.sh lint|install BUILD_DIR [CPACK]}
+cpack=${3:-cpack}
+app_id=example.c_seed_c8006644.talven_sound
 caption="TALVEN Sound Decoder / Encoder"
 prefix=/usr
 program_dir=$prefix/lib/talven-sound
-desktop_entry=$prefix/share/applications/talven-sound.desktop
-icons=("$prefix/share/icons/hicolor/32x32/apps/talven-sound.png"
-       "$prefix/share/icons/hicolor/scalable/apps/talven-sound.svg")
+desktop_entry=$prefix/share/applications/$app_id.desktop
+icons=("$prefix/share/icons/hicolor/32x32/apps/$app_id.png"
+       "$prefix/share/icons/hicolor/scalable/apps/$app_id.svg")
 
 checks=0
 failures=0
@@ -55,7 +63,17 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-trap 'exit 1' INT TERM
+trap 'exit 1' HUP INT TERM
+
+if [ "$mode" = install ]; then
+    if [ "${CI:-}" != true ] && [ "${TALVEN_TEST_INSTALL:-}" != 1 ]; then
+        skip "installing the package changes this machine; it runs under CI=true or with TALVEN_TEST_INSTALL=1"
+    fi
+    [ "$(id -u)" -eq 0 ] || skip "installing the package needs root"
+    # One run at a time: a second run waits here rather than installing or purging under the first.
+    exec 9>/tmp/talven-sound-package-test.lock
+    flock -w 300 9 || { check "no other run of this test holds its lock" false; finish; }
+fi
 
 # The package, built as a user would: cpack on a finished build.
 for tool in dpkg-deb dpkg-shlibdeps; do
@@ -70,14 +88,28 @@ deb=
 check "cpack made ${deb:-no .deb}" test -n "$deb"
 [ -n "$deb" ] || finish
 
-depends=$(dpkg-deb -f "$deb" Depends)
-echo "Depends: $depends"
-check "the package depends on libqt6widgets6" grep -q 'libqt6widgets6' <<<"$depends"
-check "the package depends on libsndfile1" grep -q 'libsndfile1' <<<"$depends"
-check "the package's section is sound" test "$(dpkg-deb -f "$deb" Section)" = sound
+if [ "$mode" = lint ]; then
+    depends=$(dpkg-deb -f "$deb" Depends)
+    echo "Depends: $depends"
+    check "the package depends on libqt6widgets6" grep -q 'libqt6widgets6' <<<"$depends"
+    check "the package depends on libsndfile1" grep -q 'libsndfile1' <<<"$depends"
+    check "the package recommends qt6-wayland" test "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland
+    check "the package's section is sound" test "$(dpkg-deb -f "$deb" Section)" = sound
+    command -v lintian >/dev/null || skip "lintian is missing (install lintian)"
+    # The info tags kept, and why:
+    #   hardening-no-* only in a build configured without TALVEN_HARDENING (a developer's build); the
+    #     package build sets it, and then these tags fail the test like any other.
+    kept='^$'
+    grep -Eiq '^TALVEN_HARDENING:[A-Z]*=(ON|1|TRUE|YES|Y)$' "$build_dir/CMakeCache.txt" ||
+        kept='^I: talven-sound: hardening-no-(bindnow|fortify-functions) '
+    lintian --pedantic --display-info --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
+    cat "$work/lintian.log"
+    check "lintian --pedantic: no tag but the ones kept" \
+        test -z "$(grep -E '^[EWIPXO]: ' "$work/lintian.log" | grep -Ev "$kept")"
+    finish
+fi
 
-# Installing is for a throwaway machine: root, and no talven-sound of the user's own to overwrite.
-[ "$(id -u)" -eq 0 ] || skip "installing the package needs root"
+# Installing is for a throwaway machine: no talven-sound of the user's own to overwrite.
 status=$(dpkg-query -W -f='${db:Status-Status}' talven-sound 2>/dev/null)
 [ -z "$status" ] || [ "$status" = not-installed ] || skip "talven-sound is already installed ($status)"
 if [ -e "$program_dir" ] || [ -L "$prefix/bin/talven-sound" ] || [ -e "$prefix/bin/talven-sound" ]; then
@@ -126,8 +158,22 @@ done
 check "the tools are not on the program's PATH" \
     env PATH=/usr/bin:/bin sh -c '! command -v WSSdec.exe >/dev/null && ! command -v WSSCod.exe >/dev/null'
 
-# The installed program converts a file with the installed tools.
+# The desktop knows WSS files (the shared-mime-info trigger rebuilt the database) and offers the
+# program for them and for WAV files (the desktop-file-utils trigger rebuilt the cache "Open with" reads).
 mkdir -p "$work/home/.config" "$work/runtime" "$work/sound"
+if command -v xdg-mime >/dev/null && command -v gio >/dev/null && command -v update-mime-database >/dev/null &&
+    command -v update-desktop-database >/dev/null; then
+    printf 'WSS\032\001\000' >"$work/sound/probe.wss"
+    desktop() { env -i PATH=/usr/bin:/bin HOME="$work/home" XDG_CURRENT_DESKTOP=GNOME "$@"; }
+    check "a .wss file is audio/x-wss" test "$(desktop xdg-mime query filetype "$work/sound/probe.wss")" = audio/x-wss
+    rm -f "$work/sound/probe.wss"
+    for type in audio/x-wss audio/x-wav; do
+        check "\"Open with\" offers the program for $type" \
+            grep -q "^$type=.*$app_id.desktop" "$prefix/share/applications/mimeinfo.cache"
+    done
+fi
+
+# The installed program converts a file with the installed tools.
 chmod 700 "$work/runtime"
 wav=$work/sound/tone.wav
 wss=$work/sound/tone.wss
