@@ -574,10 +574,13 @@ private slots:
             << QStringList{"a.wss", "b.wss", "\u00e9.wss", "\ufffd.wss"};
         QTest::newRow("folder part") << kDecoder << QStringList{"sub.wav/*"} << 0 << QStringList{}
                                      << QStringList{"sub.wav/in.wav"};
-        QTest::newRow("wrong kind") << kDecoder << QStringList{"a*"} << 2
-                                    << QStringList{"WSSdec.exe: the output 'a.wav' would replace the input; expected "
-                                                   "a WSS file"}
-                                    << QStringList{};
+        const QString replace = "' would replace the input; expected a WSS file";
+        QTest::newRow("wrong kind, in byte order")
+            << kDecoder << QStringList{"?.wav"} << 2
+            << QStringList{"WSSdec.exe: the output 'a.wav" + replace, "WSSdec.exe: the output 'b.wav" + replace,
+                   "WSSdec.exe: the output '\u00e9.wav" + replace, "WSSdec.exe: the output '\ufffd.wav" + replace,
+                   "WSSdec.exe: 0 of 4 files decoded; 4 failed"}
+            << QStringList{};
         QTest::newRow("no match") << kDecoder << QStringList{"*.wss"} << 1
                                   << QStringList{"WSSdec.exe: no file matches '*.wss'"} << QStringList{};
         QTest::newRow("case counts") << kEncoder << QStringList{"A*"} << 1
