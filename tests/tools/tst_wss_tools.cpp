@@ -444,9 +444,6 @@ private slots:
         const QString noFile = "WSSdec.exe: no file named: give the WSS file to decode";
         QTest::newRow("nothing") << kDecoder << QStringList() << 2 << "" << noFile;
         QTest::newRow("only --") << kDecoder << QStringList{"--"} << 2 << "" << noFile;
-        QTest::newRow("only -f") << kDecoder << QStringList{"-f"} << 2 << "" << noFile;
-        QTest::newRow("encoder, nothing") << kEncoder << QStringList() << 2 << ""
-                                          << "WSSCod.exe: no file named: give the WAV file to encode";
         QTest::newRow("-h") << kDecoder << QStringList{"-h"} << 0 << usage << "";
         QTest::newRow("--help among files") << kDecoder << QStringList{"x.wss", "--help"} << 0 << usage << "";
         QTest::newRow("--version") << kEncoder << QStringList{"--version"} << 0 << "WSSCod.exe 1.0.0"
@@ -483,26 +480,23 @@ private slots:
         QCOMPARE(QFileInfo::exists(dir.filePath("-take 1.wav")), code == 0 && firstOut.isEmpty());
     }
 
-    // An existing output is kept as NAME.~N~ (N after the highest there), except when it holds
-    // the same bytes or the run says -f. The input is never touched.
+    // An existing output is kept as NAME.~N~ (N after the highest there), except with -f, or when
+    // it holds the same bytes (the second run). The input is never touched.
     void existingOutputIsKept_data()
     {
         QTest::addColumn<QString>("tool");
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<QStringList>("present"); // extra files before the run, each holding "old <name>"
         QTest::addColumn<QString>("keptAs"); // "": no backup
-        QTest::addColumn<bool>("sameBytes"); // the existing output is what the run would write
         QTest::newRow("decode over a WAV")
-            << kDecoder << QStringList{"in.wss"} << QStringList{"in.wav"} << "in.wav.~1~" << false;
+            << kDecoder << QStringList{"in.wss"} << QStringList{"in.wav"} << "in.wav.~1~";
         QTest::newRow("encode over a WSS")
-            << kEncoder << QStringList{"in.wav"} << QStringList{"in.wss"} << "in.wss.~1~" << false;
+            << kEncoder << QStringList{"in.wav"} << QStringList{"in.wss"} << "in.wss.~1~";
         QTest::newRow("after the highest backup")
             << kDecoder << QStringList{"in.wss"} << QStringList{"in.wav", "in.wav.~1~", "in.wav.~3~", "in.wav.~x~"}
-            << "in.wav.~4~" << false;
-        QTest::newRow("same bytes") << kDecoder << QStringList{"in.wss"} << QStringList{} << "" << true;
-        QTest::newRow("-f") << kDecoder << QStringList{"-f", "in.wss"} << QStringList{"in.wav"} << "" << false;
-        QTest::newRow("--force") << kEncoder << QStringList{"in.wav", "--force"} << QStringList{"in.wss"} << ""
-                                 << false;
+            << "in.wav.~4~";
+        QTest::newRow("-f") << kDecoder << QStringList{"-f", "in.wss"} << QStringList{"in.wav"} << "";
+        QTest::newRow("--force") << kEncoder << QStringList{"in.wav", "--force"} << QStringList{"in.wss"} << "";
     }
     void existingOutputIsKept()
     {
@@ -510,7 +504,6 @@ private slots:
         QFETCH(QStringList, args);
         QFETCH(QStringList, present);
         QFETCH(QString, keptAs);
-        QFETCH(bool, sameBytes);
         QTemporaryDir dir;
         const bool decoding = tool == kDecoder;
         const QString input = decoding ? "in.wss" : "in.wav";
@@ -521,8 +514,6 @@ private slots:
             QVERIFY(writeSound(
                 dir.filePath(input), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, makeSound("sine", 1, 8000, 5000)));
         const QByteArray inputBytes = readFile(dir.filePath(input));
-        if (sameBytes)
-            QCOMPARE(run(tool, dir.path(), {input}).code, 0);
         for (const QString &name : present)
             writeFile(dir.filePath(name), "old " + name.toUtf8());
         auto before = snapshot(dir.path());
@@ -537,14 +528,12 @@ private slots:
         QCOMPARE(after.value(input), inputBytes);
         if (!keptAs.isEmpty())
             QCOMPARE(after.take(keptAs), "old " + output.toUtf8());
-        if (sameBytes)
-            QCOMPARE(after, before);
         const QByteArray fresh = after.take(output);
         QVERIFY(fresh.size() > 100);
         before.remove(output);
         QCOMPARE(after, before); // nothing else came or went
 
-        // The same run again adds no second backup.
+        // The same run again writes the same bytes, and adds no second backup.
         QCOMPARE(run(tool, dir.path(), args).errorLines, QStringList());
         after.insert(output, fresh);
         if (!keptAs.isEmpty())
@@ -552,7 +541,6 @@ private slots:
         QCOMPARE(snapshot(dir.path()), after);
     }
 
-    // A pattern converts every ordinary file it names, in byte order, and reports each failure.
     // A pattern converts every ordinary file it names, in byte order, and reports each failure.
     // The folder: a.wav b.wav bad.wav link.wav (to a.wav) x?.wav é.wav and one named by the byte
     // 0xFF, which is not UTF-8 (listed as U+FFFD); .hidden.wav, broken.wav (a broken link) and
@@ -600,18 +588,16 @@ private slots:
         const std::vector<double> sound = makeSound("sine", 1, 8000, 3000);
         for (const char *name : {"a.wav", "b.wav", "x?.wav", ".hidden.wav", "\u00e9.wav"})
             QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, sound));
-        QCOMPARE(::rename(QFile::encodeName(d.filePath("x?.wav")).constData(),
-                     (QFile::encodeName(d.path()) + "/\xff.wav").constData()),
-            0);
-        QVERIFY(writeSound(d.filePath("x?.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, sound));
+        const QByteArray bytePath = QFile::encodeName(d.path()) + "/\xff";
+        QCOMPARE(::link(QFile::encodeName(d.filePath("a.wav")).constData(), (bytePath + ".wav").constData()), 0);
         writeFile(d.filePath("bad.wav"), "not sound");
         QVERIFY(QFile::link("a.wav", d.filePath("link.wav")));
         QVERIFY(QFile::link("gone.wav", d.filePath("broken.wav")));
         QVERIFY(d.mkdir("sub.wav"));
         writeFile(d.filePath("sub.wav/in.wss"), makeWss());
-        const auto removeBadByteNames = qScopeGuard([&] {
-            for (const char *suffix : {"/\xff.wav", "/\xff.wss"})
-                ::unlink((QFile::encodeName(d.path()) + suffix).constData());
+        const auto removeByteNames = qScopeGuard([&] { // which QTemporaryDir cannot name
+            ::unlink((bytePath + ".wav").constData());
+            ::unlink((bytePath + ".wss").constData());
         });
         // Listed by bytes: Qt cannot name the 0xFF file.
         auto names = [&] {
@@ -653,10 +639,7 @@ private slots:
         std::mt19937 rng(7);
         int replaced = 0;
         for (int i = 0; i < 12; ++i) {
-            QDir(dir.path()).removeRecursively();
-            QVERIFY(QDir().mkpath(dir.path()));
-            QVERIFY(writeSound(dir.filePath("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 44100,
-                makeSound("noise", 2, 44100, 44100 * 20)));
+            QFile::remove(dir.filePath("long.wss.~1~"));
             writeFile(dir.filePath("long.wss"), "the earlier long.wss");
             QProcess p;
             p.setWorkingDirectory(dir.path());

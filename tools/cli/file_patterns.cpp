@@ -77,11 +77,6 @@ bool hasWildcard(std::string_view argument)
     return lastPart(argument).find_first_of("*?") != std::string_view::npos;
 }
 
-bool nameMatches(std::string_view pattern, std::string_view name)
-{
-    return wildcard::Match(decodeName(pattern), decodeName(name));
-}
-
 PatternMatches expandPattern(const std::string &argument)
 {
     const std::string_view pattern = lastPart(argument);

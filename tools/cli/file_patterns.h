@@ -20,9 +20,6 @@ std::u32string decodeName(std::string_view bytes);
 // Whether the last part of the argument holds "*" or "?".
 bool hasWildcard(std::string_view argument);
 
-// Whether the bare file name matches the bare name pattern, as the window decides it.
-bool nameMatches(std::string_view pattern, std::string_view name);
-
 struct PatternMatches
 {
     std::vector<std::filesystem::path> files; // in byte order of their names
