@@ -390,26 +390,6 @@ void OutputFile::check()
         failWrite(error_);
 }
 
-void OutputFile::commit()
-{
-    flush();
-    check();
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    if (::fchmod(fd_, 0666 & ~mask) != 0 || ::fsync(fd_) != 0)
-        setError(errno);
-    check();
-    const int fd = fd_;
-    fd_ = -1;
-    if (::close(fd) != 0)
-        setError(errno);
-    check();
-    SignalBlock block;
-    place();
-    committed_ = true;
-    g_tempActive = 0;
-}
-
 namespace {
 
 bool noReplaceUnsupported(int err)
@@ -471,6 +451,35 @@ void syncFolder(const std::string &folder)
 
 } // namespace
 
+void OutputFile::commit()
+{
+    flush();
+    check();
+    // Running the same conversion again changes nothing and leaves no backup behind. Checked
+    // before the fsync, which is most of the cost of a small file.
+    if (!g_force && sameContent(temp_.c_str(), final_.c_str())) {
+        SignalBlock block;
+        ::unlink(temp_.c_str());
+        committed_ = true;
+        g_tempActive = 0;
+        return;
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(fd_, 0666 & ~mask) != 0 || ::fsync(fd_) != 0)
+        setError(errno);
+    check();
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0)
+        setError(errno);
+    check();
+    SignalBlock block;
+    place();
+    committed_ = true;
+    g_tempActive = 0;
+}
+
 void OutputFile::place()
 {
     const std::string finalName = final_.string();
@@ -504,11 +513,6 @@ void OutputFile::place()
         fail(kExitOutput,
             "cannot write " + quote(final_.filename()) + " in " + folder_
                 + ": a folder of that name is in the way; rename or move it");
-    if (sameContent(temp, final)) {
-        // Running the same conversion again changes nothing and leaves no backup behind.
-        ::unlink(temp);
-        return;
-    }
     placeKeepingBackup(temp, final);
 }
 
