@@ -535,7 +535,7 @@ void OutputFile::placeKeepingBackup(const char *temp, const char *final)
         int r;
         if (linked) {
             r = ::link(final, b);
-            if (r != 0 && errno != EEXIST
+            if (r != 0
                 && (errno == EPERM || errno == ENOTSUP || errno == EXDEV || errno == EMLINK || errno == ENOSYS)) {
                 linked = false;
                 continue;
@@ -556,8 +556,8 @@ void OutputFile::placeKeepingBackup(const char *temp, const char *final)
             break;
         if (errno != EEXIST)
             fail(kExitOutput,
-                "cannot keep the earlier " + quote(final_) + " as " + quote(backup) + " in " + folder_ + ": "
-                    + errorText(errno) + "; nothing was replaced");
+                "cannot keep the earlier " + quote(final_.filename()) + " as " + quote(backupName) + " in " + folder_
+                    + ": " + errorText(errno) + "; nothing was replaced");
         backupName = nextBackupName(base, {backupName});
     }
     if (::rename(temp, final) != 0) {
