@@ -1,4 +1,5 @@
 #include "platform/file_lookup.h"
+#include "platform/wildcard_match.h"
 
 #include <QDirIterator>
 #include <QFileInfo>
@@ -19,31 +20,11 @@ bool hasWildcard(QStringView name)
 
 } // namespace
 
-// Written by hand because QDir's name filters and QRegularExpression::wildcardToRegularExpression
-// both treat "[...]" as a character set, and a file may well be called "take [2].wav".
+// "?" is one character as the user sees it, so the match runs on code points, not on UTF-16 units:
+// the WSS tools match the same way on the UTF-8 names they get (platform/wildcard_match.h).
 bool WildcardMatch(QStringView pattern, QStringView name)
 {
-    qsizetype p = 0;
-    qsizetype n = 0;
-    qsizetype starAt = -1; // pattern position just after the last "*" seen
-    qsizetype starMatch = 0; // where in name that "*" currently ends
-    while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == u'*') {
-            starAt = ++p;
-            starMatch = n;
-        } else if (starAt >= 0) {
-            p = starAt;
-            n = ++starMatch;
-        } else {
-            return false;
-        }
-    }
-    while (p < pattern.size() && pattern[p] == u'*')
-        ++p;
-    return p == pattern.size();
+    return wildcard::Match(pattern.toUcs4(), name.toUcs4());
 }
 
 QString FindFirstFile(const QString &pattern)
@@ -57,13 +38,13 @@ QString FindFirstFile(const QString &pattern)
     if (!namePattern.isEmpty() && !hasWildcard(namePattern))
         return isOrdinaryFile(QFileInfo(pattern)) ? namePattern : QString();
 
+    const QList<uint> code = namePattern.isEmpty() ? QStringView(u"*").toUcs4() : namePattern.toUcs4();
     // QDir::Files without QDir::Hidden or QDir::System: regular files and links to them, no
     // dot files, no broken links, no devices.
     QDirIterator it(folder, QDir::Files);
     while (it.hasNext()) {
         const QFileInfo info = it.nextFileInfo();
-        if (WildcardMatch(namePattern.isEmpty() ? QStringView(u"*") : QStringView(namePattern), info.fileName())
-            && isOrdinaryFile(info))
+        if (wildcard::Match(code, info.fileName().toUcs4()) && isOrdinaryFile(info))
             return info.fileName();
     }
     return QString();

@@ -114,6 +114,37 @@ private slots:
         QVERIFY2(snr > 30, qPrintable(QString::number(snr)));
     }
 
+    // The window runs the tool with the name as typed; the tool converts every file it names.
+    void aWildcardPathConvertsEveryMatch()
+    {
+        QTemporaryDir sounds;
+        for (const char *name : {"a.wav", "b.wav", ".hidden.wav"})
+            QVERIFY(writeWav(sounds.filePath(name), tone()));
+        field("txtWavFileName")->setText(sounds.filePath("*.wav"));
+        click("cmdEnCode");
+        QCOMPARE(QDir(sounds.path()).entryList(QDir::Files), QStringList({"a.wav", "a.wss", "b.wav", "b.wss"}));
+    }
+
+    // Encode, then Decode the new .wss: the original WAV is kept beside the decoded copy.
+    void decodingOverTheOriginalWavKeepsIt()
+    {
+        QTemporaryDir sounds;
+        QVERIFY(writeWav(sounds.filePath("tone.wav"), tone()));
+        QFile original(sounds.filePath("tone.wav"));
+        QVERIFY(original.open(QIODevice::ReadOnly));
+        const QByteArray originalBytes = original.readAll();
+        field("txtWavFileName")->setText(sounds.filePath("tone.wav"));
+        click("cmdEnCode");
+        field("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
+        click("cmdDecode");
+
+        QFile kept(sounds.filePath("tone.wav.~1~"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), originalBytes);
+        SF_INFO info;
+        QCOMPARE(readWav(sounds.filePath("tone.wav"), &info).size(), tone().size()); // the decoded copy
+    }
+
     void aDamagedFileIsReportedWithTheToolsReason()
     {
         QTemporaryDir sounds;

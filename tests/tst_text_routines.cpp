@@ -201,6 +201,11 @@ private slots:
                                        << "a" << false;
         QTest::newRow("only star") << "*"
                                    << "" << true;
+        // "?" is one character as the user sees it; the WSS tools match the same way.
+        QTest::newRow("question mark takes an accented letter") << "?.wav"
+                                                                << "\u00e9.wav" << true;
+        QTest::newRow("question mark takes a character beyond 16 bits") << "?.wav"
+                                                                        << "\U0001F50A.wav" << true;
     }
     void wildcards()
     {

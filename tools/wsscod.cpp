@@ -1,4 +1,4 @@
-// WSSCod.exe NAME: codes the WAV file NAME into NAME with its extension replaced by ".wss".
+// WSSCod.exe NAME...: codes each WAV file NAME into NAME with its extension replaced by ".wss".
 
 #include "tool_support.h"
 #include "wss_format.h"
@@ -144,9 +144,7 @@ void encode(const fs::path &inPath, const fs::path &outPath)
 
 int main(int argc, char **argv)
 {
-    const ToolInfo tool{"WSSCod.exe", "WAV", ".wss",
-        "Codes the WAV file FILE as WSS, written beside it with the extension "
-        "\".wss\".",
-        encode};
+    const ToolInfo tool{"WSSCod.exe", "WAV", ".wss", "encode",
+        "Encodes each WAV file FILE as WSS, written beside it with the extension \".wss\".", encode};
     return runTool(tool, argc, argv);
 }

@@ -1,4 +1,4 @@
-// WSSdec.exe NAME: decodes the WSS file NAME into a 16-bit WAV file, NAME with its extension
+// WSSdec.exe NAME...: decodes each WSS file NAME into a 16-bit WAV file, NAME with its extension
 // replaced by ".wav".
 
 #include "tool_support.h"
@@ -97,9 +97,7 @@ void decode(const fs::path &inPath, const fs::path &outPath)
 
 int main(int argc, char **argv)
 {
-    const ToolInfo tool{"WSSdec.exe", "WSS", ".wav",
-        "Decodes the WSS file FILE into a 16-bit WAV file, written beside it with "
-        "the extension \".wav\".",
-        decode};
+    const ToolInfo tool{"WSSdec.exe", "WSS", ".wav", "decode",
+        "Decodes each WSS file FILE into a 16-bit WAV file, written beside it with the extension \".wav\".", decode};
     return runTool(tool, argc, argv);
 }

@@ -4,7 +4,9 @@
 #include "wss_format.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -14,6 +16,8 @@
 #include <random>
 #include <vector>
 
+#include <csignal>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -230,7 +234,6 @@ private slots:
         QVERIFY(writeSound(dir.filePath("in.wav"), format, channels, rate, makeSound(kind, channels, rate, frames)));
         const Sound ref = readSound(dir.filePath("in.wav"));
         QCOMPARE(ref.info.frames, frames);
-        writeFile(dir.filePath("in.wss"), "an older in.wss, to be replaced");
 
         Result r = run(kEncoder, dir.path(), {"in.wav"});
         QCOMPARE(r.errorLines, QStringList());
@@ -242,7 +245,7 @@ private slots:
             size += channels * (4 + std::min<qint64>(left, 1025) / 2) + 4;
         QCOMPARE(QFileInfo(dir.filePath("in.wss")).size(), size);
 
-        r = run(kDecoder, dir.path(), {"in.wss"});
+        r = run(kDecoder, dir.path(), {"-f", "in.wss"}); // over the original, without a backup
         QCOMPARE(r.errorLines, QStringList());
         QCOMPARE(r.code, 0);
         QCOMPARE(snapshot(dir.path()).keys(), QStringList({"in.wav", "in.wss"}));
@@ -394,13 +397,15 @@ private slots:
             setrlimit(RLIMIT_FSIZE, &lim);
         };
         Result r = run(kEncoder, dir.path(), {"in.wav"}, limit);
-        QCOMPARE(r.errorLines, QStringList({"WSSCod.exe: cannot write 'in.wss': File too large"}));
+        QCOMPARE(
+            r.errorLines, QStringList({"WSSCod.exe: cannot write 'in.wss' in " + dir.path() + ": File too large"}));
         QCOMPARE(r.code, 3);
         r = run(kDecoder, dir.path(), {"small.wss"}, [] {
             const rlimit lim{1000, 1000};
             setrlimit(RLIMIT_FSIZE, &lim);
         });
-        QCOMPARE(r.errorLines, QStringList({"WSSdec.exe: cannot write 'small.wav': File too large"}));
+        QCOMPARE(
+            r.errorLines, QStringList({"WSSdec.exe: cannot write 'small.wav' in " + dir.path() + ": File too large"}));
         QCOMPARE(r.code, 3);
         QCOMPARE(snapshot(dir.path()), before);
     }
@@ -428,19 +433,231 @@ private slots:
         QCOMPARE(snapshot(dir.path()).keys(), QStringList({"live.wss"}));
     }
 
-    void usage()
+    void options_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("firstOut"); // first line of standard output
+        QTest::addColumn<QString>("firstError"); // first line of error output
+        const QString usage = "usage: WSSdec.exe [-f] FILE...";
+        const QString noFile = "WSSdec.exe: no file named: give the WSS file to decode";
+        QTest::newRow("nothing") << kDecoder << QStringList() << 2 << "" << noFile;
+        QTest::newRow("only --") << kDecoder << QStringList{"--"} << 2 << "" << noFile;
+        QTest::newRow("-h") << kDecoder << QStringList{"-h"} << 0 << usage << "";
+        QTest::newRow("--help among files") << kDecoder << QStringList{"x.wss", "--help"} << 0 << usage << "";
+        QTest::newRow("--version") << kEncoder << QStringList{"--version"} << 0 << "WSSCod.exe 1.0.0"
+                                   << "";
+        QTest::newRow("-h after --") << kDecoder << QStringList{"--", "-h"} << 1 << ""
+                                     << "WSSdec.exe: cannot open '-h': No such file or directory";
+        QTest::newRow("other dash word") << kDecoder << QStringList{"-help"} << 1 << ""
+                                         << "WSSdec.exe: cannot open '-help': No such file or directory";
+        QTest::newRow("a name starting with -") << kDecoder << QStringList{"-take 1.wss"} << 0 << ""
+                                                << "";
+        QTest::newRow("a folder") << kDecoder << QStringList{"sub/"} << 1 << ""
+                                  << "WSSdec.exe: 'sub/' is a folder; give the WSS file to decode in it";
+    }
+    void options()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QString, firstOut);
+        QFETCH(QString, firstError);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("-take 1.wss"), makeWss());
+        QVERIFY(QDir(dir.path()).mkdir("sub"));
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(tool, args);
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).section('\n', 0, 0), firstOut);
+        const QStringList errors = QString::fromUtf8(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+        QCOMPARE(errors.value(0), firstError);
+        if (firstError.contains("no file named"))
+            QVERIFY(errors.value(1).startsWith("usage: "));
+        QCOMPARE(p.exitCode(), code);
+        QCOMPARE(QFileInfo::exists(dir.filePath("-take 1.wav")), code == 0 && firstOut.isEmpty());
+    }
+
+    // An existing output is kept as NAME.~N~ (N after the highest there), except with -f, or when
+    // it holds the same bytes (the second run). The input is never touched.
+    void existingOutputIsKept_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("present"); // extra files before the run, each holding "old <name>"
+        QTest::addColumn<QString>("keptAs"); // "": no backup
+        QTest::newRow("decode over a WAV")
+            << kDecoder << QStringList{"in.wss"} << QStringList{"in.wav"} << "in.wav.~1~";
+        QTest::newRow("encode over a WSS")
+            << kEncoder << QStringList{"in.wav"} << QStringList{"in.wss"} << "in.wss.~1~";
+        QTest::newRow("after the highest backup")
+            << kDecoder << QStringList{"in.wss"} << QStringList{"in.wav", "in.wav.~1~", "in.wav.~3~", "in.wav.~x~"}
+            << "in.wav.~4~";
+        QTest::newRow("-f") << kDecoder << QStringList{"-f", "in.wss"} << QStringList{"in.wav"} << "";
+        QTest::newRow("--force") << kEncoder << QStringList{"in.wav", "--force"} << QStringList{"in.wss"} << "";
+    }
+    void existingOutputIsKept()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, present);
+        QFETCH(QString, keptAs);
+        QTemporaryDir dir;
+        const bool decoding = tool == kDecoder;
+        const QString input = decoding ? "in.wss" : "in.wav";
+        const QString output = decoding ? "in.wav" : "in.wss";
+        if (decoding)
+            writeFile(dir.filePath(input), makeWss());
+        else
+            QVERIFY(writeSound(
+                dir.filePath(input), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, makeSound("sine", 1, 8000, 5000)));
+        const QByteArray inputBytes = readFile(dir.filePath(input));
+        for (const QString &name : present)
+            writeFile(dir.filePath(name), "old " + name.toUtf8());
+        auto before = snapshot(dir.path());
+
+        const Result r = run(tool, dir.path(), args);
+        QCOMPARE(r.code, 0);
+        const QString name = QFileInfo(tool).fileName();
+        QCOMPARE(r.errorLines,
+            keptAs.isEmpty() ? QStringList()
+                             : QStringList{name + ": kept the earlier '" + output + "' as '" + keptAs + "'"});
+        auto after = snapshot(dir.path());
+        QCOMPARE(after.value(input), inputBytes);
+        if (!keptAs.isEmpty())
+            QCOMPARE(after.take(keptAs), "old " + output.toUtf8());
+        const QByteArray fresh = after.take(output);
+        QVERIFY(fresh.size() > 100);
+        before.remove(output);
+        QCOMPARE(after, before); // nothing else came or went
+
+        // The same run again writes the same bytes, and adds no second backup.
+        QCOMPARE(run(tool, dir.path(), args).errorLines, QStringList());
+        after.insert(output, fresh);
+        if (!keptAs.isEmpty())
+            after.insert(keptAs, "old " + output.toUtf8());
+        QCOMPARE(snapshot(dir.path()), after);
+    }
+
+    // A pattern converts every ordinary file it names, in byte order, and reports each failure.
+    // The folder: a.wav b.wav bad.wav link.wav (to a.wav) x?.wav é.wav and one named by the byte
+    // 0xFF, which is not UTF-8 (listed as U+FFFD); .hidden.wav, broken.wav (a broken link) and
+    // sub.wav/ (a folder holding in.wss) are never converted.
+    void patterns_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<QStringList>("made"); // new names in the folder, sorted
+        const QStringList all{"a.wss", "b.wss", "link.wss", "x?.wss", "\u00e9.wss", "\ufffd.wss"};
+        const QStringList failed{
+            "WSSCod.exe: 'bad.wav' is not a WAV file", "WSSCod.exe: 6 of 7 files encoded; 1 failed"};
+        QTest::newRow("*.wav") << kEncoder << QStringList{"*.wav"} << 1 << failed << all;
+        QTest::newRow("* never takes the run's own outputs") << kEncoder << QStringList{"*"} << 1 << failed << all;
+        QTest::newRow("? is one character, a bad byte too")
+            << kEncoder << QStringList{"?.wav"} << 0 << QStringList{}
+            << QStringList{"a.wss", "b.wss", "\u00e9.wss", "\ufffd.wss"};
+        QTest::newRow("folder part") << kDecoder << QStringList{"sub.wav/*"} << 0 << QStringList{}
+                                     << QStringList{"sub.wav/in.wav"};
+        const QString replace = "' would replace the input; expected a WSS file";
+        QTest::newRow("wrong kind, in byte order")
+            << kDecoder << QStringList{"?.wav"} << 2
+            << QStringList{"WSSdec.exe: the output 'a.wav" + replace, "WSSdec.exe: the output 'b.wav" + replace,
+                   "WSSdec.exe: the output '\u00e9.wav" + replace, "WSSdec.exe: the output '\ufffd.wav" + replace,
+                   "WSSdec.exe: 0 of 4 files decoded; 4 failed"}
+            << QStringList{};
+        QTest::newRow("no match") << kDecoder << QStringList{"*.wss"} << 1
+                                  << QStringList{"WSSdec.exe: no file matches '*.wss'"} << QStringList{};
+        QTest::newRow("case counts") << kEncoder << QStringList{"A*"} << 1
+                                     << QStringList{"WSSCod.exe: no file matches 'A*'"} << QStringList{};
+        QTest::newRow("an existing name is no pattern")
+            << kEncoder << QStringList{"x?.wav"} << 0 << QStringList{} << QStringList{"x?.wss"};
+    }
+    void patterns()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QStringList, errors);
+        QFETCH(QStringList, made);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        const std::vector<double> sound = makeSound("sine", 1, 8000, 3000);
+        for (const char *name : {"a.wav", "b.wav", "x?.wav", ".hidden.wav", "\u00e9.wav"})
+            QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, sound));
+        const QByteArray bytePath = QFile::encodeName(d.path()) + "/\xff";
+        QCOMPARE(::link(QFile::encodeName(d.filePath("a.wav")).constData(), (bytePath + ".wav").constData()), 0);
+        writeFile(d.filePath("bad.wav"), "not sound");
+        QVERIFY(QFile::link("a.wav", d.filePath("link.wav")));
+        QVERIFY(QFile::link("gone.wav", d.filePath("broken.wav")));
+        QVERIFY(d.mkdir("sub.wav"));
+        writeFile(d.filePath("sub.wav/in.wss"), makeWss());
+        const auto removeByteNames = qScopeGuard([&] { // which QTemporaryDir cannot name
+            ::unlink((bytePath + ".wav").constData());
+            ::unlink((bytePath + ".wss").constData());
+        });
+        // Listed by bytes: Qt cannot name the 0xFF file.
+        auto names = [&] {
+            QStringList list;
+            for (const QByteArray folder : {"", "sub.wav/"}) {
+                DIR *dirp = ::opendir((QFile::encodeName(d.path()) + '/' + folder).constData());
+                while (const dirent *e = dirp ? ::readdir(dirp) : nullptr)
+                    if (e->d_name[0] != '.' || e->d_name[1] == 'h')
+                        list << QString::fromUtf8(folder + e->d_name);
+                if (dirp)
+                    ::closedir(dirp);
+            }
+            return list;
+        };
+        const QStringList before = names();
+        const Result r = run(tool, dir.path(), args);
+        QCOMPARE(r.errorLines, errors);
+        QCOMPARE(r.code, code);
+        QStringList after = names();
+        for (const QString &n : before)
+            after.removeOne(n);
+        after.sort();
+        QCOMPARE(after, made);
+    }
+
+    // Killed at any moment while it replaces an existing output, a tool leaves the earlier content
+    // under NAME or its backup, and NAME is either the earlier file or the complete new one.
+    void killedAtAnyMomentLosesNothing()
     {
         QTemporaryDir dir;
-        for (const QString &tool : {kEncoder, kDecoder}) {
-            for (const QStringList &args : {QStringList(), QStringList({"a", "b"})}) {
-                const Result r = run(tool, dir.path(), args);
-                QCOMPARE(r.code, 2);
-                QVERIFY(!r.errorLines.isEmpty());
-                const QString name = QFileInfo(tool).fileName();
-                QVERIFY(r.errorLines.first().startsWith("usage: " + name + " FILE"));
+        QVERIFY(writeSound(dir.filePath("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 44100,
+            makeSound("noise", 2, 44100, 44100 * 20)));
+        QCOMPARE(run(kEncoder, dir.path(), {"long.wav"}).code, 0);
+        const QByteArray complete = readFile(dir.filePath("long.wss"));
+        QElapsedTimer timer;
+        timer.start();
+        QCOMPARE(run(kEncoder, dir.path(), {"-f", "long.wav"}).code, 0);
+        const qint64 runMs = std::max<qint64>(timer.elapsed(), 5);
+        std::mt19937 rng(7);
+        int replaced = 0;
+        for (int i = 0; i < 12; ++i) {
+            QFile::remove(dir.filePath("long.wss.~1~"));
+            writeFile(dir.filePath("long.wss"), "the earlier long.wss");
+            QProcess p;
+            p.setWorkingDirectory(dir.path());
+            p.start(kEncoder, {"long.wav"});
+            QVERIFY(p.waitForStarted());
+            ::usleep(useconds_t(std::uniform_int_distribution<qint64>(0, runMs * 1100)(rng)));
+            ::kill(pid_t(p.processId()), SIGKILL);
+            QVERIFY(p.waitForFinished());
+            const auto files = snapshot(dir.path());
+            const QByteArray now = files.value("long.wss");
+            if (now == complete) {
+                ++replaced;
+                QCOMPARE(files.value("long.wss.~1~"), "the earlier long.wss");
+            } else {
+                QCOMPARE(now, "the earlier long.wss");
             }
         }
-        QVERIFY(snapshot(dir.path()).isEmpty());
+        qInfo("%d of 12 runs had replaced the output when killed", replaced);
     }
 };
 

@@ -1,5 +1,9 @@
 #include "tool_support.h"
 
+#include "command_line.h"
+#include "file_patterns.h"
+
+#include <algorithm>
 #include <cerrno>
 #include <csignal>
 #include <cstdio>
@@ -7,6 +11,7 @@
 #include <exception>
 #include <new>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,6 +23,10 @@ namespace wsstool {
 namespace {
 
 constexpr std::size_t kWriteBuffer = 1 << 16;
+
+// What runTool() sets for the outputs of the run: the tool's name for messages, and -f.
+const char *g_toolName = "";
+bool g_force = false;
 
 // The temporary file a signal handler must remove. Only one output is open at a time.
 char g_tempPath[4096];
@@ -78,9 +87,17 @@ void fail(int exitCode, std::string message)
     throw Failure{exitCode, std::move(message)};
 }
 
+// Appended piece by piece: GCC 12 at -O3 misreads `"'" + s + "'"` as an overlapping copy
+// (a false -Wrestrict warning).
 std::string quote(const fs::path &p)
 {
-    return "'" + p.string() + "'";
+    const std::string &name = p.native();
+    std::string quoted;
+    quoted.reserve(name.size() + 2);
+    quoted += '\'';
+    quoted += name;
+    quoted += '\'';
+    return quoted;
 }
 
 std::string errorText(int err)
@@ -88,16 +105,37 @@ std::string errorText(int err)
     return std::strerror(err);
 }
 
-int runTool(const ToolInfo &tool, int argc, char **argv)
+namespace {
+
+void printUsage(const ToolInfo &tool, std::FILE *to)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s FILE\n%s\n", tool.name, tool.usage);
-        return kExitUsage;
-    }
+    std::fprintf(to,
+        "usage: %s [-f] FILE...\n%s\n"
+        "FILE may hold the wildcards * and ?: every ordinary file it names is converted.\n"
+        "An existing output is kept as NAME.~N~ (left alone if it is the same).\n"
+        "  -f, --force   replace an existing output without keeping it\n"
+        "  -h, --help    show this help\n"
+        "  --version     show the version\n"
+        "  --            every later argument is a file name\n",
+        tool.name, tool.usage);
+}
+
+void report(const ToolInfo &tool, const std::string &message)
+{
+    std::fprintf(stderr, "%s: %s\n", tool.name, message.c_str());
+}
+
+// Converts one file; returns its exit code after reporting a failure.
+int convertOne(const ToolInfo &tool, const fs::path &input)
+{
     try {
-        installSignalHandlers();
-        const fs::path input(argv[1]);
         const fs::path name = input.filename();
+        struct stat st
+        {
+        };
+        if (::stat(input.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            fail(kExitInput,
+                quote(input) + " is a folder; give the " + tool.inputKind + " file to " + tool.verb + " in it");
         if (name.empty() || name == "." || name == "..")
             fail(kExitUsage, quote(input) + " is not a file name");
         fs::path output = input;
@@ -108,14 +146,109 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
         tool.convert(input, output);
         return kExitOk;
     } catch (const Failure &f) {
-        std::fprintf(stderr, "%s: %s\n", tool.name, f.message.c_str());
+        report(tool, f.message);
         return f.exitCode;
     } catch (const std::bad_alloc &) {
-        std::fprintf(stderr, "%s: out of memory\n", tool.name);
+        report(tool, "out of memory while converting " + quote(input));
     } catch (const std::exception &e) {
-        std::fprintf(stderr, "%s: %s\n", tool.name, e.what());
+        report(tool, quote(input) + ": " + e.what());
     }
     return kExitInternal;
+}
+
+// One thing the run works through: a file to convert, or a pattern that names none.
+struct Item
+{
+    fs::path file;
+    std::string failure; // set when there is nothing to convert
+    int exitCode = kExitOk;
+};
+
+std::vector<Item> collectItems(const std::vector<std::string> &arguments)
+{
+    std::vector<Item> items;
+    for (const std::string &arg : arguments) {
+        struct stat st
+        {
+        };
+        // A name that exists is taken as it is, wildcard characters and all.
+        if (!hasWildcard(arg) || ::lstat(arg.c_str(), &st) == 0) {
+            items.push_back({arg, {}, kExitOk});
+            continue;
+        }
+        PatternMatches matches = expandPattern(arg);
+        if (matches.error != 0) {
+            const std::string folder = arg.substr(0, arg.rfind('/') + 1);
+            items.push_back({{},
+                "cannot look for " + quote(arg) + " in the folder " + quote(folder) + ": " + errorText(matches.error),
+                kExitInput});
+        } else if (matches.files.empty()) {
+            items.push_back({{}, "no file matches " + quote(arg), kExitInput});
+        }
+        for (fs::path &f : matches.files)
+            items.push_back({std::move(f), {}, kExitOk});
+    }
+    return items;
+}
+
+} // namespace
+
+int runTool(const ToolInfo &tool, int argc, char **argv)
+{
+    const Arguments args = parseArguments(argc, argv);
+    if (args.help) {
+        printUsage(tool, stdout);
+        return kExitOk;
+    }
+    if (args.version) {
+        std::printf("%s %s\n", tool.name, TALVEN_VERSION);
+        return kExitOk;
+    }
+    if (args.files.empty()) {
+        std::fprintf(stderr, "%s: no file named: give the %s file to %s\n", tool.name, tool.inputKind, tool.verb);
+        printUsage(tool, stderr);
+        return kExitUsage;
+    }
+    installSignalHandlers();
+    g_toolName = tool.name;
+    g_force = args.force;
+
+    int firstFailure = kExitOk;
+    std::size_t failed = 0;
+    const std::vector<Item> items = collectItems(args.files);
+    for (const Item &item : items) {
+        int code = item.exitCode;
+        if (!item.failure.empty())
+            report(tool, item.failure);
+        else
+            code = convertOne(tool, item.file);
+        if (code != kExitOk) {
+            ++failed;
+            if (firstFailure == kExitOk)
+                firstFailure = code;
+        }
+    }
+    if (failed > 0 && items.size() > 1)
+        std::fprintf(stderr, "%s: %zu of %zu files %sd; %zu failed\n", tool.name, items.size() - failed, items.size(),
+            tool.verb, failed);
+    std::fflush(stderr);
+    return firstFailure;
+}
+
+std::string nextBackupName(const std::string &name, const std::vector<std::string> &siblings)
+{
+    unsigned long highest = 0;
+    const std::string prefix = name + ".~";
+    for (const std::string &s : siblings) {
+        if (s.size() < prefix.size() + 2 || s.compare(0, prefix.size(), prefix) != 0 || s.back() != '~')
+            continue;
+        const std::string digits = s.substr(prefix.size(), s.size() - prefix.size() - 1);
+        if (digits.empty() || digits.size() > 9 || digits.front() == '0'
+            || !std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            continue;
+        highest = std::max(highest, std::stoul(digits));
+    }
+    return prefix + std::to_string(highest + 1) + "~";
 }
 
 InputFile::InputFile(fs::path path)
@@ -164,21 +297,31 @@ OutputFile::OutputFile(fs::path finalPath)
     fs::path dir = final_.parent_path();
     if (dir.empty())
         dir = ".";
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(dir, ec);
+    folder_ = ec ? dir.string() : absolute.lexically_normal().string();
+    if (folder_.size() > 1 && folder_.back() == '/')
+        folder_.pop_back();
     // Hidden, and short enough for the file system even when the final name is at its limit.
     const std::string name = final_.filename().string().substr(0, 200);
     const std::string pattern = (dir / ("." + name + ".XXXXXX")).string();
     if (pattern.size() >= sizeof g_tempPath)
-        fail(kExitOutput, "cannot write " + quote(final_) + ": " + errorText(ENAMETOOLONG));
+        failWrite(ENAMETOOLONG);
     {
         SignalBlock block;
         std::memcpy(g_tempPath, pattern.c_str(), pattern.size() + 1);
         fd_ = ::mkostemp(g_tempPath, O_CLOEXEC);
         if (fd_ < 0)
-            fail(kExitOutput, "cannot write " + quote(final_) + ": " + errorText(errno));
+            failWrite(errno);
         temp_ = g_tempPath;
         g_tempActive = 1;
     }
     buffer_.reserve(kWriteBuffer);
+}
+
+void OutputFile::failWrite(int err)
+{
+    fail(kExitOutput, "cannot write " + quote(final_.filename()) + " in " + folder_ + ": " + errorText(err));
 }
 
 OutputFile::~OutputFile()
@@ -244,13 +387,83 @@ void OutputFile::writeAt(std::uint64_t offset, const void *data, std::size_t n)
 void OutputFile::check()
 {
     if (error_)
-        fail(kExitOutput, "cannot write " + quote(final_) + ": " + errorText(error_));
+        failWrite(error_);
 }
+
+namespace {
+
+bool noReplaceUnsupported(int err)
+{
+    return err == EINVAL || err == ENOSYS || err == ENOTSUP;
+}
+
+// Whether the two files hold the same bytes (false on any doubt).
+bool sameContent(const char *a, const char *b)
+{
+    const int fa = ::open(a, O_RDONLY | O_CLOEXEC);
+    const int fb = ::open(b, O_RDONLY | O_CLOEXEC);
+    bool same = false;
+    struct stat sa
+    {
+    }, sb{};
+    if (fa >= 0 && fb >= 0 && ::fstat(fa, &sa) == 0 && ::fstat(fb, &sb) == 0 && S_ISREG(sa.st_mode)
+        && S_ISREG(sb.st_mode) && sa.st_size == sb.st_size) {
+        std::vector<char> ba(kWriteBuffer), bb(kWriteBuffer);
+        for (;;) {
+            const ssize_t ra = ::read(fa, ba.data(), ba.size());
+            const ssize_t rb = ::read(fb, bb.data(), bb.size());
+            if (ra < 0 || ra != rb || !std::equal(ba.begin(), ba.begin() + ra, bb.begin()))
+                break;
+            if (ra == 0) {
+                same = true;
+                break;
+            }
+        }
+    }
+    if (fa >= 0)
+        ::close(fa);
+    if (fb >= 0)
+        ::close(fb);
+    return same;
+}
+
+std::vector<std::string> namesIn(const std::string &folder)
+{
+    std::vector<std::string> names;
+    if (DIR *d = ::opendir(folder.c_str())) {
+        while (const dirent *e = ::readdir(d))
+            names.emplace_back(e->d_name);
+        ::closedir(d);
+    }
+    return names;
+}
+
+// Makes the renames in `folder` last through a power cut. Some file systems cannot sync a
+// folder; the renames have still happened, so a failure here is not reported.
+void syncFolder(const std::string &folder)
+{
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
 
 void OutputFile::commit()
 {
     flush();
     check();
+    // Running the same conversion again changes nothing and leaves no backup behind. Checked
+    // before the fsync, which is most of the cost of a small file.
+    if (!g_force && sameContent(temp_.c_str(), final_.c_str())) {
+        SignalBlock block;
+        ::unlink(temp_.c_str());
+        committed_ = true;
+        g_tempActive = 0;
+        return;
+    }
     const mode_t mask = ::umask(0);
     ::umask(mask);
     if (::fchmod(fd_, 0666 & ~mask) != 0 || ::fsync(fd_) != 0)
@@ -262,10 +475,102 @@ void OutputFile::commit()
         setError(errno);
     check();
     SignalBlock block;
-    if (::rename(temp_.c_str(), final_.c_str()) != 0)
-        fail(kExitOutput, "cannot write " + quote(final_) + ": " + errorText(errno));
+    place();
     committed_ = true;
     g_tempActive = 0;
+}
+
+void OutputFile::place()
+{
+    const std::string finalName = final_.string();
+    const char *temp = temp_.c_str();
+    const char *final = finalName.c_str();
+    if (g_force) {
+        if (::rename(temp, final) != 0)
+            failWrite(errno);
+        syncFolder(folder_);
+        return;
+    }
+    // No file of that name: take it, without replacing one that appears meanwhile.
+    if (::renameat2(AT_FDCWD, temp, AT_FDCWD, final, RENAME_NOREPLACE) == 0) {
+        syncFolder(folder_);
+        return;
+    }
+    struct stat st
+    {
+    };
+    if (errno != EEXIST) {
+        if (!noReplaceUnsupported(errno))
+            failWrite(errno);
+        if (::lstat(final, &st) != 0 && errno == ENOENT) {
+            if (::rename(temp, final) != 0)
+                failWrite(errno);
+            syncFolder(folder_);
+            return;
+        }
+    }
+    if (::lstat(final, &st) == 0 && S_ISDIR(st.st_mode))
+        fail(kExitOutput,
+            "cannot write " + quote(final_.filename()) + " in " + folder_
+                + ": a folder of that name is in the way; rename or move it");
+    placeKeepingBackup(temp, final);
+}
+
+// The earlier file gets its backup name before the new one takes its place, so at every moment
+// the earlier content is under NAME or NAME.~N~ and NAME is never partial:
+//  - with hard links: link(NAME, NAME.~N~), then rename(temp, NAME): NAME always exists;
+//  - without (link() refused, e.g. FAT or some network file systems): rename(NAME, NAME.~N~)
+//    without replacing, then rename(temp, NAME): for a moment only the backup holds it.
+// A name taken meanwhile (EEXIST) moves on to the next N.
+void OutputFile::placeKeepingBackup(const char *temp, const char *final)
+{
+    const fs::path dir = final_.parent_path();
+    const std::string base = final_.filename().string();
+    std::string backupName = nextBackupName(base, namesIn(dir.empty() ? "." : dir.string()));
+    fs::path backup;
+    bool linked = true;
+    for (;;) {
+        backup = dir / backupName;
+        const char *b = backup.c_str();
+        int r;
+        if (linked) {
+            r = ::link(final, b);
+            if (r != 0
+                && (errno == EPERM || errno == ENOTSUP || errno == EXDEV || errno == EMLINK || errno == ENOSYS)) {
+                linked = false;
+                continue;
+            }
+        } else {
+            r = ::renameat2(AT_FDCWD, final, AT_FDCWD, b, RENAME_NOREPLACE);
+            if (r != 0 && noReplaceUnsupported(errno)) {
+                struct stat st
+                {
+                };
+                if (::lstat(b, &st) == 0)
+                    errno = EEXIST;
+                else
+                    r = ::rename(final, b);
+            }
+        }
+        if (r == 0)
+            break;
+        if (errno != EEXIST)
+            fail(kExitOutput,
+                "cannot keep the earlier " + quote(final_.filename()) + " as " + quote(backupName) + " in " + folder_
+                    + ": " + errorText(errno) + "; nothing was replaced");
+        backupName = nextBackupName(base, {backupName});
+    }
+    if (::rename(temp, final) != 0) {
+        const int err = errno;
+        // Undo: the earlier file goes back to its name (or is still there, linked).
+        if (linked)
+            ::unlink(backup.c_str());
+        else
+            ::rename(backup.c_str(), final);
+        failWrite(err);
+    }
+    syncFolder(folder_);
+    std::fprintf(stderr, "%s: kept the earlier %s as %s\n", g_toolName, quote(final_).c_str(), quote(backup).c_str());
 }
 
 // libsndfile's virtual I/O over an OutputFile. Errors must not be thrown through libsndfile (a C

@@ -40,11 +40,19 @@ struct ToolInfo
     const char *name; // "WSSdec.exe"
     const char *inputKind; // "WSS"
     const char *outputSuffix; // ".wav"
-    const char *usage; // the line after "usage: NAME FILE"
+    const char *verb; // "decode"; "decoded" in the summary line
+    const char *usage; // the lines after "usage: NAME [-f] FILE..."
     void (*convert)(const std::filesystem::path &input, const std::filesystem::path &output);
 };
 
+// The whole run: options, file names and patterns (all collected before anything is converted,
+// so the run's own outputs are never matched), one conversion per file, one line per failure, a
+// summary when several files were named and any failed. Returns the exit code.
 int runTool(const ToolInfo &tool, int argc, char **argv);
+
+// The backup name GNU cp/mv --backup=numbered would pick for NAME: NAME.~N~ with N one more than
+// the highest N among `siblings` (the names in NAME's folder), so backups sort oldest first.
+std::string nextBackupName(const std::string &name, const std::vector<std::string> &siblings);
 
 class InputFile
 {
@@ -66,7 +74,9 @@ private:
 };
 
 // A file made beside `finalPath` under a hidden temporary name. The destructor removes it unless
-// commit() has renamed it into place; so do SIGINT, SIGTERM and SIGHUP.
+// commit() has put it in place; so do SIGINT, SIGTERM and SIGHUP. commit() never loses an
+// existing file of the final name: unless the run was given -f, it is kept as NAME.~N~ (or left
+// alone when its bytes equal the new output). See tools/README.md for the order of the steps.
 class OutputFile
 {
 public:
@@ -88,12 +98,16 @@ public:
 
 private:
     friend struct OutputIo;
+    void place();
+    void placeKeepingBackup(const char *temp, const char *final);
+    [[noreturn]] void failWrite(int err);
     void flush();
     void writeAll(const unsigned char *p, std::size_t n);
     void setError(int err);
 
     std::filesystem::path final_;
     std::string temp_;
+    std::string folder_; // for messages: the absolute folder of the output
     int fd_ = -1;
     int error_ = 0;
     bool committed_ = false;

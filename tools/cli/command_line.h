@@ -1,0 +1,25 @@
+#pragma once
+
+// The tools' command line: a few options of exactly these spellings, everything else a file name.
+//   -h, --help    the usage, on standard output
+//   --version     the version
+//   -f, --force   replace an existing output without keeping a backup
+//   --            every later argument is a file name
+// Any other argument is a file name, even one starting with "-", so "-take 1.wav" converts.
+
+#include <string>
+#include <vector>
+
+namespace wsstool {
+
+struct Arguments
+{
+    bool help = false;
+    bool version = false;
+    bool force = false;
+    std::vector<std::string> files;
+};
+
+Arguments parseArguments(int argc, const char *const *argv);
+
+} // namespace wsstool
