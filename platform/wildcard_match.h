@@ -29,13 +29,14 @@ template <typename Pattern, typename Name> constexpr bool Match(const Pattern &p
     // Greedy with one step of backtracking to the last "*": linear in practice, and never worse
     // than patternSize * nameSize.
     while (n < nameSize) {
-        if (p < patternSize && (pattern[p] == '?' || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < patternSize && pattern[p] == '*') {
+        // A "*" in the pattern is always a wildcard, even where the name holds a "*" too.
+        if (p < patternSize && pattern[p] == '*') {
             starAt = ++p;
             sawStar = true;
             starMatch = n;
+        } else if (p < patternSize && (pattern[p] == '?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
         } else if (sawStar) {
             p = starAt;
             n = ++starMatch;
