@@ -9,6 +9,7 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QtMath>
 
 namespace {
@@ -136,7 +137,11 @@ void ZRNSoundEncodeDecode::sizeControlsToFont()
     // The fields take the window's width; the height stays that of the two rows.
     const int height = scaled(kMarginTop, sy) + 2 * rowHeight + scaled(kGap, sy) + scaled(kMarginBottom, sy);
     setFixedHeight(height);
-    resize(qMax(width(), scaled(kClientWidth, sx)), height);
+    int width = qMax(this->width(), scaled(kClientWidth, sx));
+    // A grown window stays on its screen where it can: the fields give up width first.
+    if (sx > 1 && screen())
+        width = qMax(minimumSizeHint().width(), qMin(width, screen()->availableGeometry().width()));
+    resize(width, height);
 }
 
 void ZRNSoundEncodeDecode::changeEvent(QEvent *event)

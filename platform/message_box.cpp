@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
 #include <QMessageBox>
@@ -39,10 +40,13 @@ void ShowTextWhole(QMessageBox &box)
     // and as high as the wrapped text, up to two thirds of the screen (then it scrolls).
     const QRect screen = box.screen()->availableGeometry();
     QTextDocument *document = view->document();
-    document->setTextWidth(-1);
-    const int margins = qCeil(2 * document->documentMargin());
+    const QFontMetrics metrics(view->font());
+    int longestLine = 0;
+    for (const QString &line : box.text().split(u'\n'))
+        longestLine = qMax(longestLine, metrics.horizontalAdvance(line));
+    const int margins = qCeil(2 * document->documentMargin()) + 1;
     const int widest = qMax(300, qMin(screen.width() / 2 - 60, 900));
-    const int width = qMin(qCeil(document->idealWidth()) + margins, widest);
+    const int width = qMin(longestLine + margins, widest);
     view->setLineWrapMode(QTextEdit::FixedPixelWidth);
     view->setLineWrapColumnOrWidth(width);
     document->setTextWidth(width);
