@@ -2,8 +2,8 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetrics>
-#include <QGridLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
 #include <QTextEdit>
