@@ -34,7 +34,7 @@ void ShowTextWhole(QMessageBox &box)
     view->setFrameShape(QFrame::NoFrame);
     view->viewport()->setAutoFillBackground(false);
     view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setFocusPolicy(Qt::ClickFocus);
+    view->setFocusPolicy(Qt::StrongFocus); // Tab reaches the text to select it from the keyboard
 
     // As wide as the longest line, up to about half the screen (the box never cuts that much),
     // and as high as the wrapped text, up to two thirds of the screen (then it scrolls).

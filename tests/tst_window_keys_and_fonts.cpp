@@ -119,7 +119,8 @@ private slots:
             if (view && view->isVisible() && view->width() >= 300 && view->verticalScrollBar()->maximum() == 0
                 && view->document()->size().width() <= view->viewport()->width()
                 && box->width() <= box->screen()->availableGeometry().width()
-                && view->textInteractionFlags().testFlag(Qt::TextSelectableByMouse))
+                && view->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard)
+                && box->button(QMessageBox::Ok)->hasFocus())
                 shown = view->toPlainText();
             if (box)
                 box->accept();
