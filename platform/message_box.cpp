@@ -6,6 +6,7 @@
 #include <QLayout>
 #include <QMessageBox>
 #include <QScreen>
+#include <QScrollBar>
 #include <QTextEdit>
 #include <QWidget>
 #include <QtMath>
@@ -27,6 +28,7 @@ void ShowTextWhole(QMessageBox &box)
 
     auto *view = new QTextEdit(&box);
     view->setObjectName(QStringLiteral("messageText"));
+    view->setFont(label->font());
     view->setPlainText(box.text());
     view->setReadOnly(true);
     view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -51,7 +53,9 @@ void ShowTextWhole(QMessageBox &box)
     view->setLineWrapColumnOrWidth(width);
     document->setTextWidth(width);
     const int height = qCeil(document->documentLayout()->documentSize().height());
-    view->setFixedSize(width, qMin(height, screen.height() * 2 / 3));
+    const int highest = screen.height() * 2 / 3;
+    const int scrollBar = height > highest ? view->verticalScrollBar()->sizeHint().width() : 0;
+    view->setFixedSize(width + scrollBar, qMin(height, highest));
 
     box.layout()->replaceWidget(label, view);
     label->hide();
