@@ -2,22 +2,64 @@
 #include "platform/display.h"
 
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QDir>
 
 #include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// The usual command line of a desktop program: --help, --version and the files to open. An
+// unknown option ends the program with exit code 2 and one line on the error output.
+QStringList FilesToOpen(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Converts sound files between WSS and WAV with the WSSdec.exe and WSSCod.exe tools."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+        QStringLiteral("WSS or WAV files to show in the window, each in its row."), QStringLiteral("[FILE...]"));
+    if (!parser.parse(app.arguments())) {
+        std::fprintf(stderr, "%s: %s Try '%s --help'.\n", qPrintable(QCoreApplication::applicationName()),
+            qPrintable(parser.errorText()), qPrintable(QCoreApplication::applicationName()));
+        std::exit(2);
+    }
+    if (parser.isSet(QStringLiteral("help")))
+        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("version")))
+        parser.showVersion();
+
+    // A file manager hands absolute paths; one typed in a terminal is relative to its folder.
+    QStringList files;
+    for (const QString &file : parser.positionalArguments())
+        files << QDir::current().absoluteFilePath(file);
+    return files;
+}
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    QCoreApplication::setApplicationName(QStringLiteral("talven-sound"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(TALVEN_VERSION));
+
+    // Without a display, the options still answer (over ssh, in a script); the window cannot open.
     if (!Platform::HasDisplay()) {
+        QCoreApplication app(argc, argv);
+        FilesToOpen(app);
         std::fputs(
             "talven-sound: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).\n", stderr);
         return 1;
     }
+    // QApplication takes Qt's own options (-style, -platform, ...) off the command line first.
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("talven-sound"));
-    QApplication::setApplicationVersion(QStringLiteral(TALVEN_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("example.c_seed_c8006644.talven_sound"));
+    const QStringList files = FilesToOpen(app);
 
     ZRNSoundEncodeDecode window;
     window.show();
+    window.openFiles(files);
     return app.exec();
 }

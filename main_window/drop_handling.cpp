@@ -1,10 +1,12 @@
-// Dropping a .wss or .wav file onto the window.
+// Files dropped onto the window or handed to the program: each .wss or .wav file fills its row.
 
 #include "main_window/dropped_file.h"
 #include "main_window/zrn_sound_encode_decode.h"
+#include "platform/message_box.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QLineEdit>
 
 void ZRNSoundEncodeDecode::dragEnterEvent(QDragEnterEvent *event)
 {
@@ -21,15 +23,34 @@ void ZRNSoundEncodeDecode::dragMoveEvent(QDragMoveEvent *event)
 void ZRNSoundEncodeDecode::dropEvent(QDropEvent *event)
 {
     const DroppedFile dropped = ClassifyDrop(event->mimeData());
-    switch (dropped.row) {
+    if (dropped.row != DroppedFile::Row::None && openFile(dropped.path))
+        event->acceptProposedAction();
+}
+
+bool ZRNSoundEncodeDecode::openFile(const QString &path)
+{
+    switch (RowForFileName(path)) {
     case DroppedFile::Row::Wss:
-        setAndSavePath(txtWWSFileName, kWssKey, dropped.path);
-        break;
+        setAndSavePath(txtWWSFileName, kWssKey, path);
+        return true;
     case DroppedFile::Row::Wav:
-        setAndSavePath(txtWavFileName, kWavKey, dropped.path);
-        break;
+        setAndSavePath(txtWavFileName, kWavKey, path);
+        return true;
     case DroppedFile::Row::None:
-        return;
+        break;
     }
-    event->acceptProposedAction();
+    return false;
+}
+
+void ZRNSoundEncodeDecode::openFiles(const QStringList &paths)
+{
+    QStringList refused;
+    for (const QString &path : paths) {
+        if (!openFile(path))
+            refused << QStringLiteral("'") + path + QStringLiteral("'");
+    }
+    if (!refused.isEmpty()) {
+        Platform::ShowMessage(
+            this, tr("Only .wss and .wav files can be opened. Not opened:\n%1").arg(refused.join(u'\n')));
+    }
 }

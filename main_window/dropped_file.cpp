@@ -3,6 +3,15 @@
 #include <QMimeData>
 #include <QUrl>
 
+DroppedFile::Row RowForFileName(const QString &path)
+{
+    if (path.endsWith(QLatin1String(".wss"), Qt::CaseInsensitive))
+        return DroppedFile::Row::Wss;
+    if (path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
+        return DroppedFile::Row::Wav;
+    return DroppedFile::Row::None;
+}
+
 DroppedFile ClassifyDrop(const QMimeData *data)
 {
     DroppedFile dropped;
@@ -12,10 +21,7 @@ DroppedFile ClassifyDrop(const QMimeData *data)
     if (!url.isLocalFile())
         return dropped;
     const QString path = url.toLocalFile();
-    if (path.endsWith(QLatin1String(".wss"), Qt::CaseInsensitive))
-        dropped.row = DroppedFile::Row::Wss;
-    else if (path.endsWith(QLatin1String(".wav"), Qt::CaseInsensitive))
-        dropped.row = DroppedFile::Row::Wav;
+    dropped.row = RowForFileName(path);
     if (dropped.row != DroppedFile::Row::None)
         dropped.path = path;
     return dropped;

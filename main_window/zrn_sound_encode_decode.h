@@ -3,6 +3,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class QGridLayout;
 class QPushButton;
 
 // The program's one window: a row for a WSS file and a row for a WAV file, each with a path
@@ -20,15 +21,24 @@ public:
 
     explicit ZRNSoundEncodeDecode(QWidget *parent = nullptr);
 
+    // Files handed to the program (its command line, a file manager's "Open with"): each .wss or
+    // .wav file fills its row and is remembered, as a drop does; anything else is named in one
+    // message. Paths are used as given.
+    void openFiles(const QStringList &paths);
+
 protected:
     // A .wss or .wav file dropped anywhere on the window fills its row, as a pick would.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
+    // A new font resizes the controls to fit their captions.
+    void changeEvent(QEvent *event) override;
+
 private:
     void createControls();
     void layOutControls();
+    void sizeControlsToFont();
     void setTabOrderAndFocus();
     void connectHandlers();
     void load();
@@ -48,10 +58,14 @@ private:
     // Shows path in field and remembers it for the next start.
     void setAndSavePath(QLineEdit *field, const QString &key, const QString &path);
 
+    // Fills the row that path's name belongs to, as a drop does. Returns false when it has none.
+    bool openFile(const QString &path);
+
     QPushButton *cmdDecode = nullptr;
     QPushButton *cmdEnCode = nullptr;
     QLineEdit *txtWavFileName = nullptr;
     QLineEdit *txtWWSFileName = nullptr;
     QPushButton *cmdSelectWAVFileName = nullptr;
     QPushButton *cmdSelectWWSFileName = nullptr;
+    QGridLayout *grid = nullptr;
 };

@@ -1,15 +1,74 @@
 #include "platform/message_box.h"
 
+#include <QAbstractTextDocumentLayout>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTextEdit>
 #include <QWidget>
+#include <QtMath>
 
 namespace Platform {
+
+namespace {
+
+// QMessageBox's label wraps only between words, so a long path without blanks runs past the
+// box's edge and is cut off (the box never grows beyond a limit of its own). The text is shown
+// instead in a read-only text view, without frame or background so it looks like the label,
+// that wraps anywhere when it must and sized to show all of it. The box keeps its text, so
+// QMessageBox::text() and the box's own behaviour are unchanged.
+void ShowTextWhole(QMessageBox &box)
+{
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    if (!label || !box.layout())
+        return; // a Qt without that label: the plain box still shows the text
+
+    auto *view = new QTextEdit(&box);
+    view->setObjectName(QStringLiteral("messageText"));
+    view->setFont(label->font());
+    view->setPlainText(box.text());
+    view->setReadOnly(true);
+    view->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    view->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    view->setFrameShape(QFrame::NoFrame);
+    view->viewport()->setAutoFillBackground(false);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setFocusPolicy(Qt::StrongFocus); // Tab reaches the text to select it from the keyboard
+
+    // As wide as the longest line, up to about half the screen (the box never cuts that much),
+    // and as high as the wrapped text, up to two thirds of the screen (then it scrolls).
+    const QRect screen = box.screen()->availableGeometry();
+    QTextDocument *document = view->document();
+    const QFontMetrics metrics(view->font());
+    int longestLine = 0;
+    for (const QString &line : box.text().split(u'\n'))
+        longestLine = qMax(longestLine, metrics.horizontalAdvance(line));
+    const int margins = qCeil(2 * document->documentMargin()) + 1;
+    const int widest = qMax(300, qMin(screen.width() / 2 - 60, 900));
+    const int width = qMin(longestLine + margins, widest);
+    view->setLineWrapMode(QTextEdit::FixedPixelWidth);
+    view->setLineWrapColumnOrWidth(width);
+    document->setTextWidth(width);
+    const int height = qCeil(document->documentLayout()->documentSize().height());
+    const int highest = screen.height() * 2 / 3;
+    const int scrollBar = height > highest ? view->verticalScrollBar()->sizeHint().width() : 0;
+    view->setFixedSize(width + scrollBar, qMin(height, highest));
+
+    box.layout()->replaceWidget(label, view);
+    label->hide();
+}
+
+} // namespace
 
 void ShowMessage(QWidget *owner, const QString &text)
 {
     const QString title = owner ? owner->window()->windowTitle() : QString();
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
+    ShowTextWhole(box);
     box.exec();
 }
 

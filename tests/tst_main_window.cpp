@@ -81,7 +81,7 @@ private slots:
             {"cmdSelectWWSFileName", "Select WSS", "Browse for the WSS file that you want to decode"},
         };
         for (const auto &b : buttons) {
-            QCOMPARE(button(b.name)->text(), QString::fromUtf8(b.caption));
+            QCOMPARE(button(b.name)->accessibleName(), QString::fromUtf8(b.caption));
             QCOMPARE(button(b.name)->toolTip(), QString::fromUtf8(b.tip));
         }
         QCOMPARE(field("txtWWSFileName")->accessibleName(), QStringLiteral("WSS file"));

@@ -1,0 +1,188 @@
+// The window from the keyboard, at a large font, with long messages and files handed to it.
+
+#include "fake_tools.h"
+#include "gui_helpers.h"
+#include "platform/settings_store.h"
+#include "test_main.h"
+#include "window_fixture.h"
+
+#include <QMessageBox>
+#include <QProcess>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QTextEdit>
+
+class TestWindowKeysAndFonts : public QObject, private WindowFixture
+{
+    Q_OBJECT
+
+    const QFont m_defaultFont = QApplication::font();
+    static QString saved(const char *key)
+    {
+        return Platform::GetSetting(ZRNSoundEncodeDecode::kSettingsApplication, "Settings", key, "");
+    }
+
+private slots:
+    void init() { openWindow(); }
+    void cleanup()
+    {
+        closeWindow();
+        QApplication::setFont(m_defaultFont);
+    }
+
+    void keysPressTheRightButton_data()
+    {
+        QTest::addColumn<QString>("focus");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("tool");
+        QTest::newRow("Return in WSS field") << "txtWWSFileName" << int(Qt::Key_Return) << 0 << "WSSdec.exe";
+        QTest::newRow("keypad Enter in WAV field")
+            << "txtWavFileName" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "WSSCod.exe";
+        QTest::newRow("Return on Encode") << "cmdEnCode" << int(Qt::Key_Return) << 0 << "WSSCod.exe";
+        QTest::newRow("Enter on Decode") << "cmdDecode" << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
+                                         << "WSSdec.exe";
+        QTest::newRow("Space on Decode") << "cmdDecode" << int(Qt::Key_Space) << 0 << "WSSdec.exe";
+        QTest::newRow("Alt+D") << "txtWavFileName" << int(Qt::Key_D) << int(Qt::AltModifier) << "WSSdec.exe";
+        QTest::newRow("Alt+E") << "txtWWSFileName" << int(Qt::Key_E) << int(Qt::AltModifier) << "WSSCod.exe";
+    }
+    void keysPressTheRightButton()
+    {
+        QFETCH(QString, focus);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, tool);
+        FakeTools tools;
+        QTemporaryDir sounds;
+        for (const char *name : {"WSSdec.exe", "WSSCod.exe"})
+            tools.install(name);
+        for (const char *name : {"txtWWSFileName", "txtWavFileName"}) {
+            writeFile(sounds.filePath(name));
+            field(name)->setText(sounds.filePath(name));
+        }
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        widget(qPrintable(focus))->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QTRY_COMPARE(tools.records(tool).size(), 1);
+        QCOMPARE(tools.records("WSSdec.exe").size() + tools.records("WSSCod.exe").size(), 1);
+    }
+
+    void placeholders()
+    {
+        QCOMPARE(field("txtWWSFileName")->placeholderText(), QStringLiteral("WSS file to decode"));
+        QCOMPARE(field("txtWavFileName")->placeholderText(), QStringLiteral("WAV file to encode"));
+    }
+
+    void captionsFitAtALargeFont_data()
+    {
+        QTest::addColumn<bool>("beforeOpening");
+        QTest::newRow("font set before the window opens") << true;
+        QTest::newRow("font changed while it is open") << false;
+    }
+    void captionsFitAtALargeFont()
+    {
+        QFETCH(bool, beforeOpening);
+        QFont large = m_defaultFont;
+        large.setPointSize(18);
+        if (beforeOpening)
+            closeWindow();
+        QApplication::setFont(large);
+        if (beforeOpening)
+            openWindow();
+        QTRY_VERIFY(m_window->height() > 74); // an open window gets the new font a moment later
+
+        const QFontMetrics metrics(large);
+        for (const char *name : {"cmdDecode", "cmdEnCode", "cmdSelectWWSFileName", "cmdSelectWAVFileName"}) {
+            const QSize text = metrics.size(Qt::TextShowMnemonic, button(name)->text());
+            QVERIFY2(text.width() + metrics.averageCharWidth() <= button(name)->width(), name);
+            QVERIFY2(text.height() + 4 <= button(name)->height(), name);
+        }
+        // The rows keep their order and alignment, and the window stays as high as they need.
+        QCOMPARE(widget("cmdEnCode")->geometry().translated(0, -widget("cmdEnCode")->y()),
+            widget("cmdDecode")->geometry().translated(0, -widget("cmdDecode")->y()));
+        QCOMPARE(widget("cmdSelectWAVFileName")->y(), widget("txtWavFileName")->y());
+        QVERIFY(widget("txtWavFileName")->y() > widget("txtWWSFileName")->geometry().bottom());
+        QCOMPARE(m_window->minimumHeight(), m_window->height());
+        QTRY_VERIFY(widget("cmdEnCode")->geometry().bottom() < m_window->height());
+    }
+
+    void aLongPathIsShownWholeAndSelectable()
+    {
+        const QString path = QStringLiteral("/no/such/") + QString(300, u'x') + QStringLiteral(".wss");
+        field("txtWWSFileName")->setText(path);
+        QString shown;
+        ModalAnswer answer([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            auto *view = box ? box->findChild<QTextEdit *>(QStringLiteral("messageText")) : nullptr;
+            if (view && view->isVisible() && view->width() >= 300 && view->verticalScrollBar()->maximum() == 0
+                && view->document()->size().width() <= view->viewport()->width()
+                && box->width() <= box->screen()->availableGeometry().width()
+                && view->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard)
+                && box->button(QMessageBox::Ok)->hasFocus())
+                shown = view->toPlainText();
+            if (box)
+                box->accept();
+        });
+        click("cmdDecode");
+        QCOMPARE(shown, "Could not locate the file '" + path + "'");
+    }
+
+    void filesHandedToTheWindowFillTheirRows()
+    {
+        const QString wss = QStringLiteral("/snd/gun.WSS"), wav = QStringLiteral("/snd/shot.Wav");
+        MessageSeen message;
+        AcceptNextMessage(this, &message);
+        m_window->openFiles({wss, QStringLiteral("/snd/notes.txt"), wav});
+        QCOMPARE(
+            QStringList({field("txtWWSFileName")->text(), field("txtWavFileName")->text()}), QStringList({wss, wav}));
+        QCOMPARE(QStringList({saved("WSS"), saved("WAV")}), QStringList({wss, wav}));
+        QVERIFY2(message.text.endsWith("\n'/snd/notes.txt'"), qPrintable(message.text));
+    }
+
+    void commandLineOptionsWithoutADisplay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("out");
+        QTest::addColumn<QString>("err");
+        QTest::newRow("help") << "--help" << 0 << "Usage: "
+                              << "";
+        QTest::newRow("version") << "--version" << 0 << "talven-sound 1.0.0\n"
+                                 << "";
+        QTest::newRow("unknown") << "--frob" << 2 << ""
+                                 << "talven-sound: Unknown option 'frob'. Try 'talven-sound --help'.\n";
+    }
+    void commandLineOptionsWithoutADisplay()
+    {
+        QFETCH(QString, option);
+        QFETCH(int, exitCode);
+        QFETCH(QString, out);
+        QFETCH(QString, err);
+        QProcess program;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+            env.remove(name);
+        program.setProcessEnvironment(env);
+        program.start(QStringLiteral(TALVEN_PROGRAM), {option});
+        QVERIFY(program.waitForFinished());
+        QCOMPARE(program.exitCode(), exitCode);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()).left(out.size()), out);
+        QCOMPARE(QString::fromLocal8Bit(program.readAllStandardError()), err);
+    }
+
+    void aFileOnTheCommandLineFillsItsRow()
+    {
+        QTemporaryDir sounds;
+        QProcess program;
+        program.setWorkingDirectory(sounds.path());
+        program.start(QStringLiteral(TALVEN_PROGRAM), {QStringLiteral("gun shot.WSS")});
+        QTRY_COMPARE(saved("WSS"), sounds.filePath("gun shot.WSS"));
+        program.kill();
+        program.waitForFinished();
+    }
+};
+
+TALVEN_TEST_MAIN(TestWindowKeysAndFonts)
+#include "tst_window_keys_and_fonts.moc"
