@@ -55,7 +55,7 @@ int main(int argc, char *argv[])
     }
     // QApplication takes Qt's own options (-style, -platform, ...) off the command line first.
     QApplication app(argc, argv);
-    QApplication::setDesktopFileName(QStringLiteral("example.c_seed_c8006644.talven_sound"));
+    QApplication::setDesktopFileName(QStringLiteral(TALVEN_APP_ID));
     const QStringList files = FilesToOpen(app);
 
     ZRNSoundEncodeDecode window;
