@@ -41,6 +41,8 @@ std::vector<std::int16_t> makeSignal(const QString &kind, int channels, int rate
                 v = 0.5 * std::sin(2 * M_PI * (220.0 + 987.0 * c / std::max(1, channels - 1)) * t);
             } else if (kind == "sine8") { // as an 8-bit file holds it
                 v = std::round(127 * 0.5 * std::sin(2 * M_PI * 440.0 * t)) / 128;
+            } else if (kind == "loud") { // square waves beyond full scale, clipped, and silence
+                v = t < 0.05 ? 0 : 1.5 * (std::sin(2 * M_PI * (50.0 + 30 * c) * t) > 0 ? 1 : -1);
             } else if (kind == "white") {
                 v = 0.2 * gauss(rng); // -14 dBFS RMS
             } else if (kind == "pink") { // three-pole approximation of 1/f noise
@@ -344,14 +346,17 @@ private slots:
         QTest::addColumn<int>("channels");
         QTest::addColumn<int>("blockFrames");
         QTest::addColumn<int>("frames");
+        QTest::addColumn<QString>("kind");
         for (int c = 1; c <= 8; ++c) {
             // Three chunks of about 128 channel blocks and a frame: see chunkBlocks().
             for (int n : {0, 1, 2, 1025 + 1, 3 * 8 * std::max(1, 16 / c) * 1025 + 1})
-                QTest::addRow("%d ch, %d frames", c, n) << c << 1025 << n;
-            QTest::addRow("%d ch, blocks of 100", c) << c << 100 << 5 * 1025 + 50;
+                QTest::addRow("%d ch, %d frames", c, n) << c << 1025 << n << "pink";
+            QTest::addRow("%d ch, blocks of 100", c) << c << 100 << 5 * 1025 + 50 << "pink";
         }
-        QTest::newRow("blocks of 1") << 3 << 1 << 3000;
-        QTest::newRow("blocks of 2") << 5 << 2 << 3001;
+        QTest::newRow("blocks of 1") << 3 << 1 << 3000 << "pink";
+        QTest::newRow("blocks of 2") << 5 << 2 << 3001 << "pink";
+        QTest::newRow("clipped, 1 ch") << 1 << 1025 << 44100 << "loud";
+        QTest::newRow("clipped, 8 ch") << 8 << 1025 << 44100 << "loud";
     }
 
     void pathsAgree()
@@ -359,8 +364,9 @@ private slots:
         QFETCH(int, channels);
         QFETCH(int, blockFrames);
         QFETCH(int, frames);
+        QFETCH(QString, kind);
         const auto C = unsigned(channels);
-        const auto pcm = makeSignal("pink", channels, 44100, std::size_t(frames));
+        const auto pcm = makeSignal(kind, channels, 44100, std::size_t(frames));
         Header h;
         h.sampleRate = 44100;
         h.channels = std::uint16_t(C);
