@@ -29,7 +29,10 @@ std::size_t kernelLanes(Kernel kernel);
 
 namespace lanes {
 
-// One call codes kernelLanes() streams, each of `codes` codes (its frames 1..n-1; frame 0 is
+// Groups of kernelLanes() streams one call may code side by side.
+inline constexpr int kMaxGroups = 4;
+
+// One call codes `groups` times kernelLanes() streams, each of `codes` codes (its frames 1..n-1; frame 0 is
 // stored whole). Per lane: where the stream's frame 0 is in `pcm` (frames `stride` samples
 // apart), where its first code byte is in `codes`, and the state it starts from.
 struct Job
@@ -44,12 +47,12 @@ struct Job
 
 // Reads samples from `pcm` and writes code bytes (two codes a byte, low half first; an unused
 // high half is 0).
-void encodeSse2(const Job &job, const std::int16_t *pcm, std::uint8_t *codes);
-void encodeAvx2(const Job &job, const std::int16_t *pcm, std::uint8_t *codes);
+void encodeSse2(int groups, const Job &job, const std::int16_t *pcm, std::uint8_t *codes);
+void encodeAvx2(int groups, const Job &job, const std::int16_t *pcm, std::uint8_t *codes);
 // Reads code bytes and writes frames 1..n-1 of each stream into `pcm`. May read up to 3 bytes
 // past a stream's last code byte (a block's checksum always follows its codes).
-void decodeSse2(const Job &job, const std::uint8_t *codes, std::int16_t *pcm);
-void decodeAvx2(const Job &job, const std::uint8_t *codes, std::int16_t *pcm);
+void decodeSse2(int groups, const Job &job, const std::uint8_t *codes, std::int16_t *pcm);
+void decodeAvx2(int groups, const Job &job, const std::uint8_t *codes, std::int16_t *pcm);
 
 } // namespace lanes
 

@@ -5,14 +5,14 @@
 
 namespace wss::lanes {
 
-void encodeAvx2(const Job &job, const std::int16_t *pcm, std::uint8_t *codes)
+void encodeAvx2(int groups, const Job &job, const std::int16_t *pcm, std::uint8_t *codes)
 {
-    Lanes<Int32x8>::encode(job, pcm, codes);
+    Lanes<Int32x8>::encode(groups, job, pcm, codes);
 }
 
-void decodeAvx2(const Job &job, const std::uint8_t *codes, std::int16_t *pcm)
+void decodeAvx2(int groups, const Job &job, const std::uint8_t *codes, std::int16_t *pcm)
 {
-    Lanes<Int32x8>::decode(job, codes, pcm);
+    Lanes<Int32x8>::decode(groups, job, codes, pcm);
 }
 
 } // namespace wss::lanes

@@ -4,14 +4,14 @@
 
 namespace wss::lanes {
 
-void encodeSse2(const Job &job, const std::int16_t *pcm, std::uint8_t *codes)
+void encodeSse2(int groups, const Job &job, const std::int16_t *pcm, std::uint8_t *codes)
 {
-    Lanes<Int32x4>::encode(job, pcm, codes);
+    Lanes<Int32x4>::encode(groups, job, pcm, codes);
 }
 
-void decodeSse2(const Job &job, const std::uint8_t *codes, std::int16_t *pcm)
+void decodeSse2(int groups, const Job &job, const std::uint8_t *codes, std::int16_t *pcm)
 {
-    Lanes<Int32x4>::decode(job, codes, pcm);
+    Lanes<Int32x4>::decode(groups, job, codes, pcm);
 }
 
 } // namespace wss::lanes

@@ -187,27 +187,30 @@ struct Streams
     std::size_t headerAt(std::size_t s) const { return (s / channels) * size + (s % channels) * kChannelHeaderBytes; }
 };
 
-// Runs the lane kernel on as many whole groups of lanes as there are, and returns the number of
-// streams it did; the rest are for the plain code.
+// Runs the lane kernel on as many whole groups of lanes as there are, up to kMaxGroups groups a
+// call, and returns the number of streams it did; the rest are for the plain code.
 template <typename Call>
 std::size_t runLanes(const Streams &st, std::size_t streams, Kernel kernel, const std::uint8_t *coded, Call call)
 {
     const std::size_t lanes = kernelLanes(kernel);
     if (lanes == 1 || st.frames < 2)
         return 0;
-    std::array<std::int32_t, 8> pcmOffset, codeOffset, predictor, index;
+    constexpr std::size_t kMost = 8 * lanes::kMaxGroups;
+    std::array<std::int32_t, kMost> pcmOffset, codeOffset, predictor, index;
     const lanes::Job job{
         st.frames - 1, st.channels, pcmOffset.data(), codeOffset.data(), predictor.data(), index.data()};
     std::size_t s = 0;
-    for (; s + lanes <= streams; s += lanes) {
-        for (std::size_t l = 0; l < lanes; ++l) {
+    while (s + lanes <= streams) {
+        const std::size_t groups = std::min<std::size_t>(lanes::kMaxGroups, (streams - s) / lanes);
+        for (std::size_t l = 0; l < groups * lanes; ++l) {
             const std::uint8_t *h = coded + st.headerAt(s + l);
             pcmOffset[l] = std::int32_t(st.pcmAt(s + l));
             codeOffset[l] = std::int32_t(st.codesAt(s + l));
             predictor[l] = std::int16_t(get16(h));
             index[l] = h[2];
         }
-        call(job);
+        call(int(groups), job);
+        s += groups * lanes;
     }
     return s;
 }
@@ -232,7 +235,8 @@ void encodeBlocks(
 #if defined(__x86_64__)
     if (kernel == Kernel::Avx2 || kernel == Kernel::Sse2) {
         const auto encode = kernel == Kernel::Avx2 ? lanes::encodeAvx2 : lanes::encodeSse2;
-        done = runLanes(st, streams, kernel, out, [&](const lanes::Job &job) { encode(job, pcm, out); });
+        done = runLanes(
+            st, streams, kernel, out, [&](int groups, const lanes::Job &job) { encode(groups, job, pcm, out); });
     }
 #endif
     for (std::size_t s = done; s < streams; ++s)
@@ -268,7 +272,8 @@ std::size_t decodeBlocks(unsigned channels, std::size_t frames, std::size_t coun
 #if defined(__x86_64__)
     if (kernel == Kernel::Avx2 || kernel == Kernel::Sse2) {
         const auto decode = kernel == Kernel::Avx2 ? lanes::decodeAvx2 : lanes::decodeSse2;
-        done = runLanes(st, streams, kernel, in, [&](const lanes::Job &job) { decode(job, in, pcm); });
+        done = runLanes(
+            st, streams, kernel, in, [&](int groups, const lanes::Job &job) { decode(groups, job, in, pcm); });
     }
 #endif
     for (std::size_t s = done; s < streams; ++s) {
