@@ -163,12 +163,15 @@ template <typename V> struct Lanes
         const std::size_t stride = job.stride;
         for (std::size_t w = 0; w < job.codes; w += 8) {
             const std::size_t m = job.codes - w < 8 ? job.codes - w : 8;
-            V word[N];
+            alignas(32) std::int32_t packed[N * L];
             for (int l = 0; l < N * L; ++l) {
                 const std::uint8_t *p = codes + std::size_t(job.codeOffset[l]) + w / 2;
-                word[l / L][l % L] = std::int32_t(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8
-                    | std::uint32_t(p[2]) << 16 | std::uint32_t(p[3]) << 24);
+                packed[l] = std::int32_t(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
+                    | std::uint32_t(p[3]) << 24);
             }
+            V word[N];
+            for (int g = 0; g < N; ++g)
+                std::memcpy(&word[g], packed + g * L, sizeof word[g]);
             for (std::size_t j = 0; j < m; ++j) {
                 std::int16_t *at = pcm + (w + j + 1) * stride;
 #pragma GCC unroll 4
