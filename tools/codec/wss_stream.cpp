@@ -6,6 +6,7 @@
 #include <cstring>
 #include <deque>
 #include <mutex>
+#include <system_error>
 #include <thread>
 
 namespace wss {
@@ -55,8 +56,11 @@ public:
         : work_(std::move(work))
         , slots_(workers == 0 ? 1 : 2 * std::size_t(workers) + 1)
     {
-        for (unsigned i = 0; i < workers; ++i)
-            threads_.emplace_back([this] { serve(); });
+        // A thread that cannot be started is done without: fewer workers, or none, code the same.
+        try {
+            for (unsigned i = 0; i < workers; ++i)
+                threads_.emplace_back([this] { serve(); });
+        } catch (const std::system_error &) { }
     }
 
     ~Pipeline()
