@@ -65,7 +65,7 @@ echo "|------------------------------------------------|---------:|---------:|"
 # Each decode writes the WAV its WSS came from again, so the folder stays the same.
 row "one tool run a file, as shipped" "$(per_file '*.wav' "$cod")" "$(per_file '*.wss' "$dec")"
 # libeatmydata turns fsync into a no-op (loaded directly: its wrapper script costs a process).
-nosync=$(ldconfig -p | awk '/libeatmydata.so / { print $NF; exit }')
+nosync=$(ldconfig -p | awk '/libeatmydata.so / { p = $NF } END { print p }')
 if [ -n "$nosync" ]; then
     row "the same with fsync a no-op (libeatmydata)" "$(LD_PRELOAD=$nosync per_file '*.wav' "$cod")" \
         "$(LD_PRELOAD=$nosync per_file '*.wss' "$dec")"
