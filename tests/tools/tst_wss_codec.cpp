@@ -148,14 +148,14 @@ Decoded decodeAll(const Header &h, const std::vector<std::uint8_t> &coded, Codec
     return d;
 }
 
-// Every kernel the processor has, with no worker thread, one and three.
+// Every kernel the processor has, with no worker thread, one and three (for any length).
 std::vector<CodecOptions> allPaths()
 {
     std::vector<CodecOptions> paths;
     for (Kernel k : {Kernel::Plain, Kernel::Sse2, Kernel::Avx2})
         if (kernelAvailable(k))
             for (unsigned threads : {0u, 1u, 3u})
-                paths.push_back({k, threads == 0 ? 0u : threads});
+                paths.push_back({k, threads});
     return paths;
 }
 

@@ -38,7 +38,7 @@ constexpr std::uint64_t kChunksForThreads = 4;
 
 unsigned workerCount(const CodecOptions &o, std::uint64_t frames, std::size_t chunkFrames)
 {
-    if (o.threads != 0)
+    if (o.threads != kAutoThreads)
         return std::min(o.threads, 16u);
     if (frames < kChunksForThreads * chunkFrames)
         return 0;

@@ -12,11 +12,14 @@
 
 namespace wss {
 
+inline constexpr unsigned kAutoThreads = ~0u;
+
 struct CodecOptions
 {
     Kernel kernel = bestKernel();
-    // Worker threads; 0 chooses: none for short sounds, else one per processor.
-    unsigned threads = 0;
+    // Worker threads (0: the caller's thread codes too); kAutoThreads chooses: none for short
+    // sounds, else one per processor.
+    unsigned threads = kAutoThreads;
 };
 
 // Options from the environment, for tests and measurements: WSS_KERNEL=plain|sse2|avx2 (ignored if
