@@ -348,8 +348,8 @@ private slots:
         QTest::addColumn<int>("frames");
         QTest::addColumn<QString>("kind");
         for (int c = 1; c <= 8; ++c) {
-            // Three chunks of about 128 channel blocks and a frame: see chunkBlocks().
-            for (int n : {0, 1, 2, 1025 + 1, 3 * 8 * std::max(1, 16 / c) * 1025 + 1})
+            // Over three chunks of about 128 * 1025 samples, and a frame: see chunkBlocks().
+            for (int n : {0, 1, 2, 1025 + 1, 3 * 128 * 1025 / c + 1})
                 QTest::addRow("%d ch, %d frames", c, n) << c << 1025 << n << "pink";
             QTest::addRow("%d ch, blocks of 100", c) << c << 100 << 5 * 1025 + 50 << "pink";
         }

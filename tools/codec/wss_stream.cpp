@@ -26,11 +26,16 @@ CodecOptions optionsFromEnvironment()
 
 namespace {
 
-// Blocks in one chunk: a multiple of 8 streams (channel of a block) for the 8-lane kernel, and
-// about 128 of them, so a chunk is some 256 KiB of samples whatever the channel count.
-std::size_t chunkBlocks(unsigned channels)
+// Blocks in one chunk: about 256 KiB of samples whatever the channel count and block size (at
+// least one block), with the streams (channel of a block) a multiple of 8 for the 8-lane kernel
+// where there are that many.
+std::size_t chunkBlocks(unsigned channels, std::size_t blockFrames)
 {
-    return 8 * std::max<std::size_t>(1, 16 / channels);
+    constexpr std::size_t kSamples = 128 * 1025;
+    std::size_t blocks = std::max<std::size_t>(1, kSamples / (blockFrames * channels));
+    while (blocks > 1 && blocks * channels % 8 != 0)
+        --blocks;
+    return blocks;
 }
 
 // Below this many chunks, starting threads costs more than it gains.
@@ -165,7 +170,7 @@ struct EncodeSlot
 std::uint64_t encodeStream(unsigned channels, std::uint16_t blockFrames, std::uint64_t expectedFrames,
     const PcmSource &read, const ByteSink &write, CodecOptions options)
 {
-    const std::size_t B = blockFrames, G = chunkBlocks(channels);
+    const std::size_t B = blockFrames, G = chunkBlocks(channels, blockFrames);
     const std::size_t fullBytes = blockBytes(channels, B);
     Pipeline<EncodeSlot> pipeline(workerCount(options, expectedFrames, G * B), [&](EncodeSlot &s) {
         const std::size_t full = s.frames / B, rest = s.frames % B;
@@ -224,7 +229,7 @@ struct DecodeSlot
 DecodeResult decodeStream(const Header &header, const ByteSource &read, const PcmSink &write, CodecOptions options)
 {
     const unsigned C = header.channels;
-    const std::size_t B = header.blockFrames, G = chunkBlocks(C);
+    const std::size_t B = header.blockFrames, G = chunkBlocks(C, header.blockFrames);
     const std::uint64_t total = blockCount(header);
     const std::size_t fullBytes = blockBytes(C, B);
     Pipeline<DecodeSlot> pipeline(workerCount(options, header.frames, G * B), [&](DecodeSlot &s) {
