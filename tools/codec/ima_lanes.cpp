@@ -1,6 +1,18 @@
 #include "ima_lanes.h"
 
+#include "ima_adpcm.h"
+#include "ima_lanes_impl.h"
+
 namespace wss {
+
+static_assert(
+    [] {
+        for (int i = 0; i <= kImaMaxIndex; ++i)
+            if (lanes::kSteps[i] != kImaSteps[std::size_t(i)])
+                return false;
+        return true;
+    }(),
+    "the lane kernels' step table differs from kImaSteps");
 
 bool kernelAvailable(Kernel kernel)
 {
