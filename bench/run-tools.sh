@@ -6,7 +6,8 @@
 #
 #   bench/run-tools.sh [BUILD_DIR [ROUNDS [SECONDS]]]
 #
-# BUILD_DIR (default: build) must have been configured with -DTALVEN_BENCHMARKS=ON and built.
+# BUILD_DIR (default: build) must have been configured with -DTALVEN_BENCHMARKS=ON and built; with
+# BASELINE=FOLDER in the environment, the tools in FOLDER are timed too.
 # ROUNDS defaults to 7, SECONDS (the length of the sound) to 3600. The sound is made in a temporary
 # folder (about 1.7 GB free needed) that is removed afterwards. The machine should be otherwise
 # idle; ratios within one round share whatever load there is.
@@ -45,6 +46,11 @@ add "cp, then fsync" copy.wav "cp hour.wav copy.wav && sync copy.wav"
 add "WSSCod.exe" hour.wss "$build/bin/WSSCod.exe hour.wav"
 add "WSSdec.exe" in.wav "$build/bin/WSSdec.exe in.wss"
 "$build/bin/WSSCod.exe" hour.wav && mv hour.wss in.wss
+# BASELINE=FOLDER adds the two tools found there (another build, to compare with).
+if [ -n "${BASELINE:-}" ]; then
+    add "WSSCod.exe, baseline" hour.wss "$BASELINE/WSSCod.exe hour.wav"
+    add "WSSdec.exe, baseline" in.wav "$BASELINE/WSSdec.exe in.wss"
+fi
 if command -v ffmpeg > /dev/null; then
     ff="ffmpeg -nostdin -loglevel error -y"
     add "ffmpeg IMA ADPCM encode" ff.wav "$ff -i hour.wav -c:a adpcm_ima_wav ff.wav"
