@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 build_dir=${BUILD_DIR:-build}
-packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsndfile1-dev)
+packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsndfile1-dev zlib1g-dev)
 # The tests also build and install the Debian package, and drive the installed program under Xvfb.
 test_packages=(xvfb xauth xdotool desktop-file-utils dpkg-dev file python3 lintian appstream shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc)
 

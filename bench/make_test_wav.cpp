@@ -1,5 +1,5 @@
-// make_test_wav FILE SECONDS [RATE [CHANNELS]]: writes a 16-bit WAV of the benchmark sound, a
-// minute at a time, so even hours of it take little memory.
+// make_test_wav FILE SECONDS [RATE [CHANNELS [pink]]]: writes a 16-bit WAV of the benchmark sound
+// (tones and some noise, or pink noise), a minute at a time, so even hours of it take little memory.
 
 #include "sound.h"
 
@@ -7,11 +7,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 int main(int argc, char **argv)
 {
-    if (argc < 3 || argc > 5) {
-        std::fprintf(stderr, "usage: make_test_wav FILE SECONDS [RATE [CHANNELS]]\n");
+    if (argc < 3 || argc > 6) {
+        std::fprintf(stderr, "usage: make_test_wav FILE SECONDS [RATE [CHANNELS [pink]]]\n");
         return 2;
     }
     const long seconds = std::atol(argv[2]);
@@ -26,9 +27,15 @@ int main(int argc, char **argv)
     }
     const std::uint64_t total = std::uint64_t(seconds) * std::uint64_t(info.samplerate);
     const std::uint64_t chunk = std::uint64_t(info.samplerate) * 60;
+    const bool pink = argc > 5 && std::string(argv[5]) == "pink";
+    PinkNoise noise(info.channels);
     for (std::uint64_t done = 0; done < total; done += chunk) {
         const std::size_t n = std::size_t(std::min(chunk, total - done));
-        const auto pcm = makeSound(n, info.channels, info.samplerate, done);
+        auto pcm = makeSound(pink ? 0 : n, info.channels, info.samplerate, done);
+        if (pink) {
+            pcm.resize(n * std::size_t(info.channels));
+            noise.fill(pcm.data(), n);
+        }
         if (sf_writef_short(f, pcm.data(), sf_count_t(n)) != sf_count_t(n)) {
             std::fprintf(stderr, "make_test_wav: cannot write %s: %s\n", argv[1], sf_strerror(f));
             return 1;

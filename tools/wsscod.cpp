@@ -2,6 +2,7 @@
 
 #include "tool_support.h"
 #include "wss_format.h"
+#include "wss_stream.h"
 
 #include <cmath>
 #include <vector>
@@ -114,22 +115,15 @@ void encode(const fs::path &inPath, const fs::path &outPath)
     OutputFile out(outPath);
     out.write(wss::serializeHeader(header).data(), wss::kHeaderSize);
 
-    const std::size_t blockFrames = header.blockFrames;
-    std::vector<std::int16_t> pcm(blockFrames * header.channels);
-    std::vector<std::uint8_t> block(wss::blockBytes(header.channels, blockFrames));
-    wss::BlockEncoder encoder(header.channels);
     PcmReader reader(wav.get(), info);
-    std::uint64_t frames = 0;
-    for (;;) {
-        const std::size_t n = reader.read(pcm, blockFrames);
-        if (n == 0)
-            break;
-        out.write(block.data(), encoder.encode(pcm, n, block));
-        out.check();
-        frames += n;
-        if (n < blockFrames)
-            break;
-    }
+    const std::uint64_t frames = wss::encodeStream(
+        header.channels, header.blockFrames, header.frames,
+        [&](std::vector<std::int16_t> &pcm, std::size_t n) { return reader.read(pcm, n); },
+        [&](const std::uint8_t *bytes, std::size_t n) {
+            out.write(bytes, n);
+            out.check();
+        },
+        wss::optionsFromEnvironment());
     if (sf_error(wav.get()) != SF_ERR_NO_ERROR)
         fail(kExitInput, "cannot read " + quote(inPath) + ": " + sf_strerror(wav.get()));
     // The WAV header's length is only a promise; the file says what it holds.

@@ -3,6 +3,7 @@
 
 #include "tool_support.h"
 #include "wss_format.h"
+#include "wss_stream.h"
 
 #include <array>
 #include <vector>
@@ -71,20 +72,18 @@ void decode(const fs::path &inPath, const fs::path &outPath)
         writeFailed(sf_strerror(nullptr));
 
     const std::uint64_t blocks = wss::blockCount(header);
-    std::vector<std::uint8_t> block(wss::blockBytes(header.channels, header.blockFrames));
-    std::vector<std::int16_t> pcm(std::size_t(header.blockFrames) * header.channels);
-    wss::BlockDecoder decoder(header.channels);
     auto where = [&](std::uint64_t b) { return "block " + std::to_string(b + 1) + " of " + std::to_string(blocks); };
-    for (std::uint64_t b = 0; b < blocks; ++b) {
-        const std::size_t frames = wss::framesInBlock(header, b);
-        const std::size_t size = wss::blockBytes(header.channels, frames);
-        if (in.read(block.data(), size) != size)
-            fail(kExitInput, damaged(inPath, "the file ends inside " + where(b)));
-        if (!decoder.decode(std::span(block).first(size), frames, pcm))
-            fail(kExitInput, damaged(inPath, where(b) + " fails its checksum"));
-        if (sf_writef_short(wav.get(), pcm.data(), sf_count_t(frames)) != sf_count_t(frames))
-            writeFailed(sf_strerror(wav.get()));
-    }
+    const wss::DecodeResult result = wss::decodeStream(
+        header, [&](std::uint8_t *bytes, std::size_t n) { return in.read(bytes, n); },
+        [&](const std::int16_t *pcm, std::size_t frames) {
+            if (sf_writef_short(wav.get(), pcm, sf_count_t(frames)) != sf_count_t(frames))
+                writeFailed(sf_strerror(wav.get()));
+        },
+        wss::optionsFromEnvironment());
+    if (result.status == wss::DecodeResult::Truncated)
+        fail(kExitInput, damaged(inPath, "the file ends inside " + where(result.block)));
+    if (result.status == wss::DecodeResult::Damaged)
+        fail(kExitInput, damaged(inPath, where(result.block) + " fails its checksum"));
     std::uint8_t extra;
     if (in.read(&extra, 1) != 0)
         fail(kExitInput, damaged(inPath, "data after the last block"));

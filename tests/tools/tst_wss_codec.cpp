@@ -2,9 +2,12 @@
 // checks, and the checksum chain over blocks.
 
 #include "wss_format.h"
+#include "wss_stream.h"
 
 #include <QTest>
 
+#include <cmath>
+#include <random>
 #include <vector>
 
 using namespace wss;
@@ -22,6 +25,144 @@ const std::vector<std::uint8_t> kExampleFile
     = bytes({0x57, 0x53, 0x53, 0x1a, 0x01, 0x00, 0x01, 0x00, 0x40, 0x1f, 0x00, 0x00, 0x02, 0x00, 0x01, 0x04, 0x06, 0x00,
         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xd8, 0x7b, 0xbc, 0x03, 0xe8, 0x03, 0x00, 0x00,
         0xff, 0xff, 0x00, 0x00, 0xf7, 0x30, 0x09, 0x00, 0x00, 0x00, 0x06, 0x6e, 0x30, 0x2c});
+
+// Test signals, interleaved 16-bit, of `frames` frames.
+std::vector<std::int16_t> makeSignal(const QString &kind, int channels, int rate, std::size_t frames)
+{
+    std::vector<std::int16_t> s(frames * std::size_t(channels));
+    std::mt19937 rng(12345);
+    std::normal_distribution<double> gauss(0.0, 1.0);
+    double pink[3] = {0, 0, 0};
+    for (std::size_t i = 0; i < frames; ++i) {
+        const double t = double(i) / rate;
+        for (int c = 0; c < channels; ++c) {
+            double v = 0;
+            if (kind == "sine") {
+                v = 0.5 * std::sin(2 * M_PI * (220.0 + 987.0 * c / std::max(1, channels - 1)) * t);
+            } else if (kind == "sine8") { // as an 8-bit file holds it
+                v = std::round(127 * 0.5 * std::sin(2 * M_PI * 440.0 * t)) / 128;
+            } else if (kind == "loud") { // square waves beyond full scale, clipped, and silence
+                v = t < 0.05 ? 0 : 1.5 * (std::sin(2 * M_PI * (50.0 + 30 * c) * t) > 0 ? 1 : -1);
+            } else if (kind == "white") {
+                v = 0.2 * gauss(rng); // -14 dBFS RMS
+            } else if (kind == "pink") { // three-pole approximation of 1/f noise
+                const double w = gauss(rng);
+                pink[0] = 0.99765 * pink[0] + w * 0.0990460;
+                pink[1] = 0.96300 * pink[1] + w * 0.2965164;
+                pink[2] = 0.57000 * pink[2] + w * 1.0526913;
+                v = 0.08 * (pink[0] + pink[1] + pink[2] + w * 0.1848);
+            } else if (kind == "speech") { // a voiced buzz through two moving formants, in syllables
+                const double f0 = 110 + 30 * std::sin(2 * M_PI * 1.3 * t);
+                const double phase = std::fmod(t * f0, 1.0);
+                const double f1 = 500 + 300 * std::sin(2 * M_PI * 2.1 * t),
+                             f2 = 1500 + 700 * std::sin(2 * M_PI * 1.7 * t);
+                const double env = std::max(0.0, std::sin(2 * M_PI * 3.0 * t));
+                v = env * std::exp(-phase * 30)
+                        * (0.4 * std::sin(2 * M_PI * f1 * phase / f0) + 0.2 * std::sin(2 * M_PI * f2 * phase / f0))
+                    + 0.002 * gauss(rng);
+            } else if (kind == "music") { // a chord of plucked notes with harmonics
+                const double notes[] = {261.63, 329.63, 392.0, 523.25};
+                for (int n = 0; n < 4; ++n) {
+                    const double start = 0.25 * n, age = std::fmod(t - start + 4, 1.0);
+                    for (int h = 1; h <= 6; ++h)
+                        v += 0.08 / h * std::exp(-age * 3 * h) * std::sin(2 * M_PI * notes[n] * h * (t + 0.01 * c));
+                }
+            }
+            s[i * std::size_t(channels) + std::size_t(c)]
+                = std::int16_t(std::clamp(std::lrint(v * 32768), -32768L, 32767L));
+        }
+    }
+    return s;
+}
+
+// Signal to noise ratio of the worst channel, in dB.
+double worstChannelSnr(const std::vector<std::int16_t> &ref, const std::vector<std::int16_t> &out, int channels)
+{
+    double worst = INFINITY;
+    for (int c = 0; c < channels; ++c) {
+        double signal = 0, noise = 0;
+        for (std::size_t i = std::size_t(c); i < ref.size(); i += std::size_t(channels)) {
+            signal += double(ref[i]) * ref[i];
+            noise += double(ref[i] - out[i]) * (ref[i] - out[i]);
+        }
+        worst = std::min(worst, 10 * std::log10(signal / std::max(noise, 1e-9)));
+    }
+    return worst;
+}
+
+// Codes and decodes a whole sound block by block with the plain codec.
+std::vector<std::int16_t> roundTrip(const std::vector<std::int16_t> &pcm, unsigned channels)
+{
+    const std::size_t frames = pcm.size() / channels, B = kDefaultBlockFrames;
+    std::vector<std::int16_t> out(pcm.size());
+    std::vector<std::uint8_t> block(blockBytes(channels, B));
+    BlockEncoder enc(channels);
+    BlockDecoder dec(channels);
+    for (std::size_t f = 0; f < frames; f += B) {
+        const std::size_t n = std::min(B, frames - f);
+        enc.encode(std::span(pcm).subspan(f * channels), n, block);
+        if (!dec.decode(block, n, std::span(out).subspan(f * channels)))
+            return {};
+    }
+    return out;
+}
+
+// Codes a whole sound in memory with the given options.
+std::vector<std::uint8_t> encodeAll(
+    const std::vector<std::int16_t> &pcm, unsigned channels, std::uint16_t blockFrames, CodecOptions options)
+{
+    std::vector<std::uint8_t> out;
+    std::size_t at = 0;
+    encodeStream(
+        channels, blockFrames, pcm.size() / channels,
+        [&](std::vector<std::int16_t> &buf, std::size_t frames) {
+            const std::size_t n = std::min(frames * channels, pcm.size() - at);
+            std::copy_n(pcm.begin() + std::ptrdiff_t(at), n, buf.begin());
+            at += n;
+            return n / channels;
+        },
+        [&](const std::uint8_t *p, std::size_t n) { out.insert(out.end(), p, p + n); }, options);
+    return out;
+}
+
+struct Decoded
+{
+    DecodeResult result;
+    std::vector<std::int16_t> pcm;
+};
+
+Decoded decodeAll(const Header &h, const std::vector<std::uint8_t> &coded, CodecOptions options)
+{
+    Decoded d;
+    std::size_t at = 0;
+    d.result = decodeStream(
+        h,
+        [&](std::uint8_t *p, std::size_t n) {
+            n = std::min(n, coded.size() - at);
+            std::copy_n(coded.begin() + std::ptrdiff_t(at), n, p);
+            at += n;
+            return n;
+        },
+        [&](const std::int16_t *p, std::size_t frames) { d.pcm.insert(d.pcm.end(), p, p + frames * h.channels); },
+        options);
+    return d;
+}
+
+// Every kernel the processor has, with no worker thread, one and three (for any length).
+std::vector<CodecOptions> allPaths()
+{
+    std::vector<CodecOptions> paths;
+    for (Kernel k : {Kernel::Plain, Kernel::Sse2, Kernel::Avx2})
+        if (kernelAvailable(k))
+            for (unsigned threads : {0u, 1u, 3u})
+                paths.push_back({k, threads});
+    return paths;
+}
+
+QByteArray describe(const CodecOptions &o)
+{
+    return QByteArray(kernelName(o.kernel)) + ", " + QByteArray::number(o.threads) + " threads";
+}
 
 Header exampleHeader()
 {
@@ -57,8 +198,34 @@ private slots:
         std::copy(header.begin(), header.end(), file.begin());
         BlockEncoder enc(2);
         QCOMPARE(enc.encode(kExampleFrames, 6, std::span(file).subspan(kHeaderSize)), file.size() - kHeaderSize);
-        QCOMPARE(file, kExampleFile);
+        // As the worked example, but channel 0 starts at step index 8 (step 16, the mean change
+        // over its first frames) with codes 2, F, 0, 3, A, and the checksum follows.
+        std::vector<std::uint8_t> expected(kExampleFile);
+        expected[34] = 8;
+        const std::vector<std::uint8_t> tail = bytes({0xf2, 0x30, 0x0a, 0x00, 0x00, 0x00, 0xa5, 0x26, 0x44, 0x68});
+        std::copy(tail.begin(), tail.end(), expected.end() - 10);
+        QCOMPARE(file, expected);
         QCOMPARE(fileSize(h), std::optional<std::uint64_t>(kExampleFile.size()));
+        std::vector<std::int16_t> out(12);
+        QVERIFY(BlockDecoder(2).decode(std::span(file).subspan(kHeaderSize), 6, out));
+        QCOMPARE(out, std::vector<std::int16_t>({1000, -1, 1010, -1, 985, -1, 988, -1, 1012, -1, 997, -1}));
+    }
+
+    void startIndexFollowsTheFirstChanges_data()
+    {
+        QTest::addColumn<std::vector<std::int16_t>>("samples");
+        QTest::addColumn<int>("index");
+        QTest::newRow("one frame") << std::vector<std::int16_t>{5000} << 0;
+        QTest::newRow("silence") << std::vector<std::int16_t>(20, 7) << 0;
+        QTest::newRow("changes of 16") << std::vector<std::int16_t>{0, 16, 0, 16, 0, 16, 0, 16, 0, 900} << 8;
+        QTest::newRow("full swings") << std::vector<std::int16_t>{-32768, 32767, -32768} << 88;
+    }
+
+    void startIndexFollowsTheFirstChanges()
+    {
+        QFETCH(std::vector<std::int16_t>, samples);
+        QFETCH(int, index);
+        QCOMPARE(startIndex(samples.data(), 1, samples.size()), index);
     }
 
     void decodesTheWorkedExample()
@@ -138,6 +305,146 @@ private slots:
         std::vector<std::uint8_t> swapped(stream);
         std::swap_ranges(swapped.begin() + size, swapped.begin() + 2 * size, swapped.begin() + 2 * size);
         QVERIFY(!decodeAll(swapped));
+    }
+
+    // Bounds are the figures of the encoder that carried each block's step index over from the
+    // block before, less 0.1 dB.
+    void quality_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<double>("minSnr");
+        QTest::newRow("sine 16k") << "sine" << 2 << 16000 << 26.73 - 0.1;
+        QTest::newRow("sine 44.1k") << "sine" << 2 << 44100 << 35.35 - 0.1;
+        QTest::newRow("sine 192k") << "sine" << 1 << 192000 << 64.60 - 0.1;
+        QTest::newRow("8-bit sine 8k") << "sine8" << 1 << 8000 << 28.25 - 0.1;
+        QTest::newRow("white noise") << "white" << 2 << 44100 << 14.56 - 0.1;
+        QTest::newRow("pink noise") << "pink" << 2 << 44100 << 19.58 - 0.1;
+        QTest::newRow("speech 16k") << "speech" << 1 << 16000 << 4.57 - 0.1;
+        QTest::newRow("music 44.1k") << "music" << 2 << 44100 << 31.82 - 0.1;
+    }
+
+    void quality()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, channels);
+        QFETCH(int, rate);
+        QFETCH(double, minSnr);
+        const auto pcm = makeSignal(kind, channels, rate, std::size_t(rate) * 2);
+        const auto out = roundTrip(pcm, unsigned(channels));
+        QCOMPARE(out.size(), pcm.size());
+        const double snr = worstChannelSnr(pcm, out, channels);
+        qInfo("SNR %.2f dB", snr);
+        QVERIFY2(snr >= minSnr, qPrintable(QString("SNR %1 dB").arg(snr)));
+    }
+
+    // The vector kernels and the threads must give the plain code's bytes and samples exactly, on
+    // lengths that leave lanes, blocks and chunks partly filled.
+    void pathsAgree_data()
+    {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("blockFrames");
+        QTest::addColumn<int>("frames");
+        QTest::addColumn<QString>("kind");
+        for (int c = 1; c <= 8; ++c) {
+            // Over three chunks of about 128 * 1025 samples, and a frame: see chunkBlocks().
+            for (int n : {0, 1, 2, 1025 + 1, 3 * 128 * 1025 / c + 1})
+                QTest::addRow("%d ch, %d frames", c, n) << c << 1025 << n << "pink";
+            QTest::addRow("%d ch, blocks of 100", c) << c << 100 << 5 * 1025 + 50 << "pink";
+        }
+        QTest::newRow("blocks of 1") << 3 << 1 << 3000 << "pink";
+        QTest::newRow("blocks of 2") << 5 << 2 << 3001 << "pink";
+        QTest::newRow("clipped, 1 ch") << 1 << 1025 << 44100 << "loud";
+        QTest::newRow("clipped, 8 ch") << 8 << 1025 << 44100 << "loud";
+    }
+
+    void pathsAgree()
+    {
+        QFETCH(int, channels);
+        QFETCH(int, blockFrames);
+        QFETCH(int, frames);
+        QFETCH(QString, kind);
+        const auto C = unsigned(channels);
+        const auto pcm = makeSignal(kind, channels, 44100, std::size_t(frames));
+        Header h;
+        h.sampleRate = 44100;
+        h.channels = std::uint16_t(C);
+        h.blockFrames = std::uint16_t(blockFrames);
+        h.frames = std::uint64_t(frames);
+
+        // The reference: one block at a time through the simple interface.
+        std::vector<std::uint8_t> reference;
+        std::vector<std::int16_t> decoded(pcm.size());
+        BlockEncoder enc(C);
+        BlockDecoder dec(C);
+        for (std::uint64_t b = 0; b < blockCount(h); ++b) {
+            const std::size_t n = framesInBlock(h, b), at = std::size_t(b) * blockFrames * C;
+            std::vector<std::uint8_t> block(blockBytes(C, n));
+            enc.encode(std::span(pcm).subspan(at), n, block);
+            QVERIFY(dec.decode(block, n, std::span(decoded).subspan(at)));
+            reference.insert(reference.end(), block.begin(), block.end());
+        }
+        QCOMPARE(reference.size(), std::size_t(*fileSize(h) - kHeaderSize));
+
+        for (const CodecOptions &o : allPaths()) {
+            QVERIFY2(encodeAll(pcm, C, h.blockFrames, o) == reference, describe(o));
+            const Decoded d = decodeAll(h, reference, o);
+            QVERIFY2(d.result.status == DecodeResult::Ok, describe(o));
+            QVERIFY2(d.pcm == decoded, describe(o));
+        }
+    }
+
+    // Damage is reported at the first block that has it, whatever the path; blocks before it are
+    // handed on, none after.
+    void pathsFindDamage_data()
+    {
+        QTest::addColumn<int>("offset"); // into the blocks; negative: cut the file there
+        QTest::addColumn<bool>("fixChecksum"); // make the block's own checksum match again
+        QTest::addColumn<int>("status");
+        QTest::addColumn<int>("block");
+        const int size = int(blockBytes(2, 1025));
+        QTest::newRow("code byte") << 700 * size + 30 << false << int(DecodeResult::Damaged) << 700;
+        QTest::newRow("first block") << 3 << false << int(DecodeResult::Damaged) << 0;
+        QTest::newRow("step index 89") << 5 * size + 6 << true << int(DecodeResult::Damaged) << 5;
+        QTest::newRow("cut in block 601") << -(600 * size + 9) << false << int(DecodeResult::Truncated) << 600;
+        QTest::newRow("cut after block 600") << -(600 * size) << false << int(DecodeResult::Truncated) << 600;
+    }
+
+    void pathsFindDamage()
+    {
+        QFETCH(int, offset);
+        QFETCH(bool, fixChecksum);
+        QFETCH(int, status);
+        QFETCH(int, block);
+        Header h;
+        h.sampleRate = 44100;
+        h.channels = 2;
+        h.frames = 800 * 1025 + 77;
+        const auto pcm = makeSignal("pink", 2, 44100, std::size_t(h.frames));
+        std::vector<std::uint8_t> coded = encodeAll(pcm, 2, h.blockFrames, {Kernel::Plain, 0});
+        if (offset < 0) {
+            coded.resize(std::size_t(-offset));
+        } else {
+            coded[std::size_t(offset)] = offset % blockBytes(2, 1025) == 6 ? 89 : coded[std::size_t(offset)] ^ 0x10;
+            if (fixChecksum) {
+                const std::size_t size = blockBytes(2, 1025), start = std::size_t(offset) / size * size;
+                Crc32 crc;
+                crc.update(std::span(coded).first(start + size - 4));
+                // The chain covers only block contents, so leave the earlier checksums out.
+                Crc32 chain;
+                for (std::size_t b = 0; b <= start / size; ++b)
+                    chain.update(std::span(coded).subspan(b * size, size - 4));
+                for (int i = 0; i < 4; ++i)
+                    coded[start + size - 4 + std::size_t(i)] = std::uint8_t(chain.value() >> (8 * i));
+            }
+        }
+        for (const CodecOptions &o : allPaths()) {
+            const Decoded d = decodeAll(h, coded, o);
+            QVERIFY2(d.result.status == status, describe(o));
+            QVERIFY2(d.result.block == std::uint64_t(block), describe(o));
+            QVERIFY2(d.pcm.size() == std::size_t(block) * 1025 * 2, describe(o));
+        }
     }
 
     void paddingNibbleMustBeZero()

@@ -26,4 +26,18 @@ private:
     std::uint32_t reg_ = 0xFFFFFFFFu;
 };
 
+// The CRC-32 of pieces one after another, from each piece's own CRC-32 and length: pieces can be
+// checked apart (on several threads) and chained afterwards, in order.
+class Crc32Chain
+{
+public:
+    void append(std::uint32_t pieceCrc, std::size_t pieceBytes);
+    std::uint32_t value() const { return crc_; }
+
+private:
+    std::uint32_t crc_ = 0; // CRC-32 of nothing
+    std::size_t opBytes_ = 0;
+    std::uint32_t op_ = 0; // zlib's combining operator for pieces of opBytes_ bytes
+};
+
 } // namespace wss

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cstdlib>
 
 namespace wss {
 
@@ -127,6 +128,163 @@ std::optional<std::uint64_t> fileSize(const Header &h)
     return size;
 }
 
+int startIndex(const std::int16_t *first, std::size_t stride, std::size_t frames)
+{
+    // The step size IMA ADPCM settles on is about the typical change from one sample to the next;
+    // starting there saves the first codes of the block from adapting to it.
+    constexpr std::size_t kLook = 8;
+    const std::size_t m = std::min(frames - 1, kLook);
+    if (m == 0)
+        return 0;
+    long sum = 0;
+    for (std::size_t k = 1; k <= m; ++k)
+        sum += std::abs(first[k * stride] - first[(k - 1) * stride]);
+    const long mean = sum / long(m);
+    return int(std::lower_bound(kImaSteps.begin(), kImaSteps.end() - 1, mean) - kImaSteps.begin());
+}
+
+namespace {
+
+// Codes one channel of one block, code by code: the reference the lane kernels must match.
+void encodeStream(const std::int16_t *s, std::size_t stride, std::size_t frames, int index, std::uint8_t *p)
+{
+    ImaState st{s[0], index};
+    s += stride;
+    std::size_t k = 1;
+    for (; k + 1 < frames; k += 2, s += 2 * stride) {
+        const unsigned lo = imaEncode(st, s[0]);
+        const unsigned hi = imaEncode(st, s[stride]);
+        *p++ = std::uint8_t(lo | hi << 4);
+    }
+    if (k < frames)
+        *p++ = std::uint8_t(imaEncode(st, s[0]));
+}
+
+void decodeStream(const std::uint8_t *p, std::size_t frames, ImaState st, std::int16_t *d, std::size_t stride)
+{
+    d += stride;
+    std::size_t k = 1;
+    for (; k + 1 < frames; k += 2, d += 2 * stride, ++p) {
+        d[0] = imaDecode(st, *p & 0x0F);
+        d[stride] = imaDecode(st, *p >> 4);
+    }
+    if (k < frames)
+        d[0] = imaDecode(st, *p & 0x0F);
+}
+
+// Where stream `s` (channel s % channels of block s / channels) starts in the interleaved
+// frames and in the coded blocks, and the state its codes start from.
+struct Streams
+{
+    unsigned channels;
+    std::size_t frames, size, perChannel;
+
+    std::size_t pcmAt(std::size_t s) const { return (s / channels) * frames * channels + s % channels; }
+    std::size_t codesAt(std::size_t s) const
+    {
+        return (s / channels) * size + channels * kChannelHeaderBytes + (s % channels) * perChannel;
+    }
+    std::size_t headerAt(std::size_t s) const { return (s / channels) * size + (s % channels) * kChannelHeaderBytes; }
+};
+
+// Runs the lane kernel on as many whole groups of lanes as there are, up to kMaxGroups groups a
+// call, and returns the number of streams it did; the rest are for the plain code.
+template <typename Call>
+std::size_t runLanes(const Streams &st, std::size_t streams, Kernel kernel, const std::uint8_t *coded, Call call)
+{
+    const std::size_t lanes = kernelLanes(kernel);
+    if (lanes == 1 || st.frames < 2)
+        return 0;
+    constexpr std::size_t kMost = 8 * lanes::kMaxGroups;
+    std::array<std::int32_t, kMost> pcmOffset, codeOffset, predictor, index;
+    const lanes::Job job{
+        st.frames - 1, st.channels, pcmOffset.data(), codeOffset.data(), predictor.data(), index.data()};
+    std::size_t s = 0;
+    while (s + lanes <= streams) {
+        const std::size_t groups = std::min<std::size_t>(lanes::kMaxGroups, (streams - s) / lanes);
+        for (std::size_t l = 0; l < groups * lanes; ++l) {
+            const std::uint8_t *h = coded + st.headerAt(s + l);
+            pcmOffset[l] = std::int32_t(st.pcmAt(s + l));
+            codeOffset[l] = std::int32_t(st.codesAt(s + l));
+            predictor[l] = std::int16_t(get16(h));
+            index[l] = h[2];
+        }
+        call(int(groups), job);
+        s += groups * lanes;
+    }
+    return s;
+}
+
+} // namespace
+
+void encodeBlocks(
+    unsigned channels, std::size_t frames, std::size_t count, const std::int16_t *pcm, std::uint8_t *out, Kernel kernel)
+{
+    const Streams st{channels, frames, blockBytes(channels, frames), codeBytes(frames)};
+    const std::size_t streams = count * channels;
+    assert(frames >= 1 && count * st.size < 0x7FFFFFFF && count * frames * channels < 0x7FFFFFFF);
+    // Channel headers first: the first sample whole, and the step index the codes start from.
+    for (std::size_t s = 0; s < streams; ++s) {
+        std::uint8_t *h = out + st.headerAt(s);
+        const std::int16_t *first = pcm + st.pcmAt(s);
+        put16(h, std::uint16_t(first[0]));
+        h[2] = std::uint8_t(startIndex(first, channels, frames));
+        h[3] = 0;
+    }
+    std::size_t done = 0;
+#if defined(__x86_64__)
+    if (kernel == Kernel::Avx2 || kernel == Kernel::Sse2) {
+        const auto encode = kernel == Kernel::Avx2 ? lanes::encodeAvx2 : lanes::encodeSse2;
+        done = runLanes(
+            st, streams, kernel, out, [&](int groups, const lanes::Job &job) { encode(groups, job, pcm, out); });
+    }
+#endif
+    for (std::size_t s = done; s < streams; ++s)
+        encodeStream(pcm + st.pcmAt(s), channels, frames, out[st.headerAt(s) + 2], out + st.codesAt(s));
+    for (std::size_t b = 0; b < count; ++b) {
+        std::uint8_t *block = out + b * st.size;
+        put32(block + st.size - kCrcBytes, Crc32::of(std::span(block, st.size - kCrcBytes)));
+    }
+}
+
+std::size_t decodeBlocks(unsigned channels, std::size_t frames, std::size_t count, const std::uint8_t *in,
+    std::int16_t *pcm, std::uint32_t *bodyCrc, Kernel kernel)
+{
+    const Streams st{channels, frames, blockBytes(channels, frames), codeBytes(frames)};
+    assert(frames >= 1 && count * st.size < 0x7FFFFFFF && count * frames * channels < 0x7FFFFFFF);
+    // Only blocks whose step indexes are in the table may reach the kernels.
+    std::size_t good = 0;
+    for (; good < count; ++good) {
+        bool ok = true;
+        for (unsigned c = 0; c < channels && ok; ++c) {
+            const std::uint8_t *h = in + st.headerAt(good * channels + c);
+            ok = h[2] <= kImaMaxIndex && h[3] == 0;
+            if (frames % 2 == 0) // an odd number of codes leaves the last byte's high half unused
+                ok = ok && (in[st.codesAt(good * channels + c) + st.perChannel - 1] >> 4) == 0;
+        }
+        if (!ok)
+            break;
+    }
+    const std::size_t streams = good * channels;
+    for (std::size_t s = 0; s < streams; ++s)
+        pcm[st.pcmAt(s)] = std::int16_t(get16(in + st.headerAt(s)));
+    std::size_t done = 0;
+#if defined(__x86_64__)
+    if (kernel == Kernel::Avx2 || kernel == Kernel::Sse2) {
+        const auto decode = kernel == Kernel::Avx2 ? lanes::decodeAvx2 : lanes::decodeSse2;
+        done = runLanes(
+            st, streams, kernel, in, [&](int groups, const lanes::Job &job) { decode(groups, job, in, pcm); });
+    }
+#endif
+    for (std::size_t s = done; s < streams; ++s) {
+        const std::uint8_t *h = in + st.headerAt(s);
+        decodeStream(in + st.codesAt(s), frames, ImaState{std::int16_t(get16(h)), h[2]}, pcm + st.pcmAt(s), channels);
+    }
+    for (std::size_t b = 0; b < good; ++b)
+        bodyCrc[b] = Crc32::of(std::span(in + b * st.size, st.size - kCrcBytes));
+    return good;
+}
+
 BlockEncoder::BlockEncoder(unsigned channels)
     : channels_(channels)
 {
@@ -137,27 +295,7 @@ std::size_t BlockEncoder::encode(std::span<const std::int16_t> in, std::size_t f
 {
     const std::size_t size = blockBytes(channels_, frames);
     assert(frames >= 1 && in.size() >= frames * channels_ && out.size() >= size);
-    const std::size_t perChannel = codeBytes(frames);
-    std::uint8_t *codes = out.data() + channels_ * kChannelHeaderBytes;
-    for (unsigned c = 0; c < channels_; ++c) {
-        // The first frame is stored as it is and starts the prediction.
-        ImaState st{in[c], index_[c]};
-        std::uint8_t *h = out.data() + c * kChannelHeaderBytes;
-        put16(h, std::uint16_t(in[c]));
-        h[2] = std::uint8_t(st.index);
-        h[3] = 0;
-        std::uint8_t *p = codes + c * perChannel;
-        const std::int16_t *s = in.data() + channels_ + c;
-        std::size_t k = 1;
-        for (; k + 1 < frames; k += 2, s += 2 * channels_) {
-            const unsigned lo = imaEncode(st, s[0]);
-            const unsigned hi = imaEncode(st, s[channels_]);
-            *p++ = std::uint8_t(lo | hi << 4);
-        }
-        if (k < frames)
-            *p++ = std::uint8_t(imaEncode(st, s[0]));
-        index_[c] = st.index;
-    }
+    encodeBlocks(channels_, frames, 1, in.data(), out.data(), Kernel::Plain);
     const std::size_t body = size - kCrcBytes;
     crc_.update(out.first(body));
     put32(out.data() + body, crc_.value());

@@ -9,6 +9,7 @@
 
 #include "crc32.h"
 #include "ima_adpcm.h"
+#include "ima_lanes.h"
 
 #include <array>
 #include <cstddef>
@@ -64,8 +65,26 @@ std::size_t framesInBlock(const Header &h, std::uint64_t block);
 // Size of the whole file, or nothing if it would not fit in 63 bits.
 std::optional<std::uint64_t> fileSize(const Header &h);
 
-// Codes blocks one after another. It keeps the step index of each channel from one block to the
-// next, and the running checksum, so blocks must be given in file order.
+// The step index a channel of a block starts from, chosen from the block's own first samples (the
+// mean change between them), so that no block depends on another: `first` is the channel's frame
+// 0, with `stride` samples from one frame to the next, and the block has `frames` frames.
+int startIndex(const std::int16_t *first, std::size_t stride, std::size_t frames);
+
+// Codes `count` blocks of `frames` frames each (1..65535) from `count * frames` interleaved frames
+// into `count * blockBytes(channels, frames)` bytes. The checksum field of each block gets the
+// CRC-32 of that block's contents alone; Crc32Chain turns those into the file's running checksums.
+// Every kernel gives the same bytes.
+void encodeBlocks(unsigned channels, std::size_t frames, std::size_t count, const std::int16_t *pcm, std::uint8_t *out,
+    Kernel kernel);
+
+// The other way round: checks the channel headers and padding of `count` blocks of `frames`
+// frames, and decodes the leading blocks that pass into interleaved frames, with the CRC-32 of each
+// one's contents in `bodyCrc` (its checksum field is left for the caller to compare along the
+// chain). Returns how many leading blocks passed. Every kernel gives the same samples.
+std::size_t decodeBlocks(unsigned channels, std::size_t frames, std::size_t count, const std::uint8_t *in,
+    std::int16_t *pcm, std::uint32_t *bodyCrc, Kernel kernel);
+
+// Codes blocks one at a time, in file order, keeping the running checksum.
 class BlockEncoder
 {
 public:
@@ -76,7 +95,6 @@ public:
 
 private:
     unsigned channels_;
-    std::array<int, kMaxChannels> index_{};
     Crc32 crc_;
 };
 

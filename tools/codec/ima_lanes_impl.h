@@ -1,0 +1,218 @@
+#pragma once
+
+// The lane kernels, written once with GCC/Clang vector types for L lanes of 32 bits, and compiled
+// once per instruction set (ima_lanes_sse2.cpp, ima_lanes_avx2.cpp). Everything here has internal
+// linkage and calls no inline library function: a copy compiled for AVX2 must never be merged
+// with, and used in place of, code meant for any x86-64.
+
+#include "ima_lanes.h"
+
+#include <cstring>
+
+#if defined(__AVX2__)
+#include <immintrin.h>
+#endif
+
+namespace wss::lanes {
+namespace {
+
+// The same table as kImaSteps, as 32-bit values for vector lookups.
+constexpr std::int32_t kSteps[89] = {7, 8, 9, 10, 11, 12, 13, 14, 16, 17, 19, 21, 23, 25, 28, 31, 34, 37, 41, 45, 50,
+    55, 60, 66, 73, 80, 88, 97, 107, 118, 130, 143, 157, 173, 190, 209, 230, 253, 279, 307, 337, 371, 408, 449, 494,
+    544, 598, 658, 724, 796, 876, 963, 1060, 1166, 1282, 1411, 1552, 1707, 1878, 2066, 2272, 2499, 2749, 3024, 3327,
+    3660, 4026, 4428, 4871, 5358, 5894, 6484, 7132, 7845, 8630, 9493, 10442, 11487, 12635, 13899, 15289, 16818, 18500,
+    20350, 22385, 24623, 27086, 29794, 32767};
+
+// GCC takes no vector size that depends on a template argument, hence the vector type itself as
+// the argument.
+typedef std::int32_t Int32x4 __attribute__((vector_size(16)));
+typedef std::int32_t Int32x8 __attribute__((vector_size(32)));
+
+template <typename V> struct Lanes
+{
+    static constexpr int L = int(sizeof(V) / 4);
+
+    static V load(const std::int32_t *p)
+    {
+        V v;
+        for (int l = 0; l < L; ++l)
+            v[l] = p[l];
+        return v;
+    }
+
+    static V steps(V index)
+    {
+#if defined(__AVX2__)
+        if constexpr (L == 8)
+            return V(_mm256_i32gather_epi32(kSteps, __m256i(index), 4));
+#endif
+        V s;
+        for (int l = 0; l < L; ++l)
+            s[l] = kSteps[index[l]];
+        return s;
+    }
+
+    static V clampPredictor(V p)
+    {
+        p = p < -32768 ? V{} - 32768 : p;
+        return p > 32767 ? V{} + 32767 : p;
+    }
+
+    static V clampIndex(V i)
+    {
+        i = i < 0 ? V{} : i;
+        return i > 88 ? V{} + 88 : i;
+    }
+
+    // Index change after a code, by its magnitude bits (each lane -1 when set): -1 for codes 0..3,
+    // else 2, 4, 6, 8.
+    static V indexChange(V b2, V b1, V b0)
+    {
+        return b2 ? (b1 & 4) + (b0 & 2) + 2 : V{} - 1;
+    }
+
+    // One code for each lane's next sample; the state moves on as the decoder's will.
+    [[gnu::always_inline]] static V encodeOne(V &predictor, V &index, V sample)
+    {
+        const V step = steps(index);
+        const V d = sample - predictor;
+        const V negative = d >> 31; // -1 or 0
+        V mag = (d ^ negative) - negative;
+        const V b2 = mag >= step;
+        mag -= step & b2;
+        const V half = step >> 1, quarter = step >> 2;
+        const V b1 = mag >= half;
+        mag -= half & b1;
+        const V b0 = mag >= quarter;
+        const V diff = (step >> 3) + (step & b2) + (half & b1) + (quarter & b0);
+        predictor = clampPredictor(predictor + ((diff ^ negative) - negative));
+        index = clampIndex(index + indexChange(b2, b1, b0));
+        return (negative & 8) | (b2 & 4) | (b1 & 2) | (b0 & 1);
+    }
+
+    [[gnu::always_inline]] static void decodeOne(V &predictor, V &index, V code)
+    {
+        const V step = steps(index);
+        const V b2 = (code & 4) != 0, b1 = (code & 2) != 0, b0 = (code & 1) != 0;
+        const V diff = (step >> 3) + (step & b2) + ((step >> 1) & b1) + ((step >> 2) & b0);
+        const V negative = (code & 8) != 0;
+        predictor = clampPredictor(predictor + ((diff ^ negative) - negative));
+        index = clampIndex(index + indexChange(b2, b1, b0));
+    }
+
+    // N groups of L lanes. Each code waits for the one before in its lane, so a single group
+    // mostly waits; the groups' chains are independent and overlap in the processor.
+    template <int N> static void encode(const Job &job, const std::int16_t *pcm, std::uint8_t *codes)
+    {
+        V predictor[N], index[N];
+        for (int g = 0; g < N; ++g) {
+            predictor[g] = load(job.predictor + g * L);
+            index[g] = load(job.index + g * L);
+        }
+        // The samples are first copied a tile at a time into lane order, so the coding loop loads
+        // whole vectors; fetching each lane's sample where it lies costs more than the coding.
+        constexpr std::size_t kTile = 64;
+        alignas(32) std::int32_t tile[kTile * N * L];
+        const std::size_t stride = job.stride;
+        for (std::size_t t = 0; t < job.codes; t += kTile) {
+            const std::size_t tn = job.codes - t < kTile ? job.codes - t : kTile;
+            for (int l = 0; l < N * L; ++l) {
+                const std::int16_t *from = pcm + std::size_t(job.pcmOffset[l]) + (t + 1) * stride;
+                for (std::size_t k = 0; k < tn; ++k)
+                    tile[k * N * L + std::size_t(l)] = from[k * stride];
+            }
+            for (std::size_t w = t; w < t + tn; w += 8) {
+                // Eight codes make one 32-bit word per lane, stored as four bytes, low code first.
+                const std::size_t m = job.codes - w < 8 ? job.codes - w : 8;
+                V word[N];
+#pragma GCC unroll 4
+                for (int g = 0; g < N; ++g)
+                    word[g] = V{};
+                for (std::size_t j = 0; j < m; ++j) {
+                    const std::int32_t *at = tile + (w - t + j) * N * L;
+#pragma GCC unroll 4
+                    for (int g = 0; g < N; ++g) {
+                        V sample;
+                        std::memcpy(&sample, at + g * L, sizeof sample);
+                        word[g] |= encodeOne(predictor[g], index[g], sample) << int(4 * j);
+                    }
+                }
+                for (int l = 0; l < N * L; ++l) {
+                    std::uint8_t *to = codes + std::size_t(job.codeOffset[l]) + w / 2;
+                    const std::uint32_t v = std::uint32_t(word[l / L][l % L]);
+                    if (m == 8) {
+                        const std::uint8_t b[4]
+                            = {std::uint8_t(v), std::uint8_t(v >> 8), std::uint8_t(v >> 16), std::uint8_t(v >> 24)};
+                        std::memcpy(to, b, 4);
+                    } else {
+                        for (std::size_t i = 0; i < (m + 1) / 2; ++i)
+                            to[i] = std::uint8_t(v >> (8 * i));
+                    }
+                }
+            }
+        }
+    }
+
+    template <int N> static void decode(const Job &job, const std::uint8_t *codes, std::int16_t *pcm)
+    {
+        V predictor[N], index[N];
+        for (int g = 0; g < N; ++g) {
+            predictor[g] = load(job.predictor + g * L);
+            index[g] = load(job.index + g * L);
+        }
+        const std::size_t stride = job.stride;
+        for (std::size_t w = 0; w < job.codes; w += 8) {
+            const std::size_t m = job.codes - w < 8 ? job.codes - w : 8;
+            alignas(32) std::int32_t packed[N * L];
+            for (int l = 0; l < N * L; ++l) {
+                const std::uint8_t *p = codes + std::size_t(job.codeOffset[l]) + w / 2;
+                packed[l] = std::int32_t(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
+                    | std::uint32_t(p[3]) << 24);
+            }
+            V word[N];
+            for (int g = 0; g < N; ++g)
+                std::memcpy(&word[g], packed + g * L, sizeof word[g]);
+            for (std::size_t j = 0; j < m; ++j) {
+                std::int16_t *at = pcm + (w + j + 1) * stride;
+#pragma GCC unroll 4
+                for (int g = 0; g < N; ++g) {
+                    decodeOne(predictor[g], index[g], (word[g] >> int(4 * j)) & 15);
+                    for (int l = 0; l < L; ++l)
+                        at[job.pcmOffset[g * L + l]] = std::int16_t(predictor[g][l]);
+                }
+            }
+        }
+    }
+
+    // Runs `groups` (1 to kMaxGroups) groups of lanes.
+    static void encode(int groups, const Job &job, const std::int16_t *pcm, std::uint8_t *codes)
+    {
+        switch (groups) {
+        case 1:
+            return encode<1>(job, pcm, codes);
+        case 2:
+            return encode<2>(job, pcm, codes);
+        case 3:
+            return encode<3>(job, pcm, codes);
+        default:
+            return encode<4>(job, pcm, codes);
+        }
+    }
+
+    static void decode(int groups, const Job &job, const std::uint8_t *codes, std::int16_t *pcm)
+    {
+        switch (groups) {
+        case 1:
+            return decode<1>(job, codes, pcm);
+        case 2:
+            return decode<2>(job, codes, pcm);
+        case 3:
+            return decode<3>(job, codes, pcm);
+        default:
+            return decode<4>(job, codes, pcm);
+        }
+    }
+};
+
+} // namespace
+} // namespace wss::lanes
