@@ -1,6 +1,7 @@
 // Path splitting, command lines and messages: the pure text routines.
 
 #include "main_window/command_line.h"
+#include "os_util/command_line_text.h"
 #include "os_util/os_util.h"
 #include "platform/file_lookup.h"
 #include "platform/tool_process.h"
@@ -94,7 +95,7 @@ private slots:
             QStringLiteral("WSSCod.exe a\\b;c$d.wav"));
         // A folder path gives an empty name: the prefix alone, ending in its blank.
         QCOMPARE(BuildCommandLine(QStringLiteral("WSSdec.exe "), QString()), QStringLiteral("WSSdec.exe "));
-        QCOMPARE(Platform::SplitCommandLine(QStringLiteral("WSSdec.exe ")), QStringList{"WSSdec.exe"});
+        QCOMPARE(OSUtil::SplitCommandLine(QStringLiteral("WSSdec.exe ")), QStringList{"WSSdec.exe"});
     }
 
     void awkwardNamesReachTheToolAsOneArgument_data()
