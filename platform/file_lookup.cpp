@@ -28,12 +28,12 @@ bool WildcardMatch(QStringView pattern, QStringView name)
     qsizetype starAt = -1; // pattern position just after the last "*" seen
     qsizetype starMatch = 0; // where in name that "*" currently ends
     while (n < name.size()) {
-        if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
-            ++p;
-            ++n;
-        } else if (p < pattern.size() && pattern[p] == u'*') {
+        if (p < pattern.size() && pattern[p] == u'*') {
             starAt = ++p;
             starMatch = n;
+        } else if (p < pattern.size() && (pattern[p] == u'?' || pattern[p] == name[n])) {
+            ++p;
+            ++n;
         } else if (starAt >= 0) {
             p = starAt;
             n = ++starMatch;

@@ -135,7 +135,7 @@ private slots:
     {
         QFETCH(QString, name);
         const QString commandLine = BuildCommandLine(QStringLiteral("WSSdec.exe "), name);
-        QCOMPARE(Platform::SplitCommandLine(commandLine), (QStringList{QStringLiteral("WSSdec.exe"), name}));
+        QCOMPARE(OSUtil::SplitCommandLine(commandLine), (QStringList{QStringLiteral("WSSdec.exe"), name}));
     }
 
     void failureMessages_data()
@@ -202,6 +202,8 @@ private slots:
                                        << "a" << false;
         QTest::newRow("only star") << "*"
                                    << "" << true;
+        QTest::newRow("star in the name") << "*"
+                                          << "*x.wss" << true;
     }
     void wildcards()
     {
