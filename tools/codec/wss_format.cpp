@@ -149,7 +149,7 @@ std::size_t BlockEncoder::encode(std::span<const std::int16_t> in, std::size_t f
         std::uint8_t *p = codes + c * perChannel;
         const std::int16_t *s = in.data() + channels_ + c;
         std::size_t k = 1;
-        for (; k + 1 < frames; k += 2, s += 2 * channels_) {
+        for (; k + 1 < frames; k += 2, s += 2 * std::size_t(channels_)) {
             const unsigned lo = imaEncode(st, s[0]);
             const unsigned hi = imaEncode(st, s[channels_]);
             *p++ = std::uint8_t(lo | hi << 4);
@@ -191,7 +191,7 @@ bool BlockDecoder::decode(std::span<const std::uint8_t> block, std::size_t frame
         d += channels_;
         const std::uint8_t *p = codes + c * perChannel;
         std::size_t k = 1;
-        for (; k + 1 < frames; k += 2, d += 2 * channels_, ++p) {
+        for (; k + 1 < frames; k += 2, d += 2 * std::size_t(channels_), ++p) {
             d[0] = imaDecode(st, *p & 0x0F);
             d[channels_] = imaDecode(st, *p >> 4);
         }
