@@ -30,7 +30,7 @@ void ModalAnswer::poll()
     }
 }
 
-ModalAnswer AnswerNextFileDialog(const QString &path, std::function<void(QFileDialog *)> inspect)
+ModalAnswer AnswerNextFileDialog(const QString &path, const std::function<void(QFileDialog *)> &inspect)
 {
     return ModalAnswer([path, inspect](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);

@@ -38,7 +38,8 @@ private:
 
 // Answers the next file dialog: first lets inspect look at it, then types path into its name
 // field and accepts, or cancels when path is empty.
-[[nodiscard]] ModalAnswer AnswerNextFileDialog(const QString &path, std::function<void(QFileDialog *)> inspect = {});
+[[nodiscard]] ModalAnswer AnswerNextFileDialog(
+    const QString &path, const std::function<void(QFileDialog *)> &inspect = {});
 
 // What a message box showed.
 struct MessageSeen
