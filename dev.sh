@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12), builds, then opens the window or runs the tests.
 #   ./dev.sh run     build and open the window
-#   ./dev.sh test    build and run every test
+#   ./dev.sh test    every gate CI runs: the suite (dev preset, warnings as errors), the suite
+#                    under AddressSanitizer and UBSan (asan preset), formatting, clang-tidy and
+#                    short fuzz runs. Each gate is also a script of its own (.ci/, tests/fuzz/).
 #   ./dev.sh build   build only
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -10,6 +12,8 @@ build_dir=${BUILD_DIR:-build}
 packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsndfile1-dev zlib1g-dev)
 # The tests also build and install the Debian package, and drive the installed program under Xvfb.
 test_packages=(xvfb xauth xdotool desktop-file-utils dpkg-dev file python3 lintian appstream shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc)
+# The gates: format and static checks, and libFuzzer (clang with its runtime).
+gate_packages=(clang-format clang-tidy clang libclang-rt-14-dev)
 
 install_missing() {
     local missing=()
@@ -43,11 +47,21 @@ run)
     exec "$build_dir/bin/talven-sound"
     ;;
 test)
-    packages+=("${test_packages[@]}")
+    packages+=("${test_packages[@]}" "${gate_packages[@]}")
     install_missing
-    build
     # Tests run headless and get their own HOME and config folders (see tests/CMakeLists.txt).
-    ctest --test-dir "$build_dir" --output-on-failure --parallel "$(nproc)"
+    for preset in dev asan; do
+        echo "== $preset: build and run the tests"
+        cmake --preset "$preset" >/dev/null
+        cmake --build --preset "$preset" --parallel "$(nproc)"
+        ctest --preset "$preset" --parallel "$(nproc)"
+    done
+    echo "== format"
+    .ci/format.sh
+    echo "== clang-tidy"
+    BUILD_DIR=build/dev .ci/tidy.sh
+    echo "== fuzz, ${FUZZ_SECONDS:-20} s per target"
+    tests/fuzz/run.sh "${FUZZ_SECONDS:-20}"
     ;;
 *)
     echo "usage: ./dev.sh run | test | build" >&2

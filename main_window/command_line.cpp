@@ -1,26 +1,10 @@
 #include "main_window/command_line.h"
 
-#include <algorithm>
-
-QString QuoteArgument(const QString &word)
-{
-    const bool needsQuotes = std::any_of(word.cbegin(), word.cend(), [](QChar c) { return c.isSpace() || c == u'"'; });
-    if (!needsQuotes)
-        return word;
-    QString quoted(u'"');
-    for (const QChar c : word) {
-        if (c == u'"')
-            quoted += QLatin1String(R"(""")");
-        else
-            quoted += c;
-    }
-    quoted += u'"';
-    return quoted;
-}
+#include "os_util/command_line_text.h"
 
 QString BuildCommandLine(const QString &prefix, const QString &fileName)
 {
-    return prefix + QuoteArgument(fileName);
+    return prefix + OSUtil::QuoteArgument(fileName);
 }
 
 QString FailureMessage(const QString &commandLine, const OSUtil::RunResult &result)

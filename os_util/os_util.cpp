@@ -36,7 +36,7 @@ QString ReplaceText(const QString &text, const QString &find, const QString &rep
 
 QString SystemDirectory()
 {
-    const QString folder = Platform::ConfigFolder();
+    QString folder = Platform::ConfigFolder();
     Platform::MakeFolder(folder);
     return folder;
 }
@@ -52,7 +52,7 @@ QString BrowseForFile(
     const QString &startFolder, const QString &filter, const QString &key, QWidget *owner, const QString &title)
 {
     const QString dialogFilter = ReplaceText(filter, QStringLiteral(","), QString(QChar(0))) + QChar(0);
-    const QString path = Platform::GetOpenFileName(owner, title, startFolder, dialogFilter);
+    QString path = Platform::GetOpenFileName(owner, title, startFolder, dialogFilter);
     if (path.isEmpty())
         return QString();
     QString profileFile;

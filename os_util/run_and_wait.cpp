@@ -1,5 +1,6 @@
 #include "os_util/run_and_wait.h"
 
+#include "os_util/command_line_text.h"
 #include "platform/tool_process.h"
 
 namespace OSUtil {
@@ -7,7 +8,7 @@ namespace OSUtil {
 RunResult RunAndWait(const QString &commandLine, const QString &workingFolder)
 {
     RunResult result;
-    const QStringList words = Platform::SplitCommandLine(commandLine);
+    const QStringList words = SplitCommandLine(commandLine);
     if (words.isEmpty()) {
         result.error = QStringLiteral("the command line is empty");
         return result;

@@ -22,7 +22,7 @@ struct RunResult
 
 // Runs commandLine and returns when the tool has ended. The first word names the tool, which is
 // looked for in the program's own folder, then on the PATH; the other words are its arguments
-// (see Platform::SplitCommandLine: no shell takes part). The tool runs in workingFolder, or in the
+// (see SplitCommandLine in command_line_text.h: no shell takes part). The tool runs in workingFolder, or in the
 // current folder when that is empty. While it runs the window's events are handled, so the
 // window stays live and another command may run nested inside this one; between events the
 // program sleeps.

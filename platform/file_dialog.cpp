@@ -46,7 +46,7 @@ QString GetOpenFileName(QWidget *owner, const QString &title, const QString &sta
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     if (dialog.exec() != QDialog::Accepted)
         return QString();
-    const QString path = dialog.selectedFiles().value(0);
+    QString path = dialog.selectedFiles().value(0);
     if (!path.isEmpty())
         SetCurrentFolder(QFileInfo(path).absolutePath());
     return path;

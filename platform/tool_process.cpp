@@ -61,11 +61,6 @@ QString FindTool(const QString &name)
     return FindExecutable(name, ProgramFolder(), qEnvironmentVariable("PATH"));
 }
 
-QStringList SplitCommandLine(const QString &commandLine)
-{
-    return QProcess::splitCommand(commandLine);
-}
-
 void WaitForEvents()
 {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);

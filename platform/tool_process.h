@@ -8,7 +8,7 @@
 
 #include <deque>
 
-// Starting the external tools: finding them, splitting a command line, running one process.
+// Starting the external tools: finding them, running one process.
 namespace Platform {
 
 // Looks a tool up by name: in programFolder first, then in the folders of searchPath (a PATH-style
@@ -18,11 +18,6 @@ QString FindExecutable(const QString &name, const QString &programFolder, const 
 
 // FindExecutable in the running program's folder and this process's PATH.
 QString FindTool(const QString &name);
-
-// Splits a command line into words without a shell: words are separated by blanks, a word in
-// double quotes may hold blanks, and three double quotes in a row stand for one literal quote.
-// Every other character (";", "$", "`", "|", "&", "*", "\", ...) is plain text.
-QStringList SplitCommandLine(const QString &commandLine);
 
 // Sleeps until a window event or a process event arrives, then handles what is pending.
 void WaitForEvents();

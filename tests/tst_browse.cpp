@@ -53,10 +53,11 @@ QStringList listedNames(QFileDialog *dialog)
     return names;
 }
 
-// Answers the next file dialog as AnswerNextFileDialog does, noting what it showed.
-void answerFileDialog(QObject *parent, DialogSeen *seen, const QString &path, int expectedNames = 0)
+// Answers the next file dialog as AnswerNextFileDialog does, noting what it showed in *seen, which
+// must outlive the answer.
+ModalAnswer answerFileDialog(DialogSeen *seen, const QString &path, int expectedNames = 0)
 {
-    AnswerNextFileDialog(parent, path, [=](QFileDialog *dialog) {
+    return AnswerNextFileDialog(path, [=](QFileDialog *dialog) {
         seen->title = dialog->windowTitle();
         seen->folder = dialog->directory().absolutePath();
         seen->filters = dialog->nameFilters();
@@ -121,8 +122,11 @@ private slots:
         field("txtWWSFileName")->setText(start.filePath("old.wss"));
 
         DialogSeen seen;
-        answerFileDialog(this, &seen, sounds.filePath("shot.wss"), 2);
-        click("cmdSelectWWSFileName");
+        {
+            const ModalAnswer answer = answerFileDialog(&seen, sounds.filePath("shot.wss"), 2);
+            click("cmdSelectWWSFileName");
+            QVERIFY(answer.answered());
+        }
 
         QCOMPARE(seen.title, QStringLiteral("Select WSS File"));
         QCOMPARE(seen.folder, start.path());
@@ -148,8 +152,11 @@ private slots:
         field("txtWavFileName")->setText(sounds.path() + u'/');
 
         DialogSeen seen;
-        answerFileDialog(this, &seen, sounds.filePath("a.wav"), 2);
-        click("cmdSelectWAVFileName");
+        {
+            const ModalAnswer answer = answerFileDialog(&seen, sounds.filePath("a.wav"), 2);
+            click("cmdSelectWAVFileName");
+            QVERIFY(answer.answered());
+        }
 
         QCOMPARE(seen.title, QStringLiteral("Select WAV File"));
         QCOMPARE(seen.folder, sounds.path());
@@ -159,8 +166,11 @@ private slots:
 
         // A second pick elsewhere replaces the recorded folder.
         QTemporaryDir other;
-        answerFileDialog(this, &seen, other.filePath("new.wav"));
-        click("cmdSelectWAVFileName");
+        {
+            const ModalAnswer answer = answerFileDialog(&seen, other.filePath("new.wav"));
+            click("cmdSelectWAVFileName");
+            QVERIFY(answer.answered());
+        }
         QCOMPARE(readFile(profilePath()), "[Pellinor]\n=" + QFile::encodeName(other.path()) + "/\n");
     }
 
@@ -171,8 +181,11 @@ private slots:
         const QString before = QDir::currentPath();
 
         DialogSeen seen;
-        answerFileDialog(this, &seen, QString());
-        click("cmdSelectWWSFileName");
+        {
+            const ModalAnswer answer = answerFileDialog(&seen, QString());
+            click("cmdSelectWWSFileName");
+            QVERIFY(answer.answered());
+        }
 
         QCOMPARE(seen.title, QStringLiteral("Select WSS File"));
         QCOMPARE(field("txtWWSFileName")->text(), QStringLiteral("/snd/kept.wss"));
@@ -183,12 +196,22 @@ private slots:
 
     void aBareNameLeavesTheStartFolderToTheDialog()
     {
+        // The name has no folder part, so no start folder is given and the dialog opens where it
+        // likes (the last folder it showed). A folder of the same name in the current folder
+        // shows whether the whole name was taken for the start folder.
+        QTemporaryDir current;
+        QVERIFY(QDir(current.path()).mkpath("gun.wss"));
+        QVERIFY(QDir::setCurrent(current.path()));
         field("txtWWSFileName")->setText("gun.wss");
         DialogSeen seen;
-        answerFileDialog(this, &seen, QString());
-        click("cmdSelectWWSFileName");
+        {
+            const ModalAnswer answer = answerFileDialog(&seen, QString());
+            click("cmdSelectWWSFileName");
+            QVERIFY(answer.answered());
+        }
         QCOMPARE(seen.title, QStringLiteral("Select WSS File"));
         QVERIFY2(QFileInfo(seen.folder).isDir(), qPrintable(seen.folder));
+        QVERIFY2(seen.folder != current.filePath("gun.wss"), qPrintable(seen.folder));
         QCOMPARE(field("txtWWSFileName")->text(), QStringLiteral("gun.wss"));
     }
 
@@ -203,8 +226,11 @@ private slots:
         const QString picked = folder + QStringLiteral("/ blank edged .wss ");
 
         DialogSeen seen;
-        answerFileDialog(this, &seen, picked);
-        click("cmdSelectWWSFileName");
+        {
+            const ModalAnswer answer = answerFileDialog(&seen, picked);
+            click("cmdSelectWWSFileName");
+            QVERIFY(answer.answered());
+        }
 
         QVERIFY(picked.size() > 256);
         QCOMPARE(field("txtWWSFileName")->text(), picked);

@@ -93,14 +93,20 @@ private slots:
         const std::vector<short> original = tone();
         QVERIFY(writeWav(sounds.filePath("tone.wav"), original));
 
-        AnswerNextFileDialog(this, sounds.filePath("tone.wav"));
-        click("cmdSelectWAVFileName");
+        {
+            const ModalAnswer answer = AnswerNextFileDialog(sounds.filePath("tone.wav"));
+            click("cmdSelectWAVFileName");
+            QVERIFY(answer.answered());
+        }
         click("cmdEnCode");
         QVERIFY(QFileInfo(sounds.filePath("tone.wss")).size() > 0);
 
         QVERIFY(QFile::rename(sounds.filePath("tone.wav"), sounds.filePath("original.wav")));
-        AnswerNextFileDialog(this, sounds.filePath("tone.wss"));
-        click("cmdSelectWWSFileName");
+        {
+            const ModalAnswer answer = AnswerNextFileDialog(sounds.filePath("tone.wss"));
+            click("cmdSelectWWSFileName");
+            QVERIFY(answer.answered());
+        }
         click("cmdDecode");
 
         SF_INFO info;
@@ -162,8 +168,9 @@ private slots:
 
         field("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
         MessageSeen message;
-        AcceptNextMessage(this, &message);
+        const ModalAnswer answer = AcceptNextMessage(&message);
         click("cmdDecode");
+        QVERIFY(answer.answered());
         QVERIFY2(message.text.startsWith("'WSSdec.exe tone.wss' failed with exit code "), qPrintable(message.text));
         QVERIFY2(message.text.contains("damaged"), qPrintable(message.text));
         QVERIFY(!QFile::exists(sounds.filePath("tone.wav")));

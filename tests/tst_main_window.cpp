@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -69,21 +70,35 @@ private slots:
         QCOMPARE(m_window->maximumHeight(), 74);
     }
 
-    void captionsTooltipsAndNames()
+    void captionsAndTooltips_data()
     {
-        const struct
-        {
-            const char *name, *caption, *tip;
-        } buttons[] = {
-            {"cmdDecode", "Decode", "Decode the selected WSS file."},
-            {"cmdEnCode", "Encode", "Encode the selected WAV file."},
-            {"cmdSelectWAVFileName", "Select WAV", "Browse for the WAV file that you want to encode"},
-            {"cmdSelectWWSFileName", "Select WSS", "Browse for the WSS file that you want to decode"},
-        };
-        for (const auto &b : buttons) {
-            QCOMPARE(button(b.name)->accessibleName(), QString::fromUtf8(b.caption));
-            QCOMPARE(button(b.name)->toolTip(), QString::fromUtf8(b.tip));
-        }
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("decode") << "cmdDecode"
+                                << "Decode"
+                                << "Decode the selected WSS file.";
+        QTest::newRow("encode") << "cmdEnCode"
+                                << "Encode"
+                                << "Encode the selected WAV file.";
+        QTest::newRow("select WAV") << "cmdSelectWAVFileName"
+                                    << "Select WAV"
+                                    << "Browse for the WAV file that you want to encode";
+        QTest::newRow("select WSS") << "cmdSelectWWSFileName"
+                                    << "Select WSS"
+                                    << "Browse for the WSS file that you want to decode";
+    }
+    void captionsAndTooltips()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(QString, tip);
+        QCOMPARE(button(qPrintable(name))->accessibleName(), caption);
+        QCOMPARE(button(qPrintable(name))->toolTip(), tip);
+    }
+
+    void fieldsHaveAccessibleNames()
+    {
         QCOMPARE(field("txtWWSFileName")->accessibleName(), QStringLiteral("WSS file"));
         QCOMPARE(field("txtWavFileName")->accessibleName(), QStringLiteral("WAV file"));
     }
@@ -175,38 +190,50 @@ private slots:
         const QString path = sounds.filePath(relativePath);
         field("txtWWSFileName")->setText(path);
         MessageSeen message;
-        AcceptNextMessage(this, &message);
+        const ModalAnswer answer = AcceptNextMessage(&message);
         click("cmdDecode");
+        QVERIFY(answer.answered());
         QCOMPARE(message.text, "Could not locate the file '" + path + "'");
         QCOMPARE(message.title, QStringLiteral("TALVEN Sound Decoder / Encoder"));
         QVERIFY(message.plain);
         QVERIFY(tools.records("WSSdec.exe").isEmpty());
     }
 
-    void toolFailuresAreReported()
+    void toolProblemsAreReported_data()
     {
-        FakeTools tools;
-        tools.install("WSSdec.exe", {{"exit", 3}, {"stderr_lines", 1}});
-        QTemporaryDir sounds;
-        writeFile(sounds.filePath("gun.wss"));
-        field("txtWWSFileName")->setText(sounds.filePath("gun.wss"));
-        MessageSeen message;
-        AcceptNextMessage(this, &message);
-        click("cmdDecode");
-        QCOMPARE(message.text, QStringLiteral("'WSSdec.exe gun.wss' failed with exit code 3.\n\nerror line 1"));
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("fieldName");
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("installed"); // the stand-in fails with exit code 3 and one error line
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("tool fails") << "cmdDecode"
+                                    << "txtWWSFileName"
+                                    << "gun.wss" << true
+                                    << "'WSSdec.exe gun.wss' failed with exit code 3.\n\nerror line 1";
+        QTest::newRow("tool missing")
+            << "cmdEnCode"
+            << "txtWavFileName"
+            << "a.wav" << false
+            << "Could not start 'WSSCod.exe': no such program in the program's folder or on the PATH";
     }
-
-    void aMissingToolIsReported()
+    void toolProblemsAreReported()
     {
-        FakeTools tools; // holds no WSSCod.exe
+        QFETCH(QString, button);
+        QFETCH(QString, fieldName);
+        QFETCH(QString, fileName);
+        QFETCH(bool, installed);
+        QFETCH(QString, expected);
+        FakeTools tools;
+        if (installed)
+            tools.install(button == "cmdDecode" ? "WSSdec.exe" : "WSSCod.exe", {{"exit", 3}, {"stderr_lines", 1}});
         QTemporaryDir sounds;
-        writeFile(sounds.filePath("a.wav"));
-        field("txtWavFileName")->setText(sounds.filePath("a.wav"));
+        writeFile(sounds.filePath(fileName));
+        field(qPrintable(fieldName))->setText(sounds.filePath(fileName));
         MessageSeen message;
-        AcceptNextMessage(this, &message);
-        click("cmdEnCode");
-        QCOMPARE(message.text,
-            QStringLiteral("Could not start 'WSSCod.exe': no such program in the program's folder or on the PATH"));
+        const ModalAnswer answer = AcceptNextMessage(&message);
+        click(qPrintable(button));
+        QVERIFY(answer.answered());
+        QCOMPARE(message.text, expected);
     }
 
     void theWindowStaysLiveAndShowsABusyCursorWhileAToolRuns()
@@ -241,11 +268,23 @@ private slots:
         QTemporaryDir sounds;
         writeFile(sounds.filePath("gun.wss"));
         field("txtWWSFileName")->setText(sounds.filePath("gun.wss"));
+
+        // As in main(): the application's own event loop, which quits when the last window
+        // closes. QTest runs none, so without it closing would never ask the program to quit.
+        qsizetype recordsWhenQuitting = -1;
+        const auto quitting = connect(qApp, &QCoreApplication::aboutToQuit, this,
+            [&] { recordsWhenQuitting = tools.records("WSSdec.exe").size(); });
+        QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
+        QTimer::singleShot(0, this, [this] { click("cmdDecode"); });
         QTimer::singleShot(100, m_window.get(), &QWidget::close);
-        click("cmdDecode");
+        QCOMPARE(QApplication::exec(), 0);
+        disconnect(quitting);
+
+        QCOMPARE(lastWindowClosed.count(), 1);
         QVERIFY(!m_window->isVisible());
-        // The record is written as the tool's last act: it was not killed.
-        QCOMPARE(tools.records("WSSdec.exe").size(), 1);
+        // The record is written as the tool's last act: it ran to its end before the program
+        // went on to quit.
+        QCOMPARE(recordsWhenQuitting, 1);
     }
 };
 

@@ -1,6 +1,7 @@
 // Path splitting, command lines and messages: the pure text routines.
 
 #include "main_window/command_line.h"
+#include "os_util/command_line_text.h"
 #include "os_util/os_util.h"
 #include "platform/file_lookup.h"
 #include "platform/tool_process.h"
@@ -94,7 +95,7 @@ private slots:
             QStringLiteral("WSSCod.exe a\\b;c$d.wav"));
         // A folder path gives an empty name: the prefix alone, ending in its blank.
         QCOMPARE(BuildCommandLine(QStringLiteral("WSSdec.exe "), QString()), QStringLiteral("WSSdec.exe "));
-        QCOMPARE(Platform::SplitCommandLine(QStringLiteral("WSSdec.exe ")), QStringList{"WSSdec.exe"});
+        QCOMPARE(OSUtil::SplitCommandLine(QStringLiteral("WSSdec.exe ")), QStringList{"WSSdec.exe"});
     }
 
     void awkwardNamesReachTheToolAsOneArgument_data()
@@ -134,7 +135,7 @@ private slots:
     {
         QFETCH(QString, name);
         const QString commandLine = BuildCommandLine(QStringLiteral("WSSdec.exe "), name);
-        QCOMPARE(Platform::SplitCommandLine(commandLine), (QStringList{QStringLiteral("WSSdec.exe"), name}));
+        QCOMPARE(OSUtil::SplitCommandLine(commandLine), (QStringList{QStringLiteral("WSSdec.exe"), name}));
     }
 
     void failureMessages_data()
@@ -206,6 +207,8 @@ private slots:
                                                                 << "\u00e9.wav" << true;
         QTest::newRow("question mark takes a character beyond 16 bits") << "?.wav"
                                                                         << "\U0001F50A.wav" << true;
+        QTest::newRow("star in the name") << "*"
+                                          << "*x.wss" << true;
     }
     void wildcards()
     {

@@ -6,7 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-ModalAnswer::ModalAnswer(std::function<void(QWidget *)> answer)
+ModalAnswer::ModalAnswer(std::function<bool(QWidget *)> answer)
     : m_answer(std::move(answer))
 {
     connect(&m_timer, &QTimer::timeout, this, &ModalAnswer::poll);
@@ -24,42 +24,41 @@ void ModalAnswer::poll()
         return;
     // A dialog still busy with its own work may ignore an answer; it is given again until the
     // window closes.
-    m_modal = modal;
-    m_answered = true;
-    m_answer(modal);
+    if (m_answer(modal)) {
+        m_modal = modal;
+        m_answered = true;
+    }
 }
 
-ModalAnswer *AnswerNextFileDialog(QObject *parent, const QString &path, std::function<void(QFileDialog *)> inspect)
+ModalAnswer AnswerNextFileDialog(const QString &path, const std::function<void(QFileDialog *)> &inspect)
 {
-    auto *answer = new ModalAnswer([path, inspect](QWidget *modal) {
+    return ModalAnswer([path, inspect](QWidget *modal) {
         auto *dialog = qobject_cast<QFileDialog *>(modal);
         if (!dialog)
-            return;
+            return false;
         if (inspect)
             inspect(dialog);
         if (path.isEmpty()) {
             dialog->reject();
-            return;
+            return true;
         }
         // Typed into the name field, as a user may.
         dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(path);
         QMetaObject::invokeMethod(dialog, "accept");
+        return true;
     });
-    answer->setParent(parent);
-    return answer;
 }
 
-ModalAnswer *AcceptNextMessage(QObject *parent, MessageSeen *seen)
+ModalAnswer AcceptNextMessage(MessageSeen *seen)
 {
-    auto *answer = new ModalAnswer([seen](QWidget *modal) {
+    return ModalAnswer([seen](QWidget *modal) {
         auto *box = qobject_cast<QMessageBox *>(modal);
         if (!box)
-            return;
+            return false;
         seen->text = box->text();
         seen->title = box->windowTitle();
         seen->plain = box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 && box->button(QMessageBox::Ok);
         box->button(QMessageBox::Ok)->click();
+        return true;
     });
-    answer->setParent(parent);
-    return answer;
 }

@@ -11,19 +11,26 @@ class QFileDialog;
 class QWidget;
 
 // Answers the next modal window (message box, file dialog) from a timer, so that a real exec()
-// can run inside a test. Construct it before the click that opens the window.
+// can run inside a test. Make it on the stack before the click that opens the window, and end its
+// use with QVERIFY(answer.answered()): its timer stops when it goes out of scope, so an answer
+// that never came fails its own test instead of answering a later test's window.
 class ModalAnswer : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit ModalAnswer(std::function<void(QWidget *)> answer);
+    // answer returns whether the window was the kind it answers; it is asked again on the next
+    // tick when not.
+    explicit ModalAnswer(std::function<bool(QWidget *)> answer);
+    ModalAnswer(const ModalAnswer &) = delete;
+    ModalAnswer &operator=(const ModalAnswer &) = delete;
+
     bool answered() const { return m_answered; }
 
 private:
     void poll();
 
-    std::function<void(QWidget *)> m_answer;
+    std::function<bool(QWidget *)> m_answer;
     QTimer m_timer;
     bool m_answered = false;
     QPointer<QWidget> m_modal;
@@ -31,8 +38,8 @@ private:
 
 // Answers the next file dialog: first lets inspect look at it, then types path into its name
 // field and accepts, or cancels when path is empty.
-ModalAnswer *AnswerNextFileDialog(
-    QObject *parent, const QString &path, std::function<void(QFileDialog *)> inspect = {});
+[[nodiscard]] ModalAnswer AnswerNextFileDialog(
+    const QString &path, const std::function<void(QFileDialog *)> &inspect = {});
 
 // What a message box showed.
 struct MessageSeen
@@ -42,5 +49,6 @@ struct MessageSeen
     bool plain = false; // no icon, and OK is its only button
 };
 
-// Presses OK on the next message box and notes what it showed in *seen.
-ModalAnswer *AcceptNextMessage(QObject *parent, MessageSeen *seen);
+// Presses OK on the next message box and notes what it showed in *seen, which must outlive the
+// answer.
+[[nodiscard]] ModalAnswer AcceptNextMessage(MessageSeen *seen);

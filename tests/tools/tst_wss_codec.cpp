@@ -303,7 +303,8 @@ private slots:
         };
         QVERIFY(decodeAll(stream));
         std::vector<std::uint8_t> swapped(stream);
-        std::swap_ranges(swapped.begin() + size, swapped.begin() + 2 * size, swapped.begin() + 2 * size);
+        const auto at = [&swapped](std::size_t offset) { return swapped.begin() + std::ptrdiff_t(offset); };
+        std::swap_ranges(at(size), at(2 * size), at(2 * size));
         QVERIFY(!decodeAll(swapped));
     }
 

@@ -35,7 +35,8 @@ struct Result
     QStringList errorLines;
 };
 
-Result run(const QString &tool, const QString &dir, const QStringList &args, std::function<void()> childSetup = {})
+Result run(
+    const QString &tool, const QString &dir, const QStringList &args, const std::function<void()> &childSetup = {})
 {
     QProcess p;
     p.setWorkingDirectory(dir);
@@ -255,7 +256,7 @@ private slots:
         QCOMPARE(out.info.samplerate, rate);
         QCOMPARE(out.info.frames, frames);
         // The first frame of every block is stored whole.
-        for (qint64 i = 0; i < frames * channels; i += 1025 * channels)
+        for (qint64 i = 0; i < frames * channels; i += qint64(1025) * channels)
             for (int c = 0; c < channels; ++c)
                 QCOMPARE(out.samples[i + c], std::nearbyint(ref.samples[i + c]));
         if (minSnr > 0) {
