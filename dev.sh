@@ -3,7 +3,8 @@
 #   ./dev.sh run     build and open the window
 #   ./dev.sh test    every gate CI runs: the suite (dev preset, warnings as errors), the suite
 #                    under AddressSanitizer and UBSan (asan preset), formatting, clang-tidy and
-#                    short fuzz runs. Each gate is also a script of its own (.ci/, tests/fuzz/).
+#                    short fuzz runs, and a warning-free hardened release build. Each gate is
+#                    also a script or preset of its own (.ci/, tests/fuzz/, CMakePresets.json).
 #   ./dev.sh build   build only
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -62,6 +63,9 @@ test)
     BUILD_DIR=build/dev .ci/tidy.sh
     echo "== fuzz, ${FUZZ_SECONDS:-20} s per target"
     tests/fuzz/run.sh "${FUZZ_SECONDS:-20}"
+    echo "== release: the program and its tools, hardened and optimised, without warnings"
+    cmake --preset release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build --preset release --parallel "$(nproc)" --target talven-sound wsscod wssdec
     ;;
 *)
     echo "usage: ./dev.sh run | test | build" >&2

@@ -122,10 +122,13 @@ private slots:
                 && view->textInteractionFlags().testFlag(Qt::TextSelectableByKeyboard)
                 && box->button(QMessageBox::Ok)->hasFocus())
                 shown = view->toPlainText();
-            if (box)
-                box->accept();
+            if (!box)
+                return false;
+            box->accept();
+            return true;
         });
         click("cmdDecode");
+        QVERIFY(answer.answered());
         QCOMPARE(shown, "Could not locate the file '" + path + "'");
     }
 
@@ -133,8 +136,9 @@ private slots:
     {
         const QString wss = QStringLiteral("/snd/gun.WSS"), wav = QStringLiteral("/snd/shot.Wav");
         MessageSeen message;
-        AcceptNextMessage(this, &message);
+        const ModalAnswer answer = AcceptNextMessage(&message);
         m_window->openFiles({wss, QStringLiteral("/snd/notes.txt"), wav});
+        QVERIFY(answer.answered());
         QCOMPARE(
             QStringList({field("txtWWSFileName")->text(), field("txtWavFileName")->text()}), QStringList({wss, wav}));
         QCOMPARE(QStringList({saved("WSS"), saved("WAV")}), QStringList({wss, wav}));
