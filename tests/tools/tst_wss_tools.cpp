@@ -630,7 +630,7 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(writeSound(dir.filePath("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 44100,
-            makeSound("noise", 2, 44100, 44100 * 20)));
+            makeSound("noise", 2, 44100, qint64(44100) * 20)));
         QCOMPARE(run(kEncoder, dir.path(), {"long.wav"}).code, 0);
         const QByteArray complete = readFile(dir.filePath("long.wss"));
         QElapsedTimer timer;

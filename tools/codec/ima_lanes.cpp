@@ -17,11 +17,12 @@ static_assert(
 bool kernelAvailable(Kernel kernel)
 {
     switch (kernel) {
+#if defined(__x86_64__)
+    case Kernel::Sse2: // every x86-64 processor has it
+#endif
     case Kernel::Plain:
         return true;
 #if defined(__x86_64__)
-    case Kernel::Sse2:
-        return true;
     case Kernel::Avx2:
         return __builtin_cpu_supports("avx2");
 #endif

@@ -7,6 +7,7 @@
 
 #include "ima_lanes.h"
 
+#include <cstddef>
 #include <cstring>
 
 #if defined(__AVX2__)
@@ -106,8 +107,8 @@ template <typename V> struct Lanes
     {
         V predictor[N], index[N];
         for (int g = 0; g < N; ++g) {
-            predictor[g] = load(job.predictor + g * L);
-            index[g] = load(job.index + g * L);
+            predictor[g] = load(job.predictor + std::ptrdiff_t(g) * L);
+            index[g] = load(job.index + std::ptrdiff_t(g) * L);
         }
         // The samples are first copied a tile at a time into lane order, so the coding loop loads
         // whole vectors; fetching each lane's sample where it lies costs more than the coding.
@@ -133,7 +134,7 @@ template <typename V> struct Lanes
 #pragma GCC unroll 4
                     for (int g = 0; g < N; ++g) {
                         V sample;
-                        std::memcpy(&sample, at + g * L, sizeof sample);
+                        std::memcpy(&sample, at + std::ptrdiff_t(g) * L, sizeof sample);
                         word[g] |= encodeOne(predictor[g], index[g], sample) << int(4 * j);
                     }
                 }
@@ -157,8 +158,8 @@ template <typename V> struct Lanes
     {
         V predictor[N], index[N];
         for (int g = 0; g < N; ++g) {
-            predictor[g] = load(job.predictor + g * L);
-            index[g] = load(job.index + g * L);
+            predictor[g] = load(job.predictor + std::ptrdiff_t(g) * L);
+            index[g] = load(job.index + std::ptrdiff_t(g) * L);
         }
         const std::size_t stride = job.stride;
         for (std::size_t w = 0; w < job.codes; w += 8) {

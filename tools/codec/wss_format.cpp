@@ -193,9 +193,9 @@ template <typename Call>
 std::size_t runLanes(const Streams &st, std::size_t streams, Kernel kernel, const std::uint8_t *coded, Call call)
 {
     const std::size_t lanes = kernelLanes(kernel);
-    if (lanes == 1 || st.frames < 2)
+    if (lanes <= 1 || st.frames < 2)
         return 0;
-    constexpr std::size_t kMost = 8 * lanes::kMaxGroups;
+    constexpr std::size_t kMost = std::size_t{8} * lanes::kMaxGroups;
     std::array<std::int32_t, kMost> pcmOffset, codeOffset, predictor, index;
     const lanes::Job job{
         st.frames - 1, st.channels, pcmOffset.data(), codeOffset.data(), predictor.data(), index.data()};
@@ -329,7 +329,7 @@ bool BlockDecoder::decode(std::span<const std::uint8_t> block, std::size_t frame
         d += channels_;
         const std::uint8_t *p = codes + c * perChannel;
         std::size_t k = 1;
-        for (; k + 1 < frames; k += 2, d += 2 * channels_, ++p) {
+        for (; k + 1 < frames; k += 2, d += 2 * std::size_t(channels_), ++p) {
             d[0] = imaDecode(st, *p & 0x0F);
             d[channels_] = imaDecode(st, *p >> 4);
         }

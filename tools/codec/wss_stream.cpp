@@ -31,7 +31,7 @@ namespace {
 // where there are that many.
 std::size_t chunkBlocks(unsigned channels, std::size_t blockFrames)
 {
-    constexpr std::size_t kSamples = 128 * 1025;
+    constexpr std::size_t kSamples = std::size_t{128} * 1025;
     std::size_t blocks = std::max<std::size_t>(1, kSamples / (blockFrames * channels));
     while (blocks > 1 && blocks * channels % 8 != 0)
         --blocks;
