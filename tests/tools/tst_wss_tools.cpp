@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -622,6 +623,61 @@ private slots:
             after.removeOne(n);
         after.sort();
         QCOMPARE(after, made);
+    }
+
+    // A pattern over more files than the tools put in place at once (64): existing outputs are
+    // kept or left alone across the batches, and a SIGTERM while outputs wait to be put in place
+    // removes every temporary file and leaves no partial name. The last file named is a pipe, so
+    // the decoder is sure to be stopped in it, after the 70 matches.
+    void batchOfManyFiles()
+    {
+        QTemporaryDir dir;
+        QDir d(dir.path());
+        const QByteArray wss = makeWss();
+        for (int i = 0; i < 70; ++i)
+            writeFile(d.filePath(QString::asprintf("n%02d.wss", i)), wss);
+        QCOMPARE(run(kDecoder, dir.path(), {"*.wss"}).errorLines, QStringList());
+        const QByteArray wav = readFile(d.filePath("n00.wav"));
+        for (const char *name : {"n03.wav", "n67.wav"})
+            writeFile(d.filePath(name), "old");
+        auto inode = [&](const QString &name) {
+            struct stat st
+            {
+            };
+            return ::stat(QFile::encodeName(d.filePath(name)).constData(), &st) == 0 ? st.st_ino : 0;
+        };
+        const auto untouched = inode("n66.wav");
+        auto before = snapshot(dir.path());
+        QCOMPARE(run(kDecoder, dir.path(), {"*.wss"}).errorLines,
+            QStringList({"WSSdec.exe: kept the earlier 'n03.wav' as 'n03.wav.~1~'",
+                "WSSdec.exe: kept the earlier 'n67.wav' as 'n67.wav.~1~'"}));
+        before["n03.wav"] = before["n67.wav"] = wav;
+        before["n03.wav.~1~"] = before["n67.wav.~1~"] = "old";
+        QCOMPARE(snapshot(dir.path()), before);
+        QCOMPARE(inode("n66.wav"), untouched);
+
+        for (int i = 0; i < 70; ++i)
+            QVERIFY(d.remove(QString::asprintf("n%02d.wav", i)));
+        QCOMPARE(mkfifo(QFile::encodeName(d.filePath("pipe.wss")).constData(), 0600), 0);
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(kDecoder, {"*.wss", "pipe.wss"});
+        QVERIFY(p.waitForStarted());
+        const int fd = ::open(QFile::encodeName(d.filePath("pipe.wss")).constData(), O_WRONLY);
+        QVERIFY(fd >= 0);
+        QCOMPARE(::write(fd, wss.constData(), 32 + 3000), ssize_t(32 + 3000));
+        auto temporary = [&] { return snapshot(dir.path()).keys().filter(QRegularExpression("^\\.")); };
+        QTRY_COMPARE(temporary().filter(QRegularExpression("^\\.pipe\\.wav\\.")).size(), 1);
+        QCOMPARE(temporary().size(), 70 - 64 + 1); // six wait to be put in place
+        p.terminate();
+        QVERIFY(p.waitForFinished());
+        ::close(fd);
+        QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(temporary(), QStringList());
+        const QStringList placed = QDir(dir.path()).entryList({"*.wav"});
+        QCOMPARE(placed.size(), 64);
+        for (const QString &name : placed)
+            QCOMPARE(readFile(d.filePath(name)), wav);
     }
 
     // Killed at any moment while it replaces an existing output, a tool leaves the earlier content

@@ -77,6 +77,8 @@ private:
 // commit() has put it in place; so do SIGINT, SIGTERM and SIGHUP. commit() never loses an
 // existing file of the final name: unless the run was given -f, it is kept as NAME.~N~ (or left
 // alone when its bytes equal the new output). See tools/README.md for the order of the steps.
+// In a run over several files, commit() may hand the temporary file to the run's batch, which
+// flushes many files to disk at once and then puts each in place, in order.
 class OutputFile
 {
 public:
@@ -98,6 +100,9 @@ public:
 
 private:
     friend struct OutputIo;
+    friend class OutputBatch;
+    OutputFile() = default;
+    void finish();
     void place();
     void placeKeepingBackup(const char *temp, const char *final);
     [[noreturn]] void failWrite(int err);
@@ -109,6 +114,7 @@ private:
     std::string temp_;
     std::string folder_; // for messages: the absolute folder of the output
     int fd_ = -1;
+    int slot_ = -1; // in the list of temporary files a signal removes
     int error_ = 0;
     bool committed_ = false;
     std::vector<unsigned char> buffer_;
