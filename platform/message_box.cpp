@@ -57,7 +57,8 @@ void ShowTextWhole(QMessageBox &box)
     const int scrollBar = height > highest ? view->verticalScrollBar()->sizeHint().width() : 0;
     view->setFixedSize(width + scrollBar, qMin(height, highest));
 
-    box.layout()->replaceWidget(label, view);
+    // The layout hands back the item that held the label; it is ours to delete.
+    delete box.layout()->replaceWidget(label, view);
     label->hide();
 }
 
