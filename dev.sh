@@ -10,7 +10,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 build_dir=${BUILD_DIR:-build}
-packages=(cmake g++ make pkg-config qt6-base-dev libgl-dev libsndfile1-dev zlib1g-dev)
+packages=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsndfile1-dev zlib1g-dev)
 # The tests also build and install the Debian package, and drive the installed program under Xvfb.
 test_packages=(xvfb xauth xdotool desktop-file-utils dpkg-dev file python3 lintian appstream shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc)
 # The gates: format and static checks, and libFuzzer (clang with its runtime).

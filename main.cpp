@@ -12,7 +12,7 @@ namespace {
 
 // The usual command line of a desktop program: --help, --version and the files to open. An
 // unknown option ends the program with exit code 2 and one line on the error output.
-QStringList FilesToOpen(const QCoreApplication &app)
+QStringList filesToOpen(const QCoreApplication &app)
 {
     QCommandLineParser parser;
     parser.setApplicationDescription(
@@ -48,7 +48,7 @@ int main(int argc, char *argv[])
     // Without a display, the options still answer (over ssh, in a script); the window cannot open.
     if (!Platform::HasDisplay()) {
         QCoreApplication app(argc, argv);
-        FilesToOpen(app);
+        filesToOpen(app);
         std::fputs(
             "talven-sound: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).\n", stderr);
         return 1;
@@ -56,7 +56,7 @@ int main(int argc, char *argv[])
     // QApplication takes Qt's own options (-style, -platform, ...) off the command line first.
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral(TALVEN_APP_ID));
-    const QStringList files = FilesToOpen(app);
+    const QStringList files = filesToOpen(app);
 
     ZRNSoundEncodeDecode window;
     window.show();

@@ -2,7 +2,6 @@
 
 #include "main_window/zrn_sound_encode_decode.h"
 #include "os_util/os_util.h"
-#include "platform/settings_store.h"
 
 #include <QLineEdit>
 
@@ -28,5 +27,5 @@ void ZRNSoundEncodeDecode::browse(QLineEdit *field, const QString &filter, const
 void ZRNSoundEncodeDecode::setAndSavePath(QLineEdit *field, const QString &key, const QString &path)
 {
     field->setText(path);
-    Platform::SaveSetting(kSettingsApplication, kSettingsSection, key, field->text());
+    OSUtil::SaveSetting(kSettingsApplication, kSettingsSection, key, field->text());
 }

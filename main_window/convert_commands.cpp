@@ -1,10 +1,9 @@
 // "Decode" and "Encode": check the field's file, run the tool on it, report what went wrong.
 
-#include "main_window/command_line.h"
+#include "main_window/run_report.h"
 #include "main_window/zrn_sound_encode_decode.h"
+#include "os_util/command_line_text.h"
 #include "os_util/os_util.h"
-#include "platform/file_lookup.h"
-#include "platform/message_box.h"
 
 #include <QGuiApplication>
 #include <QLineEdit>
@@ -40,15 +39,14 @@ void ZRNSoundEncodeDecode::cmdEnCodeClick()
 void ZRNSoundEncodeDecode::convert(const QLineEdit *field, const QString &toolPrefix)
 {
     const QString path = field->text();
-    if (Platform::FindFirstFile(path).isEmpty()) {
-        Platform::ShowMessage(
-            this, QStringLiteral("Could not locate the file '") + field->text() + QStringLiteral("'"));
+    if (OSUtil::FindFirstFile(path).isEmpty()) {
+        OSUtil::ShowMessage(this, QStringLiteral("Could not locate the file '") + field->text() + QStringLiteral("'"));
         return;
     }
 
     // The tool is given the bare file name and runs in the file's folder, so it finds the file
     // whatever the program's current folder is.
-    const QString commandLine = BuildCommandLine(toolPrefix, OSUtil::FileNamePart(path));
+    const QString commandLine = OSUtil::BuildCommandLine(toolPrefix, OSUtil::FileNamePart(path));
     OSUtil::RunResult result;
     {
         BusyCursor busy;
@@ -56,5 +54,5 @@ void ZRNSoundEncodeDecode::convert(const QLineEdit *field, const QString &toolPr
     }
     const QString failure = FailureMessage(commandLine, result);
     if (!failure.isEmpty())
-        Platform::ShowMessage(this, failure);
+        OSUtil::ShowMessage(this, failure);
 }

@@ -2,7 +2,7 @@
 
 #include "main_window/dropped_file.h"
 #include "main_window/zrn_sound_encode_decode.h"
-#include "platform/message_box.h"
+#include "os_util/os_util.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -50,7 +50,7 @@ void ZRNSoundEncodeDecode::openFiles(const QStringList &paths)
             refused << QStringLiteral("'") + path + QStringLiteral("'");
     }
     if (!refused.isEmpty()) {
-        Platform::ShowMessage(
+        OSUtil::ShowMessage(
             this, tr("Only .wss and .wav files can be opened. Not opened:\n%1").arg(refused.join(u'\n')));
     }
 }

@@ -1,7 +1,6 @@
 #include "main_window/zrn_sound_encode_decode.h"
 
-#include "platform/paths.h"
-#include "platform/settings_store.h"
+#include "os_util/os_util.h"
 
 #include <QEvent>
 #include <QFontMetrics>
@@ -96,14 +95,14 @@ void ZRNSoundEncodeDecode::createControls()
 
 void ZRNSoundEncodeDecode::layOutControls()
 {
-    grid = new QGridLayout(this);
-    grid->addWidget(txtWWSFileName, 0, 0);
-    grid->addWidget(cmdSelectWWSFileName, 0, 1);
-    grid->addWidget(cmdDecode, 0, 2);
-    grid->addWidget(txtWavFileName, 1, 0);
-    grid->addWidget(cmdSelectWAVFileName, 1, 1);
-    grid->addWidget(cmdEnCode, 1, 2);
-    grid->setColumnStretch(0, 1);
+    m_grid = new QGridLayout(this);
+    m_grid->addWidget(txtWWSFileName, 0, 0);
+    m_grid->addWidget(cmdSelectWWSFileName, 0, 1);
+    m_grid->addWidget(cmdDecode, 0, 2);
+    m_grid->addWidget(txtWavFileName, 1, 0);
+    m_grid->addWidget(cmdSelectWAVFileName, 1, 1);
+    m_grid->addWidget(cmdEnCode, 1, 2);
+    m_grid->setColumnStretch(0, 1);
     sizeControlsToFont();
 }
 
@@ -129,10 +128,10 @@ void ZRNSoundEncodeDecode::sizeControlsToFont()
         button->setFixedSize(scaled(kButtonWidth, sx), rowHeight);
     txtWWSFileName->setFixedHeight(rowHeight);
     txtWavFileName->setFixedHeight(rowHeight);
-    grid->setContentsMargins(
+    m_grid->setContentsMargins(
         scaled(kMarginLeft, sx), scaled(kMarginTop, sy), scaled(kMarginRight, sx), scaled(kMarginBottom, sy));
-    grid->setHorizontalSpacing(scaled(kGap, sx));
-    grid->setVerticalSpacing(scaled(kGap, sy));
+    m_grid->setHorizontalSpacing(scaled(kGap, sx));
+    m_grid->setVerticalSpacing(scaled(kGap, sy));
 
     // The fields take the window's width; the height stays that of the two rows.
     const int height = scaled(kMarginTop, sy) + 2 * rowHeight + scaled(kGap, sy) + scaled(kMarginBottom, sy);
@@ -147,7 +146,7 @@ void ZRNSoundEncodeDecode::sizeControlsToFont()
 void ZRNSoundEncodeDecode::changeEvent(QEvent *event)
 {
     QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange && grid)
+    if (event->type() == QEvent::FontChange && m_grid)
         sizeControlsToFont();
 }
 
@@ -174,7 +173,7 @@ void ZRNSoundEncodeDecode::connectHandlers()
 
 void ZRNSoundEncodeDecode::load()
 {
-    const QString home = Platform::HomeFolder();
-    txtWWSFileName->setText(Platform::GetSetting(kSettingsApplication, kSettingsSection, kWssKey, home));
-    txtWavFileName->setText(Platform::GetSetting(kSettingsApplication, kSettingsSection, kWavKey, home));
+    const QString home = OSUtil::HomeFolder();
+    txtWWSFileName->setText(OSUtil::GetSetting(kSettingsApplication, kSettingsSection, kWssKey, home));
+    txtWavFileName->setText(OSUtil::GetSetting(kSettingsApplication, kSettingsSection, kWavKey, home));
 }

@@ -67,5 +67,5 @@ private:
     QLineEdit *txtWWSFileName = nullptr;
     QPushButton *cmdSelectWAVFileName = nullptr;
     QPushButton *cmdSelectWWSFileName = nullptr;
-    QGridLayout *grid = nullptr;
+    QGridLayout *m_grid = nullptr;
 };

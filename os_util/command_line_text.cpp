@@ -22,6 +22,11 @@ QString QuoteArgument(const QString &word)
     return quoted;
 }
 
+QString BuildCommandLine(const QString &prefix, const QString &fileName)
+{
+    return prefix + QuoteArgument(fileName);
+}
+
 // QProcess::splitCommand reads exactly the format QuoteArgument writes.
 QStringList SplitCommandLine(const QString &commandLine)
 {

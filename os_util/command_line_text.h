@@ -17,6 +17,9 @@ namespace OSUtil {
 // tripled. An empty word stays empty, so it adds no argument.
 QString QuoteArgument(const QString &word);
 
+// A tool's command line: prefix (the tool's name and one blank) followed by the name, quoted.
+QString BuildCommandLine(const QString &prefix, const QString &fileName);
+
 // Splits a command line into its words.
 QStringList SplitCommandLine(const QString &commandLine);
 

@@ -1,5 +1,6 @@
 #include "os_util/os_util.h"
 
+#include "os_util/dialog_filter.h"
 #include "platform/file_dialog.h"
 #include "platform/paths.h"
 #include "platform/profile_file.h"
@@ -51,8 +52,7 @@ int WriteProfileValue(const QString &section, const QString &key, const QString 
 QString BrowseForFile(
     const QString &startFolder, const QString &filter, const QString &key, QWidget *owner, const QString &title)
 {
-    const QString dialogFilter = ReplaceText(filter, QStringLiteral(","), QString(QChar(0))) + QChar(0);
-    QString path = Platform::GetOpenFileName(owner, title, startFolder, dialogFilter);
+    QString path = Platform::GetOpenFileName(owner, title, startFolder, NameFilter(DialogFilter(filter)));
     if (path.isEmpty())
         return QString();
     QString profileFile;

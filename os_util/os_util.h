@@ -40,4 +40,21 @@ int WriteProfileValue(const QString &section, const QString &key, const QString 
 QString BrowseForFile(
     const QString &startFolder, const QString &filter, const QString &key, QWidget *owner, const QString &title);
 
+// The window's other services, passed through to the platform layer so that the window reaches
+// the system only through this module.
+
+// The user's home folder, ending in "/": the first-run default of the path fields.
+QString HomeFolder();
+
+// The per-user settings store (see platform/settings_store.h): the stored value, or defaultValue
+// when the key was never written; and writing one.
+QString GetSetting(const QString &application, const QString &section, const QString &key, const QString &defaultValue);
+bool SaveSetting(const QString &application, const QString &section, const QString &key, const QString &value);
+
+// The name of the first ordinary file that pattern names, or "" (see platform/file_lookup.h).
+QString FindFirstFile(const QString &pattern);
+
+// A modal message with one OK button and no icon, titled with the owner window's caption.
+void ShowMessage(QWidget *owner, const QString &text);
+
 } // namespace OSUtil

@@ -7,10 +7,10 @@ class QWidget;
 namespace Platform {
 
 // Shows the open-file dialog, owned by owner, with the given title, opening in startFolder (the
-// dialog's own choice when empty). filter is in the form "description\0pattern\0"; its pattern
-// matches without regard to case. The dialog accepts a typed name that does not exist.
-// Returns the chosen path exactly as the dialog gives it, or "" when the user cancelled. After a
-// pick, the chosen file's folder becomes the program's current folder.
-QString GetOpenFileName(QWidget *owner, const QString &title, const QString &startFolder, const QString &filter);
+// dialog's own choice when empty) and offering the one Qt name filter ("description (pattern)").
+// The dialog accepts a typed name that does not exist. Returns the chosen path exactly as the
+// dialog gives it, or "" when the user cancelled. After a pick, the chosen file's folder becomes
+// the program's current folder.
+QString GetOpenFileName(QWidget *owner, const QString &title, const QString &startFolder, const QString &nameFilter);
 
 } // namespace Platform

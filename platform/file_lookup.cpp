@@ -1,31 +1,28 @@
 #include "platform/file_lookup.h"
-#include "platform/wildcard_match.h"
+
+#include "file_names/ordinary_file.h"
+#include "file_names/wildcard_match.h"
 
 #include <QDirIterator>
-#include <QFileInfo>
+#include <QFile>
+
+#include <string_view>
 
 namespace Platform {
 
 namespace {
 
-bool isOrdinaryFile(const QFileInfo &info)
+std::u16string_view view(QStringView text)
 {
-    return info.isFile() && !info.fileName().startsWith(u'.');
+    return {text.utf16(), std::size_t(text.size())};
 }
 
-bool hasWildcard(QStringView name)
+bool isOrdinaryFile(const QString &path, const QString &name)
 {
-    return name.contains(u'*') || name.contains(u'?');
+    return file_names::isOrdinaryFile(QFile::encodeName(path).constData(), QFile::encodeName(name).toStdString());
 }
 
 } // namespace
-
-// "?" is one character as the user sees it, so the match runs on code points, not on UTF-16 units:
-// the WSS tools match the same way on the UTF-8 names they get (platform/wildcard_match.h).
-bool WildcardMatch(QStringView pattern, QStringView name)
-{
-    return wildcard::Match(pattern.toUcs4(), name.toUcs4());
-}
 
 QString FindFirstFile(const QString &pattern)
 {
@@ -35,17 +32,20 @@ QString FindFirstFile(const QString &pattern)
     const QString folder = slash < 0 ? QStringLiteral(".") : pattern.left(slash + 1);
     const QString namePattern = pattern.mid(slash + 1);
 
-    if (!namePattern.isEmpty() && !hasWildcard(namePattern))
-        return isOrdinaryFile(QFileInfo(pattern)) ? namePattern : QString();
+    if (!namePattern.isEmpty() && !file_names::hasWildcard(view(namePattern)))
+        return isOrdinaryFile(pattern, namePattern) ? namePattern : QString();
 
+    // "?" is one character as the user sees it, so the match runs on code points, not on UTF-16
+    // units: the WSS tools match the same way on the UTF-8 names they get.
     const QList<uint> code = namePattern.isEmpty() ? QStringView(u"*").toUcs4() : namePattern.toUcs4();
-    // QDir::Files without QDir::Hidden or QDir::System: regular files and links to them, no
-    // dot files, no broken links, no devices.
+    // QDir::Files without QDir::Hidden or QDir::System lists regular files and links to them;
+    // the shared rule decides.
     QDirIterator it(folder, QDir::Files);
     while (it.hasNext()) {
-        const QFileInfo info = it.nextFileInfo();
-        if (wildcard::Match(code, info.fileName().toUcs4()) && isOrdinaryFile(info))
-            return info.fileName();
+        it.next();
+        const QString name = it.fileName();
+        if (file_names::wildcardMatch(code, name.toUcs4()) && isOrdinaryFile(it.filePath(), name))
+            return name;
     }
     return QString();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-#include <QStringView>
 
 namespace Platform {
 
@@ -11,10 +10,5 @@ namespace Platform {
 // start with "." (hidden). Folders, devices, sockets and pipes never match. Matching is
 // case-sensitive, like the file names themselves. An empty pattern matches nothing.
 QString FindFirstFile(const QString &pattern);
-
-// Whether name matches pattern, where "*" stands for any run of characters and "?" for any one
-// (one code point, so "?" matches "é" however it is stored).
-// No other character is special: "[" and "\" match themselves, as they may appear in file names.
-bool WildcardMatch(QStringView pattern, QStringView name);
 
 } // namespace Platform

@@ -20,7 +20,7 @@ namespace {
 // instead in a read-only text view, without frame or background so it looks like the label,
 // that wraps anywhere when it must and sized to show all of it. The box keeps its text, so
 // QMessageBox::text() and the box's own behaviour are unchanged.
-void ShowTextWhole(QMessageBox &box)
+void showTextWhole(QMessageBox &box)
 {
     auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
     if (!label || !box.layout())
@@ -69,7 +69,7 @@ void ShowMessage(QWidget *owner, const QString &text)
     const QString title = owner ? owner->window()->windowTitle() : QString();
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
-    ShowTextWhole(box);
+    showTextWhole(box);
     box.exec();
 }
 

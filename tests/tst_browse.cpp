@@ -2,6 +2,7 @@
 
 #include "gui_helpers.h"
 #include "main_window/zrn_sound_encode_decode.h"
+#include "os_util/dialog_filter.h"
 #include "os_util/os_util.h"
 #include "platform/settings_store.h"
 #include "test_main.h"
@@ -97,6 +98,19 @@ private slots:
             QString("WAV file" + QString(QChar(0)) + "*.WAV"));
         QCOMPARE(OSUtil::ReplaceText("a,,b,", ",", ";,"), QStringLiteral("a;,;,b;,"));
         QCOMPARE(OSUtil::ReplaceText("abc", "", "x"), QStringLiteral("abc"));
+
+        // The filter's two halves: the window's short form in, the dialog's name filter out.
+        for (const auto &[shortForm, description, pattern, nameFilter] :
+            {std::tuple{"WAV file,*.WAV", "WAV file", "*.WAV", "WAV file (*.[wW][aA][vV])"},
+                {"WSS file,*.WSS", "WSS file", "*.WSS", "WSS file (*.[wW][sS][sS])"},
+                {"Any file,*", "Any file", "*", "Any file (*)"}, {"Sounds", "Sounds", "", "Sounds"}}) {
+            const QString dialogFilter = OSUtil::DialogFilter(shortForm);
+            QVERIFY(dialogFilter.endsWith(QChar(0)));
+            const OSUtil::DialogFilterParts parts = OSUtil::SplitDialogFilter(dialogFilter);
+            QCOMPARE(parts.description, QString(description));
+            QCOMPARE(parts.pattern, QString(pattern));
+            QCOMPARE(OSUtil::NameFilter(dialogFilter), QString(nameFilter));
+        }
 
         const QString config = QDir::homePath() + QStringLiteral("/.config");
         QDir(config).removeRecursively();

@@ -1,10 +1,9 @@
 // Path splitting, command lines and messages: the pure text routines.
 
-#include "main_window/command_line.h"
+#include "file_names/wildcard_match.h"
+#include "main_window/run_report.h"
 #include "os_util/command_line_text.h"
 #include "os_util/os_util.h"
-#include "platform/file_lookup.h"
-#include "platform/tool_process.h"
 #include "test_main.h"
 
 #include <QTest>
@@ -89,12 +88,12 @@ private slots:
 
     void plainNamesAreNotQuoted()
     {
-        QCOMPARE(BuildCommandLine(QStringLiteral("WSSdec.exe "), QStringLiteral("gun.wss")),
+        QCOMPARE(OSUtil::BuildCommandLine(QStringLiteral("WSSdec.exe "), QStringLiteral("gun.wss")),
             QStringLiteral("WSSdec.exe gun.wss"));
-        QCOMPARE(BuildCommandLine(QStringLiteral("WSSCod.exe "), QStringLiteral("a\\b;c$d.wav")),
+        QCOMPARE(OSUtil::BuildCommandLine(QStringLiteral("WSSCod.exe "), QStringLiteral("a\\b;c$d.wav")),
             QStringLiteral("WSSCod.exe a\\b;c$d.wav"));
         // A folder path gives an empty name: the prefix alone, ending in its blank.
-        QCOMPARE(BuildCommandLine(QStringLiteral("WSSdec.exe "), QString()), QStringLiteral("WSSdec.exe "));
+        QCOMPARE(OSUtil::BuildCommandLine(QStringLiteral("WSSdec.exe "), QString()), QStringLiteral("WSSdec.exe "));
         QCOMPARE(OSUtil::SplitCommandLine(QStringLiteral("WSSdec.exe ")), QStringList{"WSSdec.exe"});
     }
 
@@ -134,7 +133,7 @@ private slots:
     void awkwardNamesReachTheToolAsOneArgument()
     {
         QFETCH(QString, name);
-        const QString commandLine = BuildCommandLine(QStringLiteral("WSSdec.exe "), name);
+        const QString commandLine = OSUtil::BuildCommandLine(QStringLiteral("WSSdec.exe "), name);
         QCOMPARE(OSUtil::SplitCommandLine(commandLine), (QStringList{QStringLiteral("WSSdec.exe"), name}));
     }
 
@@ -215,7 +214,7 @@ private slots:
         QFETCH(QString, pattern);
         QFETCH(QString, name);
         QFETCH(bool, matches);
-        QCOMPARE(Platform::WildcardMatch(pattern, name), matches);
+        QCOMPARE(file_names::wildcardMatch(pattern.toUcs4(), name.toUcs4()), matches);
     }
 };
 

@@ -2,11 +2,9 @@
 // character, everything else itself. fnmatch treats "[" and "\" as special, so they are escaped
 // for it; neither FNM_PATHNAME nor FNM_PERIOD, as the matcher knows no folders and no hidden names.
 
-#include "platform/file_lookup.h"
+#include "file_names/wildcard_match.h"
 
 #include <fnmatch.h>
-
-#include <QString>
 
 #include <cstdint>
 #include <cstdlib>
@@ -17,7 +15,7 @@ namespace {
 // The one function under test, named once.
 bool matches(const std::string &pattern, const std::string &name)
 {
-    return Platform::WildcardMatch(QString::fromLatin1(pattern), QString::fromLatin1(name));
+    return file_names::wildcardMatch(pattern, name);
 }
 
 bool oracle(const std::string &pattern, const std::string &name)

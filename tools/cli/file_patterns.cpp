@@ -1,23 +1,17 @@
 #include "file_patterns.h"
 
-#include "wildcard_match.h"
+#include "file_names/ordinary_file.h"
+#include "file_names/wildcard_match.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <memory>
 
 #include <dirent.h>
-#include <sys/stat.h>
 
 namespace wsstool {
 
 namespace {
-
-std::string_view lastPart(std::string_view argument)
-{
-    const std::size_t slash = argument.rfind('/');
-    return slash == std::string_view::npos ? argument : argument.substr(slash + 1);
-}
 
 struct DirCloser
 {
@@ -74,12 +68,12 @@ std::u32string decodeName(std::string_view bytes)
 
 bool hasWildcard(std::string_view argument)
 {
-    return lastPart(argument).find_first_of("*?") != std::string_view::npos;
+    return file_names::hasWildcard(argument);
 }
 
 PatternMatches expandPattern(const std::string &argument)
 {
-    const std::string_view pattern = lastPart(argument);
+    const std::string_view pattern = file_names::lastPart(std::string_view(argument));
     const std::string folder = argument.substr(0, argument.size() - pattern.size());
     PatternMatches result;
     const std::unique_ptr<DIR, DirCloser> dir(::opendir(folder.empty() ? "." : folder.c_str()));
@@ -91,13 +85,9 @@ PatternMatches expandPattern(const std::string &argument)
     std::vector<std::string> names;
     while (const dirent *entry = ::readdir(dir.get())) {
         const std::string_view name = entry->d_name;
-        if (name.empty() || name.front() == '.' || !wildcard::Match(code, decodeName(name)))
+        if (file_names::isHidden(name) || !file_names::wildcardMatch(code, decodeName(name)))
             continue;
-        struct stat st
-        {
-        };
-        // stat(), not lstat(): a link to a regular file counts, a broken one does not.
-        if (::stat((folder + entry->d_name).c_str(), &st) == 0 && S_ISREG(st.st_mode))
+        if (file_names::isOrdinaryFile((folder + entry->d_name).c_str(), name))
             names.emplace_back(name);
     }
     // std::string compares as unsigned bytes: the byte order of the names.

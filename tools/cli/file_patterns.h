@@ -1,9 +1,9 @@
 #pragma once
 
 // Wildcard arguments: "WSSdec.exe '*.wss'" converts every file the pattern names. The rule is the
-// window's existence test (platform/file_lookup.cpp), with the same matcher
-// (platform/wildcard_match.h): "*" and "?" in the last part of the path only, case-sensitive,
-// regular files or links to them, never a name starting with ".".
+// window's existence test, written once in file_names/ (ordinary_file.h, wildcard_match.h): "*"
+// and "?" in the last part of the path only, case-sensitive, regular files or links to them,
+// never a name starting with ".".
 
 #include <filesystem>
 #include <string>

@@ -15,9 +15,9 @@
 #include <cstddef>
 #include <iterator>
 
-namespace wildcard {
+namespace file_names {
 
-template <typename Pattern, typename Name> constexpr bool Match(const Pattern &pattern, const Name &name)
+template <typename Pattern, typename Name> constexpr bool wildcardMatch(const Pattern &pattern, const Name &name)
 {
     const std::size_t patternSize = std::size(pattern);
     const std::size_t nameSize = std::size(name);
@@ -49,4 +49,4 @@ template <typename Pattern, typename Name> constexpr bool Match(const Pattern &p
     return p == patternSize;
 }
 
-} // namespace wildcard
+} // namespace file_names

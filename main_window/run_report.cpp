@@ -1,11 +1,4 @@
-#include "main_window/command_line.h"
-
-#include "os_util/command_line_text.h"
-
-QString BuildCommandLine(const QString &prefix, const QString &fileName)
-{
-    return prefix + OSUtil::QuoteArgument(fileName);
-}
+#include "main_window/run_report.h"
 
 QString FailureMessage(const QString &commandLine, const OSUtil::RunResult &result)
 {
