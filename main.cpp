@@ -1,4 +1,5 @@
 #include "main_window/zrn_sound_encode_decode.h"
+#include "platform/accessible_window.h"
 #include "platform/display.h"
 
 #include <QApplication>
@@ -56,6 +57,7 @@ int main(int argc, char *argv[])
     // QApplication takes Qt's own options (-style, -platform, ...) off the command line first.
     QApplication app(argc, argv);
     QApplication::setDesktopFileName(QStringLiteral(TALVEN_APP_ID));
+    Platform::InstallAccessibleWindows();
     const QStringList files = filesToOpen(app);
 
     ZRNSoundEncodeDecode window;
