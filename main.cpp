@@ -56,6 +56,7 @@ int main(int argc, char *argv[])
     }
     // QApplication takes Qt's own options (-style, -platform, ...) off the command line first.
     QApplication app(argc, argv);
+    // The desktop file id names the window's icon in the icon theme, and is its Wayland app id.
     QApplication::setDesktopFileName(QStringLiteral(TALVEN_APP_ID));
     Platform::InstallAccessibleWindows();
     const QStringList files = filesToOpen(app);
