@@ -5,16 +5,21 @@
 #       task bars tie the window to its launcher by it), and _NET_WM_ICON is set, to the icon
 #       theme's icon named by the desktop file id when one is installed (a 48x48 stand-in here),
 #       else to the 32x32 icon built into the program.
+#   test-x11.sh accessibility PROGRAM
+#       Over AT-SPI, in a D-Bus session of the test's own: the window is a frame named by its title
+#       with its controls in reading order, and decoding a damaged file (with the real tools, from
+#       the program's folder) opens an alert whose text a screen reader reads.
 set -u
-mode=${1:?usage: test-x11.sh properties PROGRAM DESKTOP_ENTRY}
-program=${2:?usage: test-x11.sh MODE PROGRAM ...}
+mode=${1:?usage: test-x11.sh properties|accessibility PROGRAM ...}
+program=$(realpath "${2:?usage: test-x11.sh MODE PROGRAM ...}")
+[ "$mode" = accessibility ] && private_bus=yes
 # shellcheck source=session.sh
 . "$(dirname "$0")/session.sh" "$@"
 need xprop x11-utils
 need xdotool xdotool
 start_xvfb
 export QT_QPA_PLATFORM=xcb
-app_id=$(basename "$3" .desktop)
+app_id=$(basename "${3:-}" .desktop)
 
 # Starts the program with XDG_DATA_DIRS=$1 and sets window to its window's id.
 open_window() {
@@ -50,8 +55,17 @@ PY
     open_window "$work/empty"
     check "without a theme icon, _NET_WM_ICON is the program's own ($(icon_size))" test "$(icon_size)" = 32x32
     ;;
+accessibility)
+    find_atspi_python
+    atspi() { "$atspi_python" "$(dirname "$0")/atspi.py" "$@"; }
+    make_damaged_wss "$(dirname "$program")/WSSCod.exe" "$work/sounds/tone.wss" || { echo "FAIL: no WSS file to damage"; exit 1; }
+    open_window ""
+    check "over AT-SPI, the window" atspi window
+    check "over AT-SPI, a damaged file's message" \
+        eval 'atspi field "WSS file" "$work/sounds/tone.wss" && atspi message Decode damaged'
+    ;;
 *)
-    echo "usage: test-x11.sh properties PROGRAM DESKTOP_ENTRY" >&2
+    echo "usage: test-x11.sh properties|accessibility PROGRAM ..." >&2
     exit 2
     ;;
 esac
