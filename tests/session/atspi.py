@@ -41,7 +41,7 @@ def wait_for(find, what, seconds=20):
 
 
 def children(node):
-    return [node.getChildAtIndex(i) for i in range(node.childCount)]
+    return [child for child in (node.getChildAtIndex(i) for i in range(node.childCount)) if child]
 
 
 def descendants(node):
