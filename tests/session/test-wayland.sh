@@ -39,8 +39,11 @@ check "over AT-SPI, Select WSS opens the file dialog" atspi dialog "Select WSS"
 check "the program is still running" kill -0 "$program_pid"
 grep -q 'SIGSEGV\|Segmentation' "$work/program.log" && tail -5 "$work/program.log"
 
-# 2. The window from inside, converting a file.
-QT_QPA_PLATFORM=wayland "$test_program" >"$work/test.log" 2>&1
+# 2. The window from inside, converting a file. (In a sanitizer build, the leaks of Qt's Wayland
+# client at exit are not the program's: they are told apart by the whole stack of each allocation.)
+ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}fast_unwind_on_malloc=0 \
+    LSAN_OPTIONS=suppressions=$(realpath "$(dirname "$0")")/lsan-qt-wayland.supp:print_suppressions=0 \
+    "$test_program" >"$work/test.log" 2>&1
 status=$?
 grep -E '^(PASS|FAIL!|SKIP|Totals)' "$work/test.log"
 check "tst_wayland ends with exit code 0 (it was $status)" test "$status" -eq 0
