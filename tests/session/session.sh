@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Shared by the tests in this folder, which run the program in a display session of their own:
 # an Xvfb or a headless weston, a private D-Bus session with its own accessibility bus, and a
 # temporary HOME. Nothing reaches the machine's own display, session bus or the user's files.
@@ -12,6 +13,7 @@ if [ "${private_bus:-}" = yes ] && [ -z "${TALVEN_PRIVATE_BUS:-}" ]; then
 fi
 [ "${private_bus:-}" = yes ] && export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1
 
+session_dir=$(dirname "${BASH_SOURCE[0]}")
 checks=0
 failures=0
 work=$(mktemp -d "${TMPDIR:-/tmp}/talven-session.XXXXXX")
@@ -72,10 +74,12 @@ start_xvfb() {
     Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
     until_true 20 test -s "$work/display" || { cat "$work/xvfb.log"; echo "FAIL: Xvfb did not start"; exit 1; }
-    export DISPLAY=:$(cat "$work/display")
+    DISPLAY=:$(cat "$work/display")
+    export DISPLAY
 }
 
-# Python with pyatspi (the system's, when another python3 comes first on the PATH).
+# Python with pyatspi (the system's, when another python3 comes first on the PATH); then
+# "atspi COMMAND..." runs atspi.py with it.
 find_atspi_python() {
     local python
     for python in python3 /usr/bin/python3; do
@@ -87,6 +91,7 @@ find_atspi_python() {
     echo "SKIP: python3 cannot import pyatspi (install python3-pyatspi at-spi2-core)"
     exit 77
 }
+atspi() { "$atspi_python" "$session_dir/atspi.py" "$@"; }
 
 # make_damaged_wss WSSCOD PATH: a second of sound encoded by the WSSCod.exe given, then one byte
 # in its middle changed, so that WSSdec.exe reports it damaged.

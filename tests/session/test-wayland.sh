@@ -8,18 +8,18 @@
 #      Qt 6.4 has without a seat (platform/wayland_seat.h).
 #   2. TEST_PROGRAM (tst_wayland) converts a file through the window with the real tools, opens
 #      the file dialog, and ends with exit code 0.
+# shellcheck disable=SC2317 # functions run through check()
 set -u
 program=${1:?usage: test-wayland.sh PROGRAM TEST_PROGRAM APP_ID QT_PLUGINS}
 test_program=${2:?usage: test-wayland.sh PROGRAM TEST_PROGRAM APP_ID QT_PLUGINS}
 app_id=${3:?usage: test-wayland.sh PROGRAM TEST_PROGRAM APP_ID QT_PLUGINS}
 private_bus=yes
-# shellcheck source=session.sh
+# shellcheck source-path=SCRIPTDIR
 . "$(dirname "$0")/session.sh" "$@"
 need weston weston
 [ -e "${4:?usage: test-wayland.sh PROGRAM TEST_PROGRAM APP_ID QT_PLUGINS}/platforms/libqwayland-generic.so" ] ||
     { echo "SKIP: Qt's Wayland platform plugin is missing (install qt6-wayland)"; exit 77; }
 find_atspi_python
-atspi() { "$atspi_python" "$(dirname "$0")/atspi.py" "$@"; }
 
 weston --backend=headless-backend.so --socket="talven-$$" --idle-time=0 --no-config \
     --log="$work/weston.log" >/dev/null 2>&1 &

@@ -9,11 +9,12 @@
 #       Over AT-SPI, in a D-Bus session of the test's own: the window is a frame named by its title
 #       with its controls in reading order, and decoding a damaged file (with the real tools, from
 #       the program's folder) opens an alert whose text a screen reader reads.
+# shellcheck disable=SC2317 # functions run through check()
 set -u
 mode=${1:?usage: test-x11.sh properties|accessibility PROGRAM ...}
 program=$(realpath "${2:?usage: test-x11.sh MODE PROGRAM ...}")
 [ "$mode" = accessibility ] && private_bus=yes
-# shellcheck source=session.sh
+# shellcheck source-path=SCRIPTDIR
 . "$(dirname "$0")/session.sh" "$@"
 need xprop x11-utils
 need xdotool xdotool
@@ -57,12 +58,11 @@ PY
     ;;
 accessibility)
     find_atspi_python
-    atspi() { "$atspi_python" "$(dirname "$0")/atspi.py" "$@"; }
-    make_damaged_wss "$(dirname "$program")/WSSCod.exe" "$work/sounds/tone.wss" || { echo "FAIL: no WSS file to damage"; exit 1; }
+        make_damaged_wss "$(dirname "$program")/WSSCod.exe" "$work/sounds/tone.wss" || { echo "FAIL: no WSS file to damage"; exit 1; }
     open_window ""
     check "over AT-SPI, the window" atspi window
-    check "over AT-SPI, a damaged file's message" \
-        eval 'atspi field "WSS file" "$work/sounds/tone.wss" && atspi message Decode damaged'
+    damaged_file_message() { atspi field "WSS file" "$work/sounds/tone.wss" && atspi message Decode damaged; }
+    check "over AT-SPI, a damaged file's message" damaged_file_message
     ;;
 *)
     echo "usage: test-x11.sh properties|accessibility PROGRAM ..." >&2
