@@ -92,28 +92,3 @@ find_atspi_python() {
     exit 77
 }
 atspi() { "$atspi_python" "$session_dir/atspi.py" "$@"; }
-
-# make_damaged_wss WSSCOD PATH: a second of sound encoded by the WSSCod.exe given, then one byte
-# in its middle changed, so that WSSdec.exe reports it damaged.
-make_damaged_wss() {
-    mkdir -p "$(dirname "$2")"
-    python3 - "${2%.wss}.wav" <<'PY' || return 1
-import math, struct, sys, wave
-with wave.open(sys.argv[1], 'wb') as out:
-    out.setnchannels(2)
-    out.setsampwidth(2)
-    out.setframerate(22050)
-    out.writeframes(b''.join(struct.pack('<hh', int(9000 * math.sin(i / 8)), int(6000 * math.sin(i / 5)))
-                             for i in range(22050)))
-PY
-    (cd "$(dirname "$2")" && "$1" "$(basename "${2%.wss}.wav")" >/dev/null) || return 1
-    rm "${2%.wss}.wav"
-    python3 - "$2" <<'PY'
-import sys
-with open(sys.argv[1], 'r+b') as wss:
-    data = bytearray(wss.read())
-    data[len(data) // 2] ^= 0xff
-    wss.seek(0)
-    wss.write(data)
-PY
-}
