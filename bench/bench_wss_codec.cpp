@@ -1,8 +1,11 @@
 // Encoding and decoding speed of the WSS codec, in memory, on one thread, in frames a second, for
 // 1, 2 and 8 channels and each kernel the processor has, and checksum speed in bytes a second.
 
+#include "block_coder.h"
+#include "block_layout.h"
+#include "crc32.h"
 #include "sound.h"
-#include "wss_format.h"
+#include "wss_header.h"
 
 #include <benchmark/benchmark.h>
 

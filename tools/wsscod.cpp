@@ -1,8 +1,12 @@
 // WSSCod.exe NAME...: codes each WAV file NAME into NAME with its extension replaced by ".wss".
 
-#include "tool_support.h"
+#include "failure.h"
+#include "input_file.h"
+#include "output_file.h"
+#include "sndfile_io.h"
+#include "tool_run.h"
 #include "wav_reader.h"
-#include "wss_format.h"
+#include "wss_header.h"
 #include "wss_stream.h"
 
 #include <vector>
@@ -12,7 +16,7 @@ using namespace wsstool;
 
 namespace {
 
-void encode(const fs::path &inPath, const fs::path &outPath)
+OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &run)
 {
     InputFile in(inPath);
     if (in.isEmptyRegularFile())
@@ -38,7 +42,7 @@ void encode(const fs::path &inPath, const fs::path &outPath)
     header.channels = std::uint16_t(info.channels);
     header.frames = info.frames > 0 ? std::uint64_t(info.frames) : 0;
 
-    OutputFile out(outPath);
+    OutputFile out(outPath, run);
     out.write(wss::serializeHeader(header).data(), wss::kHeaderSize);
 
     PcmReader reader(wav.get(), info);
@@ -57,7 +61,7 @@ void encode(const fs::path &inPath, const fs::path &outPath)
         header.frames = frames;
         out.writeAt(0, wss::serializeHeader(header).data(), wss::kHeaderSize);
     }
-    out.commit();
+    return out;
 }
 
 } // namespace

@@ -1,8 +1,12 @@
 // WSSdec.exe NAME...: decodes each WSS file NAME into a 16-bit WAV file, NAME with its extension
 // replaced by ".wav".
 
-#include "tool_support.h"
-#include "wss_format.h"
+#include "failure.h"
+#include "input_file.h"
+#include "output_file.h"
+#include "sndfile_io.h"
+#include "tool_run.h"
+#include "wss_header.h"
 #include "wss_stream.h"
 
 #include <array>
@@ -50,19 +54,19 @@ wss::Header readHeader(InputFile &in, const fs::path &inPath)
     return h;
 }
 
-void decode(const fs::path &inPath, const fs::path &outPath)
+OutputFile decode(const fs::path &inPath, const fs::path &outPath, RunContext &run)
 {
     InputFile in(inPath);
     const wss::Header header = readHeader(in, inPath);
 
-    OutputFile out(outPath);
+    OutputFile out(outPath, run);
     SF_INFO info{};
     info.samplerate = int(header.sampleRate);
     info.channels = header.channels;
     // Plain WAV holds up to 4 GiB of data; past that, its 64-bit variant RF64.
     const bool big = header.frames > 0xFFFF0000u / (2u * header.channels);
     info.format = (big ? SF_FORMAT_RF64 : SF_FORMAT_WAV) | SF_FORMAT_PCM_16;
-    Sndfile wav(out.openSndfile(info));
+    Sndfile wav(openSndfile(out, info));
     // A failed write() is the better explanation; libsndfile's own message comes second.
     auto writeFailed = [&](const char *sndfileMessage) {
         out.check();
@@ -89,7 +93,7 @@ void decode(const fs::path &inPath, const fs::path &outPath)
         fail(kExitInput, damaged(inPath, "data after the last block"));
     if (const int err = sf_close(wav.release()); err != 0)
         writeFailed(sf_error_number(err));
-    out.commit();
+    return out;
 }
 
 } // namespace

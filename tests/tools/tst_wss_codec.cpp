@@ -1,7 +1,9 @@
 // The WSS codec library against docs/wss-format.md: the worked example byte for byte, the header
 // checks, and the checksum chain over blocks.
 
-#include "wss_format.h"
+#include "plain_coder.h"
+#include "wss_block_coder.h"
+#include "wss_header.h"
 #include "wss_stream.h"
 
 #include <QTest>

@@ -1,7 +1,8 @@
 // WSSCod.exe and WSSdec.exe run as the program runs them: one file name, in the file's folder.
 // Every test works in its own temporary folder.
 
-#include "wss_format.h"
+#include "wss_block_coder.h"
+#include "wss_header.h"
 
 #include <QDir>
 #include <QElapsedTimer>
