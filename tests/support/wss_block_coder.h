@@ -10,6 +10,7 @@
 #include "crc32.h"
 #include "ima_adpcm.h"
 #include "little_endian.h"
+#include "wss_header.h"
 
 #include <cassert>
 #include <cstddef>

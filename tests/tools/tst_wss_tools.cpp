@@ -161,6 +161,13 @@ class TestWssTools : public QObject
     Q_OBJECT
 
 private slots:
+    // The tools speak the user's language; these tests quote their English messages.
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "C.UTF-8");
+        qunsetenv("LANGUAGE");
+    }
+
     void roundTrip_data()
     {
         QTest::addColumn<QString>("kind");

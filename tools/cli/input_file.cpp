@@ -1,6 +1,7 @@
 #include "input_file.h"
 
 #include "failure.h"
+#include "i18n.h"
 
 #include <cerrno>
 
@@ -15,15 +16,21 @@ InputFile::InputFile(std::filesystem::path path)
 {
     fd_ = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
-        fail(kExitInput, "cannot open " + quote(path_) + ": " + errorText(errno));
+        failOpen(errno);
     struct stat st
     {
     };
     if (::fstat(fd_, &st) == 0) {
         if (S_ISDIR(st.st_mode))
-            fail(kExitInput, "cannot open " + quote(path_) + ": " + errorText(EISDIR));
+            failOpen(EISDIR);
         emptyRegular_ = S_ISREG(st.st_mode) && st.st_size == 0;
     }
+}
+
+void InputFile::failOpen(int err)
+{
+    /* TRANSLATORS: the file's name, in quotes, and the system's reason. */
+    fail(kExitInput, format(_("cannot open %s: %s"), quote(path_).c_str(), errorText(err).c_str()));
 }
 
 InputFile::~InputFile()
@@ -43,7 +50,8 @@ std::size_t InputFile::read(void *buf, std::size_t n)
         if (r < 0) {
             if (errno == EINTR)
                 continue;
-            fail(kExitInput, "cannot read " + quote(path_) + ": " + errorText(errno));
+            /* TRANSLATORS: the file's name, in quotes, and the system's reason. */
+            fail(kExitInput, format(_("cannot read %s: %s"), quote(path_).c_str(), errorText(errno).c_str()));
         }
         done += std::size_t(r);
     }

@@ -21,6 +21,8 @@ public:
     std::size_t read(void *buf, std::size_t n);
 
 private:
+    [[noreturn]] void failOpen(int err);
+
     std::filesystem::path path_;
     int fd_ = -1;
     bool emptyRegular_ = false;

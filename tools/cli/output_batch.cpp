@@ -1,5 +1,6 @@
 #include "output_batch.h"
 
+#include "i18n.h"
 #include "output_placement.h"
 #include "temp_cleanup.h"
 
@@ -120,7 +121,9 @@ void OutputBatch::placeAll()
         } catch (const Failure &f) {
             failed_(w.item, f);
         } catch (const std::exception &e) {
-            failed_(w.item, Failure{kExitInternal, quote(w.file->finalPath()) + ": " + e.what()});
+            /* TRANSLATORS: a failure nobody foresaw: the file's name, in quotes, and the reason, in
+               English. */
+            failed_(w.item, Failure{kExitInternal, format(_("%s: %s"), quote(w.file->finalPath()).c_str(), e.what())});
         }
         w.file.reset(); // removes the temporary file if it did not take its name
     }

@@ -1,6 +1,7 @@
 #include "output_file.h"
 
 #include "failure.h"
+#include "i18n.h"
 #include "output_placement.h"
 #include "temp_cleanup.h"
 
@@ -101,7 +102,7 @@ OutputFile::~OutputFile()
 
 void OutputFile::failWrite(int err)
 {
-    fail(kExitOutput, "cannot write " + quote(final_.filename()) + " in " + folder_ + ": " + errorText(err));
+    failWriting(final_, folder_, err);
 }
 
 void OutputFile::setError(int err)
@@ -198,7 +199,8 @@ void OutputFile::finish(bool syncFolderNow)
             syncFolder(folder_);
         if (!backup.empty()) {
             run_.progress.kept(number_, final_, backup);
-            report(run_.toolName, "kept the earlier " + quote(final_) + " as " + quote(backup));
+            /* TRANSLATORS: the output's name and the backup name it is kept under, in quotes. */
+            report(run_.toolName, format(_("kept the earlier %s as %s"), quote(final_).c_str(), quote(backup).c_str()));
         }
         committed_ = true;
         releaseTempFile(slot_, temp_, false);

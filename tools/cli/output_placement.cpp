@@ -2,6 +2,7 @@
 
 #include "backup_name.h"
 #include "failure.h"
+#include "i18n.h"
 
 #include <cerrno>
 #include <vector>
@@ -31,11 +32,6 @@ std::vector<std::string> namesIn(const std::string &folder)
         ::closedir(d);
     }
     return names;
-}
-
-[[noreturn]] void failWrite(const fs::path &final, const std::string &folder, int err)
-{
-    fail(kExitOutput, "cannot write " + quote(final.filename()) + " in " + folder + ": " + errorText(err));
 }
 
 // The earlier file gets its backup name before the new one takes its place, so at every moment
@@ -80,8 +76,11 @@ fs::path placeKeepingBackup(const char *temp, const fs::path &finalPath, const s
             break;
         if (errno != EEXIST)
             fail(kExitOutput,
-                "cannot keep the earlier " + quote(finalPath.filename()) + " as " + quote(backupName) + " in " + folder
-                    + ": " + errorText(errno) + "; nothing was replaced");
+                /* TRANSLATORS: the output's name and its backup name, in quotes; the folder; the
+                   system's reason. */
+                format(_("cannot keep the earlier %s as %s in %s: %s; nothing was replaced"),
+                    quote(finalPath.filename()).c_str(), quote(backupName).c_str(), folder.c_str(),
+                    errorText(errno).c_str()));
         backupName = nextBackupName(base, {backupName});
     }
     if (::rename(temp, final) != 0) {
@@ -91,7 +90,7 @@ fs::path placeKeepingBackup(const char *temp, const fs::path &finalPath, const s
             ::unlink(backup.c_str());
         else
             ::rename(backup.c_str(), final);
-        failWrite(finalPath, folder, err);
+        failWriting(finalPath, folder, err);
     }
     return backup;
 }
@@ -105,7 +104,7 @@ fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, con
     const char *final = finalName.c_str();
     if (force) {
         if (::rename(temp, final) != 0)
-            failWrite(finalPath, folder, errno);
+            failWriting(finalPath, folder, errno);
         return {};
     }
     // No file of that name: take it, without replacing one that appears meanwhile.
@@ -116,18 +115,26 @@ fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, con
     };
     if (errno != EEXIST) {
         if (!noReplaceUnsupported(errno))
-            failWrite(finalPath, folder, errno);
+            failWriting(finalPath, folder, errno);
         if (::lstat(final, &st) != 0 && errno == ENOENT) {
             if (::rename(temp, final) != 0)
-                failWrite(finalPath, folder, errno);
+                failWriting(finalPath, folder, errno);
             return {};
         }
     }
     if (::lstat(final, &st) == 0 && S_ISDIR(st.st_mode))
         fail(kExitOutput,
-            "cannot write " + quote(finalPath.filename()) + " in " + folder
-                + ": a folder of that name is in the way; rename or move it");
+            /* TRANSLATORS: the output's name, in quotes, and the folder it goes in. */
+            format(_("cannot write %s in %s: a folder of that name is in the way; rename or move it"),
+                quote(finalPath.filename()).c_str(), folder.c_str()));
     return placeKeepingBackup(temp, finalPath, folder);
+}
+
+void failWriting(const fs::path &final, const std::string &folder, int err)
+{
+    const std::string name = quote(final.filename());
+    /* TRANSLATORS: the output's name, in quotes; the folder it goes in; the system's reason. */
+    fail(kExitOutput, format(_("cannot write %s in %s: %s"), name.c_str(), folder.c_str(), errorText(err).c_str()));
 }
 
 void syncFolder(const std::string &folder)

@@ -17,6 +17,9 @@ namespace wsstool {
 std::filesystem::path placeOutput(
     const std::string &temp, const std::filesystem::path &final, const std::string &folder, bool force);
 
+// Throws the Failure of an output that cannot be written: "cannot write NAME in FOLDER: why".
+[[noreturn]] void failWriting(const std::filesystem::path &final, const std::string &folder, int err);
+
 // Makes the renames in `folder` last through a power cut. Some file systems cannot sync a folder;
 // the renames have still happened, so a failure here is not reported.
 void syncFolder(const std::string &folder);

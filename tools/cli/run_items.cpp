@@ -2,6 +2,7 @@
 
 #include "failure.h"
 #include "file_patterns.h"
+#include "i18n.h"
 
 #include <sys/stat.h>
 
@@ -25,10 +26,13 @@ std::vector<RunItem> collectItems(const std::vector<std::string> &arguments)
         if (matches.error != 0) {
             const std::string folder = arg.substr(0, arg.rfind('/') + 1);
             items.push_back({{},
-                "cannot look for " + quote(arg) + " in the folder " + quote(folder) + ": " + errorText(matches.error),
+                /* TRANSLATORS: the pattern, in quotes; its folder, in quotes; the system's reason. */
+                format(_("cannot look for %s in the folder %s: %s"), quote(arg).c_str(), quote(folder).c_str(),
+                    errorText(matches.error).c_str()),
                 kExitInput, 0});
         } else if (matches.files.empty()) {
-            items.push_back({{}, "no file matches " + quote(arg), kExitInput, 0});
+            /* TRANSLATORS: %s is a pattern with * or ?, in quotes. */
+            items.push_back({{}, format(_("no file matches %s"), quote(arg).c_str()), kExitInput, 0});
         }
         for (fs::path &f : matches.files)
             items.push_back({std::move(f), {}, kExitOk, 0});

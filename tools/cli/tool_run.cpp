@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "failure.h"
+#include "i18n.h"
 #include "output_batch.h"
 #include "run_items.h"
 #include "temp_cleanup.h"
@@ -18,19 +19,6 @@ namespace fs = std::filesystem;
 namespace wsstool {
 
 namespace {
-
-void printUsage(const ToolInfo &tool, std::FILE *to)
-{
-    std::fprintf(to,
-        "usage: %s [-f] FILE...\n%s\n"
-        "FILE may hold the wildcards * and ?: every ordinary file it names is converted.\n"
-        "An existing output is kept as NAME.~N~ (left alone if it is the same).\n"
-        "  -f, --force   replace an existing output without keeping it\n"
-        "  -h, --help    show this help\n"
-        "  --version     show the version\n"
-        "  --            every later argument is a file name\n",
-        tool.name, tool.usage);
-}
 
 bool sameFile(const fs::path &a, const fs::path &b)
 {
@@ -50,24 +38,26 @@ int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, Out
         {
         };
         if (::stat(input.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
-            fail(kExitInput,
-                quote(input) + " is a folder; give the " + tool.inputKind + " file to " + tool.verb + " in it");
+            fail(kExitInput, folderGiven(tool.direction, input));
         if (name.empty() || name == "." || name == "..")
-            fail(kExitUsage, quote(input) + " is not a file name");
+            /* TRANSLATORS: %s is what was given as a file name, in quotes ('.', '..'). */
+            fail(kExitUsage, format(_("%s is not a file name"), quote(input).c_str()));
         fs::path output = input;
         output.replace_extension(tool.outputSuffix);
         if (output == input || sameFile(input, output))
-            fail(kExitUsage,
-                "the output " + quote(output) + " would replace the input; expected a " + tool.inputKind + " file");
+            fail(kExitUsage, wouldReplaceInput(tool.direction, output));
         outputs.commit(tool.convert(input, output, run));
         return kExitOk;
     } catch (const Failure &f) {
         report(tool.name, f.message);
         return f.exitCode;
     } catch (const std::bad_alloc &) {
-        report(tool.name, "out of memory while converting " + quote(input));
+        /* TRANSLATORS: %s is the name of the file being converted, in quotes. */
+        report(tool.name, format(_("out of memory while converting %s"), quote(input).c_str()));
     } catch (const std::exception &e) {
-        report(tool.name, quote(input) + ": " + e.what());
+        /* TRANSLATORS: a failure nobody foresaw: the file's name, in quotes, and the reason, in
+           English. */
+        report(tool.name, format(_("%s: %s"), quote(input).c_str(), e.what()));
     }
     return kExitInternal;
 }
@@ -78,7 +68,7 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
 {
     const Arguments args = parseArguments(argc, argv);
     if (args.help) {
-        printUsage(tool, stdout);
+        std::fputs(usageText(tool.name, tool.direction).c_str(), stdout);
         return kExitOk;
     }
     if (args.version) {
@@ -86,8 +76,8 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
         return kExitOk;
     }
     if (args.files.empty()) {
-        std::fprintf(stderr, "%s: no file named: give the %s file to %s\n", tool.name, tool.inputKind, tool.verb);
-        printUsage(tool, stderr);
+        report(tool.name, noFileNamed(tool.direction));
+        std::fputs(usageText(tool.name, tool.direction).c_str(), stderr);
         return kExitUsage;
     }
     installSignalHandlers();
@@ -133,8 +123,7 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
         }
     }
     if (failed > 0 && items.size() > 1)
-        std::fprintf(stderr, "%s: %zu of %zu files %sd; %zu failed\n", tool.name, items.size() - failed, items.size(),
-            tool.verb, failed);
+        report(tool.name, summary(tool.direction, items.size() - failed, items.size(), failed));
     std::fflush(stderr);
     return firstFailure;
 }

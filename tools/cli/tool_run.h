@@ -5,6 +5,7 @@
 
 #include "output_file.h"
 #include "run_context.h"
+#include "tool_messages.h"
 
 #include <filesystem>
 
@@ -13,10 +14,8 @@ namespace wsstool {
 struct ToolInfo
 {
     const char *name; // "WSSdec.exe"
-    const char *inputKind; // "WSS"
+    Direction direction; // what it converts, for its messages
     const char *outputSuffix; // ".wav"
-    const char *verb; // "decode"; "decoded" in the summary line
-    const char *usage; // the lines after "usage: NAME [-f] FILE..."
     // Converts one file: writes the whole output, made with `run`, and returns it for the run to
     // put in place. Throws a Failure.
     OutputFile (*convert)(const std::filesystem::path &input, const std::filesystem::path &output, RunContext &run);

@@ -6,6 +6,10 @@
 
 #include <algorithm>
 
+// The reasons parseHeader() gives are shown to users: marked here for translation (as N_() marks
+// texts in the tools; xgettext --keyword=N_) and translated where the tool shows them.
+#define N_(text) text
+
 namespace wss {
 
 std::array<std::uint8_t, kHeaderSize> serializeHeader(const Header &h)
@@ -26,9 +30,9 @@ std::array<std::uint8_t, kHeaderSize> serializeHeader(const Header &h)
 HeaderCheck parseHeader(std::span<const std::uint8_t, kHeaderSize> b, Header &h)
 {
     if (!std::equal(kMagic.begin(), kMagic.end(), b.begin()))
-        return {HeaderStatus::NotWss, "no WSS signature"};
+        return {HeaderStatus::NotWss, N_("no WSS signature")};
     if (get32(&b[28]) != Crc32::of(b.first(28)))
-        return {HeaderStatus::Damaged, "header checksum mismatch"};
+        return {HeaderStatus::Damaged, N_("header checksum mismatch")};
     h.version = get16(&b[4]);
     h.coding = get16(&b[6]);
     h.sampleRate = get32(&b[8]);
@@ -36,19 +40,19 @@ HeaderCheck parseHeader(std::span<const std::uint8_t, kHeaderSize> b, Header &h)
     h.blockFrames = get16(&b[14]);
     h.frames = get64(&b[16]);
     if (h.version != kFormatVersion)
-        return {HeaderStatus::UnsupportedVersion, "unsupported format version"};
+        return {HeaderStatus::UnsupportedVersion, N_("unsupported format version")};
     if (h.coding != kCodingIma4)
-        return {HeaderStatus::UnsupportedCoding, "unsupported coding"};
+        return {HeaderStatus::UnsupportedCoding, N_("unsupported coding")};
     if (get32(&b[24]) != 0)
-        return {HeaderStatus::Damaged, "reserved header field is not zero"};
+        return {HeaderStatus::Damaged, N_("reserved header field is not zero")};
     if (h.channels == 0 || h.blockFrames == 0 || h.sampleRate == 0)
-        return {HeaderStatus::Damaged, "zero channels, block size or sample rate"};
+        return {HeaderStatus::Damaged, N_("zero channels, block size or sample rate")};
     if (h.channels > kMaxChannels)
-        return {HeaderStatus::UnsupportedLayout, "more than 8 channels"};
+        return {HeaderStatus::UnsupportedLayout, N_("more than 8 channels")};
     if (h.sampleRate > kMaxSampleRate)
-        return {HeaderStatus::UnsupportedLayout, "sample rate out of range"};
+        return {HeaderStatus::UnsupportedLayout, N_("sample rate out of range")};
     if (!fileSize(h))
-        return {HeaderStatus::UnsupportedLayout, "frame count out of range"};
+        return {HeaderStatus::UnsupportedLayout, N_("frame count out of range")};
     return {HeaderStatus::Ok, ""};
 }
 

@@ -44,7 +44,7 @@ enum class HeaderStatus {
 struct HeaderCheck
 {
     HeaderStatus status;
-    const char *reason; // what is wrong, for messages; empty when Ok
+    const char *reason; // what is wrong, in English, for messages (translated where shown); empty when Ok
 };
 
 std::array<std::uint8_t, kHeaderSize> serializeHeader(const Header &h);
