@@ -98,7 +98,7 @@ private slots:
             click("cmdSelectWAVFileName");
             QVERIFY(answer.answered());
         }
-        click("cmdEnCode");
+        clickAndWait("cmdEnCode");
         QVERIFY(QFileInfo(sounds.filePath("tone.wss")).size() > 0);
 
         QVERIFY(QFile::rename(sounds.filePath("tone.wav"), sounds.filePath("original.wav")));
@@ -107,7 +107,7 @@ private slots:
             click("cmdSelectWWSFileName");
             QVERIFY(answer.answered());
         }
-        click("cmdDecode");
+        clickAndWait("cmdDecode");
 
         SF_INFO info;
         const std::vector<short> decoded = readWav(sounds.filePath("tone.wav"), &info);
@@ -127,23 +127,50 @@ private slots:
         for (const char *name : {"a.wav", "b.wav", ".hidden.wav"})
             QVERIFY(writeWav(sounds.filePath(name), tone()));
         field("txtWavFileName")->setText(sounds.filePath("*.wav"));
-        click("cmdEnCode");
+        clickAndWait("cmdEnCode");
         QCOMPARE(QDir(sounds.path()).entryList(QDir::Files), QStringList({"a.wav", "a.wss", "b.wav", "b.wss"}));
     }
 
-    // Encode, then Decode the new .wss: the original WAV is kept beside the decoded copy.
-    void decodingOverTheOriginalWavKeepsIt()
+    // Encode, then Decode the new .wss over the original WAV: the window asks first. Replace
+    // decodes and keeps the original beside the copy; Cancel (or Esc) runs nothing.
+    void decodingOverTheOriginalWavAsksFirst_data()
     {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("Replace") << "Replace" << true;
+        QTest::newRow("Cancel") << "Cancel" << false;
+        QTest::newRow("Esc") << "Esc" << false;
+    }
+    void decodingOverTheOriginalWavAsksFirst()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, replaced);
         QTemporaryDir sounds;
         QVERIFY(writeWav(sounds.filePath("tone.wav"), tone()));
         QFile original(sounds.filePath("tone.wav"));
         QVERIFY(original.open(QIODevice::ReadOnly));
         const QByteArray originalBytes = original.readAll();
+        original.close();
         field("txtWavFileName")->setText(sounds.filePath("tone.wav"));
-        click("cmdEnCode");
-        field("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
-        click("cmdDecode");
+        clickAndWait("cmdEnCode");
+        const QStringList before = QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden);
 
+        field("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
+        QuestionSeen question;
+        const ModalAnswer asked = AnswerNextQuestion(answer, &question);
+        clickAndWait("cmdDecode");
+        QVERIFY(asked.answered());
+        QCOMPARE(question.text,
+            "tone.wav already exists in " + sounds.path()
+                + ". Replace it? The earlier file will be kept beside it as tone.wav.~1~.");
+        QCOMPARE(question.defaultButton, QStringLiteral("Cancel"));
+
+        if (!replaced) {
+            QCOMPARE(QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden), before);
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            QCOMPARE(original.readAll(), originalBytes);
+            return;
+        }
         QFile kept(sounds.filePath("tone.wav.~1~"));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), originalBytes);
@@ -156,7 +183,7 @@ private slots:
         QTemporaryDir sounds;
         QVERIFY(writeWav(sounds.filePath("tone.wav"), tone()));
         field("txtWavFileName")->setText(sounds.filePath("tone.wav"));
-        click("cmdEnCode");
+        clickAndWait("cmdEnCode");
         QVERIFY(QFile::remove(sounds.filePath("tone.wav")));
 
         QFile wss(sounds.filePath("tone.wss"));
@@ -169,7 +196,7 @@ private slots:
         field("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
         MessageSeen message;
         const ModalAnswer answer = AcceptNextMessage(&message);
-        click("cmdDecode");
+        clickAndWait("cmdDecode");
         QVERIFY(answer.answered());
         QVERIFY2(message.text.startsWith("'WSSdec.exe tone.wss' failed with exit code "), qPrintable(message.text));
         QVERIFY2(message.text.contains("damaged"), qPrintable(message.text));

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 
 ModalAnswer::ModalAnswer(std::function<bool(QWidget *)> answer)
     : m_answer(std::move(answer))
@@ -60,5 +61,28 @@ ModalAnswer AcceptNextMessage(MessageSeen *seen)
         seen->plain = box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 && box->button(QMessageBox::Ok);
         box->button(QMessageBox::Ok)->click();
         return true;
+    });
+}
+
+ModalAnswer AnswerNextQuestion(const QString &button, QuestionSeen *seen)
+{
+    return ModalAnswer([button, seen](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box || box->icon() != QMessageBox::Question)
+            return false;
+        seen->text = box->text();
+        if (box->defaultButton())
+            seen->defaultButton = box->defaultButton()->text().remove(u'&');
+        if (button == QLatin1String("Esc")) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            return true;
+        }
+        for (QAbstractButton *candidate : box->buttons()) {
+            if (candidate->text().remove(u'&') == button) {
+                candidate->click();
+                return true;
+            }
+        }
+        return false;
     });
 }

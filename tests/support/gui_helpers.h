@@ -52,3 +52,15 @@ struct MessageSeen
 // Presses OK on the next message box and notes what it showed in *seen, which must outlive the
 // answer.
 [[nodiscard]] ModalAnswer AcceptNextMessage(MessageSeen *seen);
+
+// What a question (the replace question) showed.
+struct QuestionSeen
+{
+    QString text;
+    QString defaultButton; // its caption, without the mnemonic's "&"
+};
+
+// Answers the next question box by pressing the button captioned button ("Replace", "Cancel"),
+// or with the Esc key when button is "Esc"; notes what it showed in *seen, which must outlive the
+// answer.
+[[nodiscard]] ModalAnswer AnswerNextQuestion(const QString &button, QuestionSeen *seen);
