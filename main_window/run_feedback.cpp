@@ -9,6 +9,18 @@
 #include <QCloseEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
+
+namespace {
+
+QShortcut *keyWhileDisabled(QPushButton *button)
+{
+    auto *shortcut = new QShortcut(QKeySequence::mnemonic(button->text()), button->window());
+    shortcut->setEnabled(false);
+    return shortcut;
+}
+
+} // namespace
 
 void ZRNSoundEncodeDecode::createStatusLine()
 {
@@ -16,6 +28,8 @@ void ZRNSoundEncodeDecode::createStatusLine()
     connect(m_status, &StatusLine::stopClicked, this, &ZRNSoundEncodeDecode::stopRuns);
     connect(m_status, &StatusLine::forceStopClicked, this, &ZRNSoundEncodeDecode::forceStopRuns);
     connect(m_status, &StatusLine::showInFolderClicked, this, &ZRNSoundEncodeDecode::showInFolder);
+    m_decodeKeyWhileBusy = keyWhileDisabled(cmdDecode);
+    m_encodeKeyWhileBusy = keyWhileDisabled(cmdEnCode);
     m_forceStopTimer.setSingleShot(true);
     m_forceStopTimer.setInterval(kForceStopDelayMs);
     connect(&m_forceStopTimer, &QTimer::timeout, this, [this] {
@@ -67,6 +81,8 @@ void ZRNSoundEncodeDecode::updateRows()
     // waits to close, neither row does anything.
     cmdDecode->setEnabled(!m_closing && !m_decodeRun);
     cmdEnCode->setEnabled(!m_closing && !m_encodeRun);
+    m_decodeKeyWhileBusy->setEnabled(!cmdDecode->isEnabled());
+    m_encodeKeyWhileBusy->setEnabled(!cmdEnCode->isEnabled());
     for (QWidget *control :
         std::initializer_list<QWidget *>{txtWWSFileName, txtWavFileName, cmdSelectWWSFileName, cmdSelectWAVFileName})
         control->setEnabled(!m_closing);

@@ -94,6 +94,7 @@ void StatusLine::setText(const QString &text)
     m_text->setAccessibleName(text);
     QAccessibleEvent changed(m_text, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+    emit messageChanged(text);
 }
 
 void StatusLine::setProgress(int value, int maximum)

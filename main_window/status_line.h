@@ -33,6 +33,8 @@ public:
     void setControlSize(int buttonWidth, int barWidth, int height);
 
 signals:
+    // A new text, as QStatusBar::messageChanged: assistive technology has been told of it.
+    void messageChanged(const QString &text);
     void stopClicked();
     void forceStopClicked();
     void showInFolderClicked();

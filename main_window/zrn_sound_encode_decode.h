@@ -11,6 +11,7 @@ class ConversionRun;
 class QLineEdit;
 class QGridLayout;
 class QPushButton;
+class QShortcut;
 class StatusLine;
 
 // The program's one window: a row for a WSS file and a row for a WAV file, each with a path
@@ -110,6 +111,10 @@ private:
     QStringList m_lastOutputs;
     // Started by Stop; when it fires with a tool still running, Force stop is offered.
     QTimer m_forceStopTimer;
+    // While a row's button is disabled, its Alt key would type its letter into the focused
+    // field: these take the key instead, and do nothing.
+    QShortcut *m_decodeKeyWhileBusy = nullptr;
+    QShortcut *m_encodeKeyWhileBusy = nullptr;
     bool m_forceStopOffered = false;
     bool m_closing = false;
 };

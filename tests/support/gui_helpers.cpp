@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTextEdit>
 
 ModalAnswer::ModalAnswer(std::function<bool(QWidget *)> answer)
     : m_answer(std::move(answer))
@@ -59,6 +60,12 @@ ModalAnswer AcceptNextMessage(MessageSeen *seen)
         seen->text = box->text();
         seen->title = box->windowTitle();
         seen->plain = box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 && box->button(QMessageBox::Ok);
+        // QMessageBox shows the details in a read-only text view of its own.
+        for (const QTextEdit *view : box->findChildren<QTextEdit *>()) {
+            if (view->toPlainText() == box->detailedText() && !box->detailedText().isEmpty()
+                && view->textInteractionFlags().testFlag(Qt::TextSelectableByMouse))
+                seen->details = view->toPlainText();
+        }
         box->button(QMessageBox::Ok)->click();
         return true;
     });

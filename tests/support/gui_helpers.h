@@ -47,6 +47,7 @@ struct MessageSeen
     QString text;
     QString title;
     bool plain = false; // no icon, and OK is its only button
+    QString details; // behind "Show Details...", selectable
 };
 
 // Presses OK on the next message box and notes what it showed in *seen, which must outlive the
