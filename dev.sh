@@ -10,9 +10,11 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 build_dir=${BUILD_DIR:-build}
-packages=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsndfile1-dev zlib1g-dev)
-# The tests also build and install the Debian package, and drive the installed program under Xvfb.
-test_packages=(xvfb xauth xdotool desktop-file-utils dpkg-dev file python3 lintian appstream shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc)
+packages=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsndfile1-dev zlib1g-dev libwayland-dev)
+# The tests also build and install the Debian package, drive the program under Xvfb, and read it
+# over AT-SPI (a private D-Bus session with its own accessibility bus), also as a Wayland client
+# of a headless weston.
+test_packages=(xvfb xauth xdotool x11-utils dbus-daemon at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian appstream shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc)
 # The gates: format and static checks, and libFuzzer (clang with its runtime).
 gate_packages=(clang-format clang-tidy clang libclang-rt-14-dev)
 

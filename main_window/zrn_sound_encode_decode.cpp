@@ -47,7 +47,7 @@ ZRNSoundEncodeDecode::ZRNSoundEncodeDecode(QWidget *parent)
 {
     setObjectName(QStringLiteral("ZRNSoundEncodeDecode"));
     setWindowTitle(QStringLiteral("TALVEN Sound Decoder / Encoder"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/talven-sound.png")));
+    setWindowIcon(OSUtil::ProgramIcon());
 
     createControls();
     createStatusLine();

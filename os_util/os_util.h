@@ -2,6 +2,7 @@
 
 #include "os_util/run_and_wait.h"
 
+#include <QIcon>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -89,5 +90,8 @@ void ShowMessage(QWidget *owner, const QString &text, const QString &details = Q
 // A modal question with a button captioned acceptCaption and Cancel, the default and Esc. Returns
 // whether acceptCaption was pressed.
 bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption);
+
+// The program's icon, from the desktop's icon theme when installed (see platform/program_icon.h).
+QIcon ProgramIcon();
 
 } // namespace OSUtil

@@ -6,6 +6,7 @@
 #include "platform/file_manager.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/program_icon.h"
 #include "platform/settings_store.h"
 
 namespace OSUtil {
@@ -71,6 +72,11 @@ void ShowMessage(QWidget *owner, const QString &text, const QString &details)
 bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption)
 {
     return Platform::AskToConfirm(owner, text, acceptCaption);
+}
+
+QIcon ProgramIcon()
+{
+    return Platform::ProgramIcon();
 }
 
 } // namespace OSUtil
