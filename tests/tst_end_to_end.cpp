@@ -1,7 +1,9 @@
 // The whole way through: pick a WAV file in the dialog, Encode with the real WSSCod.exe, pick the
-// .wss, Decode with the real WSSdec.exe, and compare the sound that comes back.
+// .wss, Decode with the real WSSdec.exe, and compare the sound that comes back; what the status
+// line says of the real tools' runs, the replace question, Stop in a batch, a batch of failures.
 
 #include "gui_helpers.h"
+#include "main_window/status_line.h"
 #include "main_window/zrn_sound_encode_decode.h"
 #include "test_main.h"
 #include "window_fixture.h"
@@ -10,7 +12,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,6 +65,12 @@ std::vector<short> readWav(const QString &path, SF_INFO *info)
     sf_readf_short(file, samples.data(), info->frames);
     sf_close(file);
     return samples;
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 double snrDb(const std::vector<short> &reference, const std::vector<short> &decoded)
@@ -164,6 +176,7 @@ private slots:
             "tone.wav already exists in " + sounds.path()
                 + ". Replace it? The earlier file will be kept beside it as tone.wav.~1~.");
         QCOMPARE(question.defaultButton, QStringLiteral("Cancel"));
+        QVERIFY2(question.offCentre >= 0 && question.offCentre < 60, qPrintable(QString::number(question.offCentre)));
 
         if (!replaced) {
             QCOMPARE(QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden), before);
@@ -202,6 +215,138 @@ private slots:
         QVERIFY2(message.text.contains("damaged"), qPrintable(message.text));
         QVERIFY(!QFile::exists(sounds.filePath("tone.wav")));
         QCOMPARE(QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tone.wss"});
+    }
+
+    // What the status line says after the real tools' runs, and through a batch.
+    void theStatusLineSaysWhatWasWritten_data()
+    {
+        QTest::addColumn<QStringList>("wavs");
+        QTest::addColumn<QStringList>("earlier"); // outputs there before the run
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected"); // %1 stands for the folder
+        QTest::newRow("one file") << QStringList{"tone.wav"} << QStringList{} << "tone.wav"
+                                  << "Wrote tone.wss in %1";
+        QTest::newRow("one file, the earlier output kept")
+            << QStringList{"tone.wav"} << QStringList{"tone.wss"} << "tone.wav"
+            << "Wrote tone.wss in %1. The earlier tone.wss is kept as tone.wss.~1~";
+        QTest::newRow("a batch") << QStringList{"a.wav", "b.wav", "c.wav"} << QStringList{"b.wss", "c.wss"} << "*.wav"
+                                 << "Encoded 3 files in %1. 2 earlier files kept as NAME.~N~";
+    }
+    void theStatusLineSaysWhatWasWritten()
+    {
+        QFETCH(QStringList, wavs);
+        QFETCH(QStringList, earlier);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QTemporaryDir sounds;
+        for (const QString &name : wavs)
+            QVERIFY(writeWav(sounds.filePath(name), tone()));
+        for (const QString &name : earlier)
+            writeFile(sounds.filePath(name), "an earlier file");
+        QStringList said;
+        connect(m_window->findChild<StatusLine *>(), &StatusLine::messageChanged, this,
+            [&said](const QString &text) { said << text; });
+        QSignalSpy bar(m_window->findChild<QProgressBar *>(), &QProgressBar::valueChanged);
+
+        field("txtWavFileName")->setText(sounds.filePath(typed));
+        QuestionSeen question;
+        const ModalAnswer replace = AnswerNextQuestion(QStringLiteral("Replace"), &question);
+        clickAndWait("cmdEnCode");
+        QCOMPARE(replace.answered(), !earlier.isEmpty());
+        QCOMPARE(said.last(), expected.arg(sounds.path()));
+        QVERIFY(button("cmdShowInFolder")->isVisible());
+        for (const QString &name : earlier)
+            QCOMPARE(contents(sounds.filePath(name + ".~1~")), QByteArray("an earlier file"));
+        if (wavs.size() > 1) {
+            QCOMPARE(said.at(said.size() - 2), QStringLiteral("Encoding 3 of 3: c.wav"));
+            QCOMPARE(bar.last().first().toInt(), 3); // the bar reached 3 of 3
+        }
+    }
+
+    // Stopped mid-batch: every output name holds its earlier file or a whole new one, the earlier
+    // files of those replaced are kept, and no temporary file is left.
+    void stopInABatchLeavesOldOrWholeFiles()
+    {
+        constexpr int kFiles = 400;
+        QTemporaryDir sounds;
+        QVERIFY(writeWav(sounds.filePath("take000.wav"), tone()));
+        for (int i = 1; i < kFiles; ++i)
+            QVERIFY(QFile::copy(sounds.filePath("take000.wav"),
+                sounds.filePath(QStringLiteral("take%1.wav").arg(i, 3, 10, QChar(u'0')))));
+        for (int i = 0; i < kFiles; i += 10)
+            writeFile(sounds.filePath(QStringLiteral("take%1.wss").arg(i, 3, 10, QChar(u'0'))), "earlier");
+        // The same sound encoded on its own: every new output must be exactly this.
+        QTemporaryDir reference;
+        QVERIFY(QFile::copy(sounds.filePath("take000.wav"), reference.filePath("take.wav")));
+        QProcess encoder;
+        encoder.setWorkingDirectory(reference.path());
+        encoder.start(QStringLiteral(TOOLS_FOLDER "/WSSCod.exe"), {QStringLiteral("take.wav")});
+        QVERIFY(encoder.waitForFinished() && encoder.exitCode() == 0);
+        const QByteArray whole = contents(reference.filePath("take.wss"));
+        QVERIFY(!whole.isEmpty());
+
+        // Stop once a good part of the batch has gone by.
+        connect(m_window->findChild<StatusLine *>(), &StatusLine::messageChanged, this, [this](const QString &text) {
+            if (text.startsWith(QLatin1String("Encoding 80 of ")))
+                click("cmdStop");
+        });
+        field("txtWavFileName")->setText(sounds.filePath("*.wav"));
+        QuestionSeen question;
+        const ModalAnswer replace = AnswerNextQuestion(QStringLiteral("Replace"), &question);
+        clickAndWait("cmdEnCode"); // no message box: the user stopped it
+        QVERIFY(replace.answered());
+        QCOMPARE(question.text,
+            "40 of the 400 WSS files already exist in " + sounds.path()
+                + ". Replace them? The earlier files will be kept beside them as NAME.~N~.");
+
+        const QString said = widget("statusText")->accessibleName();
+        int written = 0, kept = 0;
+        for (int i = 0; i < kFiles; ++i) {
+            const QString output = sounds.filePath(QStringLiteral("take%1.wss").arg(i, 3, 10, QChar(u'0')));
+            const QByteArray bytes = contents(output);
+            if (bytes == whole) {
+                ++written;
+                if (i % 10 == 0) {
+                    ++kept;
+                    QCOMPARE(contents(output + ".~1~"), QByteArray("earlier"));
+                }
+            } else if (i % 10 == 0) {
+                QCOMPARE(bytes, QByteArray("earlier"));
+            } else {
+                QVERIFY2(!QFile::exists(output), qPrintable(output));
+            }
+        }
+        QVERIFY2(written < kFiles, "the batch ended before Stop");
+        QVERIFY2(kept > 1, "too few files in place when stopped to tell"); // outputs are placed 64 at a time
+        QCOMPARE(said,
+            QStringLiteral("Stopped after %1 of 400 files. %2 earlier files kept as NAME.~N~").arg(written).arg(kept));
+        QCOMPARE(QDir(sounds.path())
+                     .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)
+                     .filter(QRegularExpression("^\\.")),
+            QStringList());
+    }
+
+    // 60 failures: the message counts those left out, the box's details hold every line.
+    void aBatchOfFailuresIsReportedWhole()
+    {
+        QTemporaryDir sounds;
+        for (int i = 1; i <= 60; ++i)
+            writeFile(sounds.filePath(QStringLiteral("f%1.wav").arg(i, 2, 10, QChar(u'0'))), "");
+        field("txtWavFileName")->setText(sounds.filePath("*.wav"));
+        MessageSeen message;
+        const ModalAnswer answer = AcceptNextMessage(&message);
+        clickAndWait("cmdEnCode");
+        QVERIFY(answer.answered());
+        const QStringList details = message.details.split(u'\n');
+        QCOMPARE(details.size(), 61);
+        for (int i = 1; i <= 60; ++i)
+            QVERIFY2(details.at(i - 1).contains(QStringLiteral("'f%1.wav'").arg(i, 2, 10, QChar(u'0'))),
+                qPrintable(details.at(i - 1)));
+        QCOMPARE(details.last(), QStringLiteral("WSSCod.exe: 0 of 60 files encoded; 60 failed"));
+        const QStringList shown = message.text.split(u'\n');
+        const QStringList expected = details.mid(0, 9) << QStringLiteral("…and 51 more") << details.last();
+        QCOMPARE(shown.mid(2), expected);
+        QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Encoding *.wav failed"));
     }
 };
 

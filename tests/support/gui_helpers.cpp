@@ -78,6 +78,8 @@ ModalAnswer AnswerNextQuestion(const QString &button, QuestionSeen *seen)
         if (!box || box->icon() != QMessageBox::Question)
             return false;
         seen->text = box->text();
+        if (const QWidget *window = box->parentWidget() ? box->parentWidget()->window() : nullptr)
+            seen->offCentre = (box->frameGeometry().center() - window->frameGeometry().center()).manhattanLength();
         if (box->defaultButton())
             seen->defaultButton = box->defaultButton()->text().remove(u'&');
         if (button == QLatin1String("Esc")) {

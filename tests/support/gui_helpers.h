@@ -59,6 +59,7 @@ struct QuestionSeen
 {
     QString text;
     QString defaultButton; // its caption, without the mnemonic's "&"
+    int offCentre = -1; // how far its centre is from its window's, in pixels (Manhattan)
 };
 
 // Answers the next question box by pressing the button captioned button ("Replace", "Cancel"),
