@@ -20,6 +20,9 @@ ConversionRun::ConversionRun(const RunSubject &subject, const QString &commandLi
 
 ConversionRun::~ConversionRun()
 {
+    // Only when the window itself goes away while the tool runs: the tool is waited for, and its
+    // end is no longer reported to anyone.
+    disconnect(&m_run, nullptr, this, nullptr);
     busy(false);
 }
 
