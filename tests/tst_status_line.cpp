@@ -206,6 +206,8 @@ private slots:
         QApplication::setActiveWindow(m_window.get());
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         click("cmdDecode");
+        QVERIFY(!button("cmdDecode")->isEnabled());
+        QVERIFY(button("cmdEnCode")->isEnabled()); // the other row stays usable
         click("cmdDecode");
         QTest::keyClick(field("txtWWSFileName"), Qt::Key_Return);
         QTest::keyClick(field("txtWWSFileName"), Qt::Key_D, Qt::AltModifier);
