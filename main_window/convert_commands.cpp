@@ -61,12 +61,21 @@ bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)
         return true; // a folder path: the tool is given no file
     const bool decode = subject.action == Action::Decode;
     const QStringList inputs = OSUtil::FindFiles(subject.path);
-    const QList<ReplacedOutput> replaced = ReplacedOutputs(
-        inputs, decode ? QStringLiteral(".wav") : QStringLiteral(".wss"), OSUtil::ListFolder(subject.folder));
-    if (replaced.isEmpty())
+    const QList<OSUtil::FolderEntry> folder = OSUtil::ListFolder(subject.folder);
+    const QStringList existing
+        = ExistingOutputs(inputs, decode ? QStringLiteral(".wav") : QStringLiteral(".wss"), folder);
+    if (existing.isEmpty())
         return true;
+    // Only a single output's backup is named: the question counts several.
+    QString backup;
+    if (existing.size() == 1) {
+        QStringList names;
+        for (const OSUtil::FolderEntry &entry : folder)
+            names << entry.name;
+        backup = OSUtil::NextBackupName(existing.first(), names);
+    }
     const QString question = ReplaceQuestion::text(
-        replaced, inputs.size(), decode ? QStringLiteral("WAV") : QStringLiteral("WSS"), subject.folder);
+        existing, inputs.size(), decode ? QStringLiteral("WAV") : QStringLiteral("WSS"), subject.folder, backup);
     return OSUtil::AskToConfirm(this, question, tr("&Replace"));
 }
 

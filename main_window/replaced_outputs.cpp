@@ -10,36 +10,33 @@ QString OutputName(const QString &input, const QString &suffix)
     return (dot > 0 ? input.left(dot) : input) + suffix;
 }
 
-QList<ReplacedOutput> ReplacedOutputs(
-    const QStringList &inputs, const QString &suffix, const QList<OSUtil::FolderEntry> &folder)
+QStringList ExistingOutputs(const QStringList &inputs, const QString &suffix, const QList<OSUtil::FolderEntry> &folder)
 {
-    QStringList names;
     QSet<QString> files;
     for (const OSUtil::FolderEntry &entry : folder) {
-        names << entry.name;
         if (entry.isFile)
             files.insert(entry.name);
     }
-    QList<ReplacedOutput> replaced;
+    QStringList existing;
     QSet<QString> seen;
     for (const QString &input : inputs) {
         const QString output = OutputName(input, suffix);
         if (output == input || !files.contains(output) || seen.contains(output))
             continue;
         seen.insert(output);
-        replaced.append({output, OSUtil::NextBackupName(output, names)});
+        existing << output;
     }
-    return replaced;
+    return existing;
 }
 
-QString ReplaceQuestion::text(
-    const QList<ReplacedOutput> &replaced, qsizetype inputCount, const QString &outputKind, const QString &folder)
+QString ReplaceQuestion::text(const QStringList &existing, qsizetype inputCount, const QString &outputKind,
+    const QString &folder, const QString &backup)
 {
-    if (replaced.size() == 1) {
+    if (existing.size() == 1) {
         return tr("%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.")
-            .arg(replaced.first().output, folder, replaced.first().backup);
+            .arg(existing.first(), folder, backup);
     }
     return tr("%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them "
               "as NAME.~N~.")
-        .arg(QString::number(replaced.size()), QString::number(inputCount), outputKind, folder);
+        .arg(QString::number(existing.size()), QString::number(inputCount), outputKind, folder);
 }

@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 #include <QtMath>
 
@@ -101,6 +102,7 @@ void ZRNSoundEncodeDecode::sizeControlsToFont()
     const int leastField = 8 * fieldMetrics.averageCharWidth();
     if (const QScreen *screen = this->screen()) {
         const QMargins frame = windowHandle() ? windowHandle()->frameMargins() : QMargins();
+        m_fittedFrame = frame;
         const int available = screen->availableGeometry().width() - frame.left() - frame.right();
         row = fitRow(row, available, leastField, captionWidth);
     }
@@ -154,6 +156,17 @@ void ZRNSoundEncodeDecode::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange && m_grid)
         sizeControlsToFont();
+}
+
+void ZRNSoundEncodeDecode::moveEvent(QMoveEvent *event)
+{
+    QWidget::moveEvent(event);
+    // A window manager puts its frame around the window after it is shown, and moves it into the
+    // frame: fit again with the frame's width, once the move has been handled.
+    if (windowHandle() && windowHandle()->frameMargins() != m_fittedFrame) {
+        m_fittedFrame = windowHandle()->frameMargins();
+        QTimer::singleShot(0, this, &ZRNSoundEncodeDecode::sizeControlsToFont);
+    }
 }
 
 void ZRNSoundEncodeDecode::showEvent(QShowEvent *event)

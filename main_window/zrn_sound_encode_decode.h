@@ -2,6 +2,7 @@
 
 #include "main_window/run_status.h"
 
+#include <QMargins>
 #include <QPointer>
 #include <QStringList>
 #include <QTimer>
@@ -50,6 +51,7 @@ protected:
     // A new font resizes the controls to fit their captions; the window stays within its screen.
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void createControls();
@@ -100,6 +102,7 @@ private:
     QPushButton *cmdSelectWAVFileName = nullptr;
     QPushButton *cmdSelectWWSFileName = nullptr;
     QGridLayout *m_grid = nullptr;
+    QMargins m_fittedFrame; // the window manager's frame the size was last fitted with
     StatusLine *m_status = nullptr;
 
     ConversionRun *m_decodeRun = nullptr;

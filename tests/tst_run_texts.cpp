@@ -4,6 +4,7 @@
 #include "main_window/dropped_file.h"
 #include "main_window/replaced_outputs.h"
 #include "main_window/run_status.h"
+#include "os_util/os_util.h"
 #include "os_util/progress_line.h"
 #include "test_main.h"
 
@@ -200,35 +201,29 @@ private slots:
         QCOMPARE(progressOf(lines).finished(), 4);
     }
 
-    void replacedOutputs_data()
+    void existingOutputs_data()
     {
         QTest::addColumn<QStringList>("inputs");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QStringList>("files"); // in the folder
         QTest::addColumn<QStringList>("others"); // in the folder, not files
-        QTest::addColumn<QStringList>("expected"); // output > backup
+        QTest::addColumn<QStringList>("expected");
         QTest::newRow("nothing there") << QStringList{"gun.wss"} << ".wav" << QStringList{"gun.wss"} << QStringList{}
                                        << QStringList{};
-        QTest::newRow("first backup") << QStringList{"gun.wss"} << ".wav" << QStringList{"gun.wss", "gun.wav"}
-                                      << QStringList{} << QStringList{"gun.wav > gun.wav.~1~"};
-        QTest::newRow("after earlier backups")
-            << QStringList{"gun.wss"} << ".wav" << QStringList{"gun.wav", "gun.wav.~1~", "gun.wav.~7~", "gun.wav.~08~"}
-            << QStringList{} << QStringList{"gun.wav > gun.wav.~8~"};
+        QTest::newRow("one there") << QStringList{"gun.wss"} << ".wav" << QStringList{"gun.wss", "gun.wav"}
+                                   << QStringList{} << QStringList{"gun.wav"};
         QTest::newRow("a folder of that name is not a file")
             << QStringList{"gun.wss"} << ".wav" << QStringList{} << QStringList{"gun.wav"} << QStringList{};
-        QTest::newRow("a folder counts for the backup number")
-            << QStringList{"gun.wss"} << ".wav" << QStringList{"gun.wav"} << QStringList{"gun.wav.~1~"}
-            << QStringList{"gun.wav > gun.wav.~2~"};
         QTest::newRow("extension replaced, not added")
             << QStringList{"take.1.WAV", "noext", ".hidden"} << ".wss"
-            << QStringList{"take.1.wss", "noext.wss", ".hidden.wss"} << QStringList{}
-            << QStringList{"take.1.wss > take.1.wss.~1~", "noext.wss > noext.wss.~1~", ".hidden.wss > .hidden.wss.~1~"};
+            << QStringList{"take.1.wss", "noext.wss", ".hidden.wss", "take.1.WAV.wss"} << QStringList{}
+            << QStringList{"take.1.wss", "noext.wss", ".hidden.wss"};
         QTest::newRow("the input itself is not replaced")
             << QStringList{"a.wav"} << ".wav" << QStringList{"a.wav"} << QStringList{} << QStringList{};
-        QTest::newRow("two inputs, one output") << QStringList{"a.wss", "a.WSS"} << ".wav" << QStringList{"a.wav"}
-                                                << QStringList{} << QStringList{"a.wav > a.wav.~1~"};
+        QTest::newRow("two inputs, one output")
+            << QStringList{"a.wss", "a.WSS"} << ".wav" << QStringList{"a.wav"} << QStringList{} << QStringList{"a.wav"};
     }
-    void replacedOutputs()
+    void existingOutputs()
     {
         QFETCH(QStringList, inputs);
         QFETCH(QString, suffix);
@@ -240,15 +235,30 @@ private slots:
             folder.append({name, true});
         for (const QString &name : others)
             folder.append({name, false});
-        QStringList found;
-        for (const ReplacedOutput &replaced : ReplacedOutputs(inputs, suffix, folder))
-            found << replaced.output + " > " + replaced.backup;
-        QCOMPARE(found, expected);
+        QCOMPARE(ExistingOutputs(inputs, suffix, folder), expected);
+    }
+
+    // As the tools name a backup: one more than the highest plain number, whatever the entry.
+    void backupNames_data()
+    {
+        QTest::addColumn<QStringList>("siblings");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("first") << QStringList{"gun.wav"} << "gun.wav.~1~";
+        QTest::newRow("after earlier ones") << QStringList{"gun.wav", "gun.wav.~1~", "gun.wav.~7~"} << "gun.wav.~8~";
+        QTest::newRow("not plain numbers")
+            << QStringList{"gun.wav.~08~", "gun.wav.~x~", "gun.wav.~-3~", "gun.wav.~~"} << "gun.wav.~1~";
+        QTest::newRow("another file's") << QStringList{"gun.wav2.~5~", "gun.wa.~5~"} << "gun.wav.~1~";
+    }
+    void backupNames()
+    {
+        QFETCH(QStringList, siblings);
+        QFETCH(QString, expected);
+        QCOMPARE(OSUtil::NextBackupName(QStringLiteral("gun.wav"), siblings), expected);
     }
 
     void replaceQuestion_data()
     {
-        QTest::addColumn<int>("replaced");
+        QTest::addColumn<int>("existing");
         QTest::addColumn<int>("inputs");
         QTest::addColumn<QString>("expected");
         QTest::newRow("one file") << 1 << 1
@@ -263,11 +273,11 @@ private slots:
     }
     void replaceQuestion()
     {
-        QFETCH(int, replaced);
+        QFETCH(int, existing);
         QFETCH(int, inputs);
         QFETCH(QString, expected);
-        const QList<ReplacedOutput> outputs(replaced, ReplacedOutput{"gun.wav", "gun.wav.~1~"});
-        QCOMPARE(ReplaceQuestion::text(outputs, inputs, "WAV", "/home/ann/Sounds"), expected);
+        const QStringList outputs(existing, QStringLiteral("gun.wav"));
+        QCOMPARE(ReplaceQuestion::text(outputs, inputs, "WAV", "/home/ann/Sounds", "gun.wav.~1~"), expected);
     }
 
     void filesToOpen_data()
