@@ -38,12 +38,12 @@ void ShowInFileManager(const QStringList &paths)
     call << uris << QString(); // the items, and no startup notification id
     // Asynchronous: the window stays live while the bus finds, or starts, a file manager.
     auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
-    const QString first = paths.constFirst();
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [first](QDBusPendingCallWatcher *done) {
-        if (QDBusPendingReply<>(*done).isError())
-            openFolder(first);
-        done->deleteLater();
-    });
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
+        [first = paths.constFirst()](QDBusPendingCallWatcher *done) {
+            if (QDBusPendingReply<>(*done).isError())
+                openFolder(first);
+            done->deleteLater();
+        });
 }
 
 } // namespace Platform

@@ -31,9 +31,9 @@ class ToolProcess : public QObject
 
 public:
     // The longest line of standard output passed on; a longer one is dropped whole.
-    static constexpr qsizetype kMaxOutputLine = 64 * 1024;
+    static constexpr qsizetype kMaxOutputLine = qsizetype(64) * 1024;
     // How much error output is kept: the latest lines up to this many bytes.
-    static constexpr qsizetype kMaxErrorBytes = 1024 * 1024;
+    static constexpr qsizetype kMaxErrorBytes = qsizetype(1024) * 1024;
 
     explicit ToolProcess(QObject *parent = nullptr);
     ~ToolProcess() override;

@@ -133,7 +133,7 @@ private slots:
         QCOMPARE(result.errorLinesLeftOut == 0, all);
         QCOMPARE(result.errorLines.last(), QStringLiteral("error line %1").arg(lines));
         QCOMPARE(result.errorLines.first(), QStringLiteral("error line %1").arg(result.errorLinesLeftOut + 1));
-        QVERIFY(result.errorLines.join(QString()).size() <= 1024 * 1024);
+        QVERIFY(result.errorLines.join(QString()).size() <= qsizetype(1024) * 1024);
     }
 
     void muchOutputDoesNotBlockTheTool()
