@@ -67,12 +67,6 @@ std::vector<short> readWav(const QString &path, SF_INFO *info)
     return samples;
 }
 
-QByteArray contents(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 double snrDb(const std::vector<short> &reference, const std::vector<short> &decoded)
 {
     double signal = 0, noise = 0;
@@ -257,7 +251,7 @@ private slots:
         QCOMPARE(said.last(), expected.arg(sounds.path()));
         QVERIFY(button("cmdShowInFolder")->isVisible());
         for (const QString &name : earlier)
-            QCOMPARE(contents(sounds.filePath(name + ".~1~")), QByteArray("an earlier file"));
+            QCOMPARE(readFile(sounds.filePath(name + ".~1~")), QByteArray("an earlier file"));
         // Each new status, as a screen reader hears it; the count and the bar reach 3 of 3.
         if (wavs.size() > 1) {
             QCOMPARE(said,
@@ -287,7 +281,7 @@ private slots:
         encoder.setWorkingDirectory(reference.path());
         encoder.start(QStringLiteral(TOOLS_FOLDER "/WSSCod.exe"), {QStringLiteral("take.wav")});
         QVERIFY(encoder.waitForFinished() && encoder.exitCode() == 0);
-        const QByteArray whole = contents(reference.filePath("take.wss"));
+        const QByteArray whole = readFile(reference.filePath("take.wss"));
         QVERIFY(!whole.isEmpty());
 
         // Stop once a good part of the batch has gone by.
@@ -308,12 +302,12 @@ private slots:
         int written = 0, kept = 0;
         for (int i = 0; i < kFiles; ++i) {
             const QString output = sounds.filePath(QStringLiteral("take%1.wss").arg(i, 3, 10, QChar(u'0')));
-            const QByteArray bytes = contents(output);
+            const QByteArray bytes = readFile(output);
             if (bytes == whole) {
                 ++written;
                 if (i % 10 == 0) {
                     ++kept;
-                    QCOMPARE(contents(output + ".~1~"), QByteArray("earlier"));
+                    QCOMPARE(readFile(output + ".~1~"), QByteArray("earlier"));
                 }
             } else if (i % 10 == 0) {
                 QCOMPARE(bytes, QByteArray("earlier"));

@@ -21,6 +21,13 @@ inline void writeFile(const QString &path, const QByteArray &content = "sound")
     file.write(content);
 }
 
+// The file's bytes, or none when it cannot be read.
+inline QByteArray readFile(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 class WindowFixture
 {
 protected:
