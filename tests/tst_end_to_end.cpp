@@ -251,7 +251,7 @@ private slots:
         QCOMPARE(said.last(), expected.arg(sounds.path()));
         QVERIFY(button("cmdShowInFolder")->isVisible());
         for (const QString &name : earlier)
-            QCOMPARE(readFile(sounds.filePath(name + ".~1~")), QByteArray("an earlier file"));
+            QCOMPARE(fileContents(sounds.filePath(name + ".~1~")), QByteArray("an earlier file"));
         // Each new status, as a screen reader hears it; the count and the bar reach 3 of 3.
         if (wavs.size() > 1) {
             QCOMPARE(said,
@@ -281,7 +281,7 @@ private slots:
         encoder.setWorkingDirectory(reference.path());
         encoder.start(QStringLiteral(TOOLS_FOLDER "/WSSCod.exe"), {QStringLiteral("take.wav")});
         QVERIFY(encoder.waitForFinished() && encoder.exitCode() == 0);
-        const QByteArray whole = readFile(reference.filePath("take.wss"));
+        const QByteArray whole = fileContents(reference.filePath("take.wss"));
         QVERIFY(!whole.isEmpty());
 
         // Stop once a good part of the batch has gone by.
@@ -302,12 +302,12 @@ private slots:
         int written = 0, kept = 0;
         for (int i = 0; i < kFiles; ++i) {
             const QString output = sounds.filePath(QStringLiteral("take%1.wss").arg(i, 3, 10, QChar(u'0')));
-            const QByteArray bytes = readFile(output);
+            const QByteArray bytes = fileContents(output);
             if (bytes == whole) {
                 ++written;
                 if (i % 10 == 0) {
                     ++kept;
-                    QCOMPARE(readFile(output + ".~1~"), QByteArray("earlier"));
+                    QCOMPARE(fileContents(output + ".~1~"), QByteArray("earlier"));
                 }
             } else if (i % 10 == 0) {
                 QCOMPARE(bytes, QByteArray("earlier"));

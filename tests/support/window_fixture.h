@@ -22,7 +22,7 @@ inline void writeFile(const QString &path, const QByteArray &content = "sound")
 }
 
 // The file's bytes, or none when it cannot be read.
-inline QByteArray readFile(const QString &path)
+inline QByteArray fileContents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
