@@ -101,7 +101,7 @@ wss::Header readHeader(InputFile &in, const fs::path &inPath)
 
 OutputFile decode(const fs::path &inPath, const fs::path &outPath, RunContext &run)
 {
-    InputFile in(inPath);
+    InputFile in(inPath, run);
     const wss::Header header = readHeader(in, inPath);
 
     OutputFile out(outPath, run);
