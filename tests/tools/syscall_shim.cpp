@@ -6,7 +6,8 @@
 //                                 "fdatasync NAME", "syncfs", "fchmod NAME MODE",
 //                                 "rename FROM TO [noreplace|exchange]", "link FROM TO" (NAME: the
 //                                 file's last part; writes to the standard streams are not logged),
-//                                 "opendir PATH" (the folder as given)
+//                                 "opendir PATH" (the folder as given), "emfile PATH" (an open()
+//                                 or mkostemp() refused for want of a descriptor)
 //   TALVEN_SHIM_FAIL_FLUSH=1      fsync, fdatasync and syncfs of regular files fail with EIO
 //   TALVEN_SHIM_NO_LINK=1         link() fails with EPERM (no hard links here)
 //   TALVEN_SHIM_NO_EXCHANGE=1     renameat2(RENAME_EXCHANGE) fails with EINVAL (not on this file
@@ -17,7 +18,6 @@
 //                                 never returns (the process waits there for a signal)
 //   TALVEN_SHIM_FD_LIMIT=N        open() and mkostemp() fail with EMFILE where the descriptor
 //                                 would be N or more (a lower limit the tool does not know of)
-//   TALVEN_SHIM_SHORT_PWRITE=1    pwrite() writes half of what it is asked, at least one byte
 
 #include <cerrno>
 #include <climits>
@@ -66,10 +66,19 @@ void nameOf(int fd, char *out, size_t size)
     snprintf(out, size, "%s", lastPart(path));
 }
 
+// Opened as the library is loaded, so that the tool counts it among the descriptors open at its
+// start, and logging never needs a descriptor the tool may have run out of.
+int logFile = -1;
+
+__attribute__((constructor)) void openLog()
+{
+    if (const char *file = setting("TALVEN_SHIM_LOG"))
+        logFile = NEXT(open)(file, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+}
+
 void logLine(const char *format, ...)
 {
-    const char *file = setting("TALVEN_SHIM_LOG");
-    if (!file)
+    if (logFile < 0)
         return;
     const int saved = errno;
     char line[2 * PATH_MAX + 64];
@@ -80,11 +89,7 @@ void logLine(const char *format, ...)
     if (n > 0) {
         const size_t length = size_t(n) < sizeof line - 1 ? size_t(n) : sizeof line - 2;
         line[length] = '\n';
-        const int fd = NEXT(open)(file, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
-        if (fd >= 0) {
-            if (NEXT(write)(fd, line, length + 1) < 0) { }
-            close(fd);
-        }
+        if (NEXT(write)(logFile, line, length + 1) < 0) { }
     }
     errno = saved;
 }
@@ -125,6 +130,13 @@ void namedOne(void)
         raise(SIGKILL);
 }
 
+// Logs a descriptor refused ("emfile PATH"), by the system or by the limit below.
+void refused(int fd, const char *path)
+{
+    if (fd < 0 && errno == EMFILE)
+        logLine("emfile %s", path);
+}
+
 int overLimit(int fd)
 {
     const char *limit = setting("TALVEN_SHIM_FD_LIMIT");
@@ -150,8 +162,6 @@ ssize_t write(int fd, const void *buf, size_t n)
 ssize_t pwrite(int fd, const void *buf, size_t n, off_t offset)
 {
     logFd("write", fd);
-    if (setting("TALVEN_SHIM_SHORT_PWRITE") && n > 1)
-        n /= 2;
     return NEXT(pwrite)(fd, buf, n, offset);
 }
 
@@ -254,17 +264,21 @@ int open(const char *path, int flags, ...)
         mode = va_arg(args, mode_t);
         va_end(args);
     }
-    const int fd = NEXT(open)(path, flags, mode);
-    return overLimit(fd) ? -1 : fd;
+    int fd = NEXT(open)(path, flags, mode);
+    if (overLimit(fd))
+        fd = -1;
+    refused(fd, path);
+    return fd;
 }
 
 int mkostemp(char *pattern, int flags)
 {
-    const int fd = NEXT(mkostemp)(pattern, flags);
+    int fd = NEXT(mkostemp)(pattern, flags);
     if (fd >= 0 && overLimit(fd)) {
         unlink(pattern);
-        return -1;
+        fd = -1;
     }
+    refused(fd, pattern);
     return fd;
 }
 

@@ -1,9 +1,10 @@
 // Parts of the tools' run on their own: what a WAV file's chunks say, how many outputs wait in a
-// batch, and opening an input.
+// batch, opening an input, and writing an output.
 
 #include "failure.h"
 #include "input_file.h"
 #include "output_batch.h"
+#include "output_file.h"
 #include "run_context.h"
 #include "wav_layout.h"
 
@@ -11,8 +12,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <csignal>
 #include <cstring>
+#include <vector>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 namespace {
@@ -178,6 +182,37 @@ private slots:
         }
         QCOMPARE(openDescriptors(), before);
         QVERIFY(QDir::setCurrent(QDir::tempPath()));
+    }
+
+    // A write cut short (here by a file size limit) goes on with the rest, and a failure gives the
+    // reason of the write that failed, not a stale errno.
+    void writeAtCutShort()
+    {
+        qputenv("LC_ALL", "C");
+        QTemporaryDir dir;
+        wsstool::RunContext run;
+        wsstool::OutputFile out(QFile::encodeName(dir.filePath("x.wss")).toStdString(), run);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit old{};
+        ::getrlimit(RLIMIT_FSIZE, &old);
+        const rlimit lim{1000, old.rlim_max};
+        ::setrlimit(RLIMIT_FSIZE, &lim);
+        const std::vector<char> bytes(100, 'x');
+        errno = 0;
+        out.writeAt(950, bytes.data(), bytes.size()); // 50 bytes fit
+        ::setrlimit(RLIMIT_FSIZE, &old);
+        std::signal(SIGXFSZ, SIG_DFL);
+        try {
+            out.check();
+            QFAIL("no failure");
+        } catch (const wsstool::Failure &f) {
+            QVERIFY2(QString::fromStdString(f.message).endsWith(": File too large"), f.message.c_str());
+        }
+        struct stat st
+        {
+        };
+        QCOMPARE(::fstat(out.fd(), &st), 0);
+        QCOMPARE(st.st_size, off_t(1000));
     }
 };
 
