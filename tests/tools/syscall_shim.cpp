@@ -34,7 +34,7 @@
 #include <unistd.h>
 
 // The C library's own function of that name.
-#define NEXT(name) (reinterpret_cast<__typeof__(&name)>(dlsym(RTLD_NEXT, #name)))
+#define NEXT(name) (reinterpret_cast<__typeof__(&(name))>(dlsym(RTLD_NEXT, #name)))
 
 namespace {
 

@@ -939,7 +939,7 @@ private slots:
         QTemporaryDir dir;
         const std::vector<double> sound = test_sound::makeSound("low sine", 2, 8000, 10000);
         QVERIFY(writeSound(dir.filePath("whole.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 8000,
-            std::vector<double>(sound.begin(), sound.begin() + 2 * frames)));
+            std::vector<double>(sound.begin(), sound.begin() + std::ptrdiff_t(2) * frames)));
         QVERIFY(writeSound(dir.filePath("in.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 8000, sound));
         QByteArray wav = readFile(dir.filePath("in.wav"));
         QCOMPARE(wav.mid(36, 4), "data");

@@ -58,14 +58,13 @@ InputFile::InputFile(std::filesystem::path path, RunContext &run)
     {
     };
     int err = 0;
-    if (::fstat(fd_, &st) != 0)
+    // Reads of a regular file never wait anyway; O_NONBLOCK is taken off all the same.
+    if (::fstat(fd_, &st) != 0 || (S_ISREG(st.st_mode) && ::fcntl(fd_, F_SETFL, 0) != 0))
         err = errno;
     else if (S_ISDIR(st.st_mode))
         err = EISDIR;
     else if (!S_ISREG(st.st_mode))
         err = -1;
-    else if (::fcntl(fd_, F_SETFL, 0) != 0) // reads of a regular file never wait anyway
-        err = errno;
     if (err != 0) {
         ::close(fd_); // the destructor does not run for a constructor that throws
         fd_ = -1;
