@@ -65,9 +65,43 @@ wss::Header readHeader(InputFile &in, const fs::path &inPath)
     return h;
 }
 
+// `name` is the file's name in quotes; `block` is 1-based.
+[[noreturn]] void failDamagedBlock(
+    const std::string &name, unsigned long long block, unsigned long long blocks, const wss::BlockCheck &broken)
+{
+    const unsigned channel = broken.channel + 1, value = broken.value;
+    switch (broken.fault) {
+    case wss::BlockFault::StepIndex:
+        fail(kExitInput,
+            /* TRANSLATORS: the file's name, in quotes; the number of the damaged block; the blocks
+               the file holds; the channel (from 1); the step index it gives. */
+            format(_("damaged WSS file %s: block %llu of %llu starts channel %u at step index %u (at most 88)"),
+                name.c_str(), block, blocks, channel, value));
+    case wss::BlockFault::ReservedByte:
+        fail(kExitInput,
+            /* TRANSLATORS: the file's name, in quotes; the number of the damaged block; the blocks
+               the file holds; the channel (from 1); the value of its reserved byte. */
+            format(_("damaged WSS file %s: block %llu of %llu has a reserved byte of %u in channel %u (must be 0)"),
+                name.c_str(), block, blocks, value, channel));
+    case wss::BlockFault::UnusedHalf:
+        fail(kExitInput,
+            /* TRANSLATORS: the file's name, in quotes; the number of the damaged block; the blocks
+               the file holds; the channel (from 1). "Unused half": the 4 bits after the last code. */
+            format(_("damaged WSS file %s: block %llu of %llu sets the unused half of the last code byte of channel %u "
+                     "(must be 0)"),
+                name.c_str(), block, blocks, channel));
+    case wss::BlockFault::None:
+        break;
+    }
+    /* TRANSLATORS: the file's name, in quotes; the number of the damaged block; the blocks the
+       file holds. */
+    fail(kExitInput,
+        format(_("damaged WSS file %s: block %llu of %llu fails its checksum"), name.c_str(), block, blocks));
+}
+
 OutputFile decode(const fs::path &inPath, const fs::path &outPath, RunContext &run)
 {
-    InputFile in(inPath);
+    InputFile in(inPath, run);
     const wss::Header header = readHeader(in, inPath);
 
     OutputFile out(outPath, run);
@@ -103,10 +137,7 @@ OutputFile decode(const fs::path &inPath, const fs::path &outPath, RunContext &r
                blocks it should hold. */
             format(_("damaged WSS file %s: the file ends inside block %llu of %llu"), name.c_str(), block, blocks));
     if (result.status == wss::DecodeResult::Damaged)
-        fail(kExitInput,
-            /* TRANSLATORS: the file's name, in quotes; the number of the damaged block; the blocks
-               the file holds. */
-            format(_("damaged WSS file %s: block %llu of %llu fails its checksum"), name.c_str(), block, blocks));
+        failDamagedBlock(name, block, blocks, result.broken);
     std::uint8_t extra;
     if (in.read(&extra, 1) != 0)
         /* TRANSLATORS: %s is the file's name, in quotes. */

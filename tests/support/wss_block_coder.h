@@ -56,13 +56,15 @@ public:
     }
 
     // Checks and decodes one block of blockBytes(channels, frames) bytes into interleaved frames.
-    // Returns false, leaving `out` unspecified, when the block is damaged.
+    // Returns false, leaving `out` unspecified, when the block is damaged; broken() then says
+    // which rule it breaks (BlockFault::None: its checksum is wrong).
     bool decode(std::span<const std::uint8_t> block, std::size_t frames, std::span<std::int16_t> out)
     {
         const std::size_t size = blockBytes(channels_, frames);
         assert(frames >= 1 && block.size() >= size && out.size() >= frames * channels_);
         const std::size_t body = size - kChecksumBytes;
         crc_.update(block.first(body));
+        broken_ = {};
         if (get32(block.data() + body) != crc_.value())
             return false;
 
@@ -70,8 +72,11 @@ public:
         const std::uint8_t *codes = block.data() + channels_ * kChannelHeaderBytes;
         for (unsigned c = 0; c < channels_; ++c) {
             const std::uint8_t *h = block.data() + c * kChannelHeaderBytes;
-            if (h[2] > kImaMaxIndex || h[3] != 0)
+            if (h[2] > kImaMaxIndex || h[3] != 0) {
+                broken_ = {h[2] > kImaMaxIndex ? BlockFault::StepIndex : BlockFault::ReservedByte, c,
+                    h[2] > kImaMaxIndex ? h[2] : h[3]};
                 return false;
+            }
             ImaState st{std::int16_t(get16(h)), h[2]};
             std::int16_t *d = out.data() + c;
             *d = std::int16_t(st.predictor);
@@ -83,17 +88,22 @@ public:
                 d[channels_] = imaDecode(st, *p >> 4);
             }
             if (k < frames) {
-                if (*p >> 4)
-                    return false; // the unused half of the last byte must be zero
+                if (*p >> 4) { // the unused half of the last byte must be zero
+                    broken_ = {BlockFault::UnusedHalf, c, unsigned(*p >> 4)};
+                    return false;
+                }
                 d[0] = imaDecode(st, *p & 0x0F);
             }
         }
         return true;
     }
 
+    BlockCheck broken() const { return broken_; }
+
 private:
     unsigned channels_;
     Crc32 crc_;
+    BlockCheck broken_;
 };
 
 } // namespace wss

@@ -19,6 +19,11 @@ private slots:
         QTest::newRow("only plain numbers count") << QStringList{"a.wav.~x~", "a.wav.~07~", "a.wav.~~", "a.wav.~5",
             "a.wav.~6~.old", "a.wav~8~"} << "a.wav.~1~";
         QTest::newRow("another name's backups") << QStringList{"xa.wav.~5~", "a.wa.~6~"} << "a.wav.~1~";
+        // The numbers are 64-bit: they grow past 9 digits, and end where no next one exists.
+        QTest::newRow("past 9 digits") << QStringList{"a.wav.~999999999~"} << "a.wav.~1000000000~";
+        QTest::newRow("10 digits") << QStringList{"a.wav.~1000000000~", "a.wav.~2~"} << "a.wav.~1000000001~";
+        QTest::newRow("too big for 64 bits") << QStringList{"a.wav.~18446744073709551616~", "a.wav.~3~"} << "a.wav.~4~";
+        QTest::newRow("no next number") << QStringList{"a.wav.~18446744073709551615~"} << "";
     }
     void nextBackupName()
     {
@@ -27,7 +32,14 @@ private slots:
         std::vector<std::string> names;
         for (const QString &s : siblings)
             names.push_back(s.toStdString());
-        QCOMPARE(QString::fromStdString(wsstool::nextBackupName("a.wav", names)), expected);
+        const std::optional<std::string> next = wsstool::nextBackupName("a.wav", names);
+        QCOMPARE(next ? QString::fromStdString(*next) : QString(), expected);
+        // One listing gives every name its highest number.
+        names.push_back("b.wav.~7~");
+        const auto highest = wsstool::BackupNumbers::highestOf(names);
+        QCOMPARE(highest.count("b.wav") ? highest.at("b.wav") : 0u, 7u);
+        const std::uint64_t a = highest.count("a.wav") ? highest.at("a.wav") : 0;
+        QCOMPARE(wsstool::backupName("a.wav", a), next);
     }
 };
 

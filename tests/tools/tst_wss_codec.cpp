@@ -1,6 +1,7 @@
 // The WSS codec library against docs/wss-format.md: the worked example byte for byte, the header
 // checks, and the checksum chain over blocks.
 
+#include "pipeline.h"
 #include "plain_coder.h"
 #include "test_sound.h"
 #include "wss_block_coder.h"
@@ -9,7 +10,11 @@
 
 #include <QTest>
 
+#include <csignal>
+#include <mutex>
 #include <vector>
+
+#include <pthread.h>
 
 using namespace wss;
 
@@ -341,12 +346,20 @@ private slots:
         QTest::addColumn<bool>("fixChecksum"); // make the block's own checksum match again
         QTest::addColumn<int>("status");
         QTest::addColumn<int>("block");
-        const int size = int(blockBytes(2, 1025));
-        QTest::newRow("code byte") << 700 * size + 30 << false << int(DecodeResult::Damaged) << 700;
-        QTest::newRow("first block") << 3 << false << int(DecodeResult::Damaged) << 0;
-        QTest::newRow("step index 89") << 5 * size + 6 << true << int(DecodeResult::Damaged) << 5;
-        QTest::newRow("cut in block 601") << -(600 * size + 9) << false << int(DecodeResult::Truncated) << 600;
-        QTest::newRow("cut after block 600") << -(600 * size) << false << int(DecodeResult::Truncated) << 600;
+        QTest::addColumn<int>("broken"); // the rule the block breaks, or None for its checksum
+        const int size = int(blockBytes(2, 1025)), checksum = int(BlockFault::None);
+        QTest::newRow("code byte") << 700 * size + 30 << false << int(DecodeResult::Damaged) << 700 << checksum;
+        QTest::newRow("first block") << 3 << false << int(DecodeResult::Damaged) << 0 << checksum;
+        QTest::newRow("step index 89, checksum wrong")
+            << 5 * size + 6 << false << int(DecodeResult::Damaged) << 5 << checksum;
+        QTest::newRow("step index 89") << 5 * size + 6 << true << int(DecodeResult::Damaged) << 5
+                                       << int(BlockFault::StepIndex);
+        QTest::newRow("reserved byte") << 9 * size + 7 << true << int(DecodeResult::Damaged) << 9
+                                       << int(BlockFault::ReservedByte);
+        QTest::newRow("cut in block 601")
+            << -(600 * size + 9) << false << int(DecodeResult::Truncated) << 600 << checksum;
+        QTest::newRow("cut after block 600")
+            << -(600 * size) << false << int(DecodeResult::Truncated) << 600 << checksum;
     }
 
     void pathsFindDamage()
@@ -355,6 +368,7 @@ private slots:
         QFETCH(bool, fixChecksum);
         QFETCH(int, status);
         QFETCH(int, block);
+        QFETCH(int, broken);
         Header h;
         h.sampleRate = 44100;
         h.channels = 2;
@@ -379,10 +393,13 @@ private slots:
             const Decoded d = decodeAll(h, coded, o);
             QVERIFY2(d.result.status == status, describe(o));
             QVERIFY2(d.result.block == std::uint64_t(block), describe(o));
+            QVERIFY2(int(d.result.broken.fault) == broken, describe(o));
+            QVERIFY2(d.result.broken.channel == (broken == int(BlockFault::None) ? 0u : 1u), describe(o));
             QVERIFY2(d.pcm.size() == std::size_t(block) * 1025 * 2, describe(o));
         }
     }
 
+    // The unused half of a last code byte must be 0: every path refuses the block, and says why.
     void paddingNibbleMustBeZero()
     {
         std::vector<std::uint8_t> block(kExampleFile.begin() + kHeaderSize, kExampleFile.end());
@@ -393,6 +410,44 @@ private slots:
         std::vector<std::int16_t> out(12);
         BlockDecoder dec(2);
         QVERIFY(!dec.decode(block, 6, out));
+        QCOMPARE(dec.broken().fault, BlockFault::UnusedHalf);
+        for (const CodecOptions &o : allPaths()) {
+            const Decoded d = decodeAll(exampleHeader(), block, o);
+            QVERIFY2(d.result.status == DecodeResult::Damaged && d.result.block == 0, describe(o));
+            QVERIFY2(d.result.broken.fault == BlockFault::UnusedHalf && d.result.broken.channel == 0, describe(o));
+            QVERIFY2(d.pcm.empty(), describe(o));
+        }
+    }
+
+    // Worker threads take no signal from outside (SIGINT, SIGTERM, ...): those reach the thread
+    // that started the work, where the tools handle them, or hold them back for a step that must
+    // not be cut in two. Faults still reach the thread that causes them.
+    void workersTakeNoSignals()
+    {
+        sigset_t before;
+        pthread_sigmask(SIG_SETMASK, nullptr, &before);
+        std::mutex mutex;
+        std::vector<sigset_t> seen;
+        {
+            Pipeline<int> pipeline(3, [&](int &) {
+                sigset_t mask;
+                pthread_sigmask(SIG_SETMASK, nullptr, &mask);
+                const std::lock_guard lock(mutex);
+                seen.push_back(mask);
+            });
+            int chunks = 0;
+            pipeline.run([&](int &) { return ++chunks < 12; }, [](int &) { return true; });
+        }
+        QCOMPARE(seen.size(), std::size_t(12));
+        sigset_t after;
+        pthread_sigmask(SIG_SETMASK, nullptr, &after);
+        for (const int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1, SIGALRM, SIGRTMIN}) {
+            for (const sigset_t &mask : seen)
+                QVERIFY(sigismember(&mask, sig));
+            QCOMPARE(sigismember(&after, sig), sigismember(&before, sig));
+        }
+        for (const sigset_t &mask : seen)
+            QVERIFY(!sigismember(&mask, SIGSEGV));
     }
 };
 

@@ -36,20 +36,64 @@ struct Result
     int code;
     QProcess::ExitStatus status;
     QStringList errorLines;
+    QStringList outputLines; // the progress lines, with WSS_PROGRESS=1 in `env`
 };
 
-Result run(
-    const QString &tool, const QString &dir, const QStringList &args, const std::function<void()> &childSetup = {})
+// The environment of a tool run with syscall_shim.cpp between it and the C library, set as
+// `settings` ("TALVEN_SHIM_LOG=...") say. (AddressSanitizer would refuse a library loaded before it.)
+QStringList shim(const QStringList &settings)
+{
+    return QStringList{"LD_PRELOAD=" SYSCALL_SHIM, "ASAN_OPTIONS=verify_asan_link_order=0"} + settings;
+}
+
+// This process's environment with `settings` ("NAME=value") added.
+QProcessEnvironment environmentWith(const QStringList &settings)
+{
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &setting : settings)
+        env.insert(setting.section('=', 0, 0), setting.section('=', 1));
+    return env;
+}
+
+// Runs the tool in `dir`; `env` ("NAME=value") is added to this process's environment.
+Result run(const QString &tool, const QString &dir, const QStringList &args,
+    const std::function<void()> &childSetup = {}, const QStringList &env = {})
 {
     QProcess p;
     p.setWorkingDirectory(dir);
     if (childSetup)
         p.setChildProcessModifier(childSetup);
+    p.setProcessEnvironment(environmentWith(env));
     p.start(tool, args);
+    p.closeWriteChannel();
     if (!p.waitForFinished(120000))
         qFatal("%s did not finish", qPrintable(tool));
     const QString err = QString::fromLocal8Bit(p.readAllStandardError());
-    return {p.exitCode(), p.exitStatus(), err.split('\n', Qt::SkipEmptyParts)};
+    const QString out = QString::fromUtf8(p.readAllStandardOutput());
+    return {p.exitCode(), p.exitStatus(), err.split('\n', Qt::SkipEmptyParts), out.split('\n', Qt::SkipEmptyParts)};
+}
+
+// The temporary files in a folder: hidden names with a six-character ending.
+QStringList temporaryFiles(const QString &dir)
+{
+    return QDir(dir)
+        .entryList(QDir::Hidden | QDir::Files | QDir::System)
+        .filter(QRegularExpression("^\\..*\\.[^.]{6}$"));
+}
+
+// For tests of permissions: as root, the tool runs as nobody (root may read any folder and link
+// any file); `dir` is opened to it. Otherwise nothing changes.
+std::function<void()> asNobody(const QString &dir)
+{
+    if (::geteuid() != 0)
+        return [] {};
+    QFile::setPermissions(dir,
+        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther
+            | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    return [] {
+        if (::setgid(65534) != 0 || ::setuid(65534) != 0)
+            ::_exit(99);
+    };
 }
 
 // Every entry in a folder, hidden ones too, with the contents of the regular files.
@@ -152,6 +196,37 @@ QByteArray makeWss(wss::Header h = {})
         file.append(reinterpret_cast<const char *>(block.data()), int(size));
     }
     return file;
+}
+
+// The WSS file with the checksum of every block made right for the contents it now has.
+QByteArray withChecksumsRight(QByteArray file, const wss::Header &h)
+{
+    wss::Crc32 crc;
+    qsizetype at = qsizetype(wss::kHeaderSize);
+    for (std::uint64_t b = 0; b < wss::blockCount(h); ++b) {
+        const auto body = qsizetype(wss::blockBytes(h.channels, wss::framesInBlock(h, b)) - 4);
+        crc.update(std::span(reinterpret_cast<const std::uint8_t *>(file.constData() + at), std::size_t(body)));
+        for (int i = 0; i < 4; ++i)
+            file[at + body + i] = char(crc.value() >> (8 * i));
+        at += body + 4;
+    }
+    return file;
+}
+
+// A child setup that lets the tool open the usual 1024 descriptors (so that a batch holds 64).
+void enoughDescriptors()
+{
+    rlimit lim{};
+    ::getrlimit(RLIMIT_NOFILE, &lim);
+    lim.rlim_cur = std::min<rlim_t>(1024, lim.rlim_max);
+    ::setrlimit(RLIMIT_NOFILE, &lim);
+}
+
+// The little-endian bytes of a 32-bit number.
+QByteArray le32(quint32 v)
+{
+    const char bytes[] = {char(v), char(v >> 8), char(v >> 16), char(v >> 24)};
+    return QByteArray(bytes, 4);
 }
 
 } // namespace
@@ -333,6 +408,44 @@ private slots:
             << kDecoder << "in.wss" << flipped(32 + 3 * block - 2) << 1 << damaged + "block 3 of 4 fails its checksum";
         QTest::newRow("flip last byte") << kDecoder << "in.wss" << flipped(wss.size() - 1) << 1
                                         << damaged + "block 4 of 4 fails its checksum";
+        // Blocks whose checksums are right but that break a rule of the format: the message names it.
+        wss::Header stereo;
+        stereo.sampleRate = 44100;
+        stereo.channels = 2;
+        stereo.frames = stereo.blockFrames * 3 + stereo.blockFrames / 2;
+        auto ruleBroken = [&](qsizetype at, char value) {
+            QByteArray b = wss;
+            b[at] = value;
+            return withChecksumsRight(b, stereo);
+        };
+        QTest::newRow("step index 89") << kDecoder << "in.wss" << ruleBroken(32 + 2, 89) << 1
+                                       << damaged + "block 1 of 4 starts channel 1 at step index 89 (at most 88)";
+        QTest::newRow("step index 255") << kDecoder << "in.wss" << ruleBroken(32 + 2 * block + 6, char(255)) << 1
+                                        << damaged + "block 3 of 4 starts channel 2 at step index 255 (at most 88)";
+        QTest::newRow("reserved byte") << kDecoder << "in.wss" << ruleBroken(32 + block + 3, 1) << 1
+                                       << damaged + "block 2 of 4 has a reserved byte of 1 in channel 1 (must be 0)";
+        wss::Header even = stereo; // blocks of 100 frames: 99 codes leave half of a byte unused
+        even.blockFrames = 100;
+        even.frames = 350;
+        QByteArray unused = makeWss(even);
+        unused[32 + 112 + 8 + 100 - 1] = char(unused[32 + 112 + 8 + 100 - 1] | 0x30);
+        QTest::newRow("unused half set") << kDecoder << "in.wss" << withChecksumsRight(unused, even) << 1
+                                         << damaged
+                + "block 2 of 4 sets the unused half of the last code byte of channel 2 (must be 0)";
+        // WAV files libsndfile refuses without a reason of its own ("SF_INFO struct incomplete").
+        const QByteArray wav = soundFile(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1);
+        QTest::newRow("sample rate 0") << kEncoder << "in.wav" << wav.left(24) + le32(0) + wav.mid(28) << 1
+                                       << "damaged WAV file 'in.wav': its sample rate is 0";
+        QTest::newRow("sample rate 2^31")
+            << kEncoder << "in.wav" << wav.left(24) + le32(0x80000000u) + wav.mid(28) << 1
+            << "unsupported layout in 'in.wav': sample rate 2147483648 (at most 2147483647)";
+        QByteArray twoData = wav.left(36) + "data" + le32(2) + "ab" + wav.mid(36);
+        twoData.replace(4, 4, le32(quint32(twoData.size() - 8)));
+        QTest::newRow("two data chunks") << kEncoder << "in.wav" << twoData << 1
+                                         << "damaged WAV file 'in.wav': more than one data chunk";
+        // Names are quoted with escapes, so that every message stays one line.
+        QTest::newRow("a newline in the name")
+            << kEncoder << "in\nput.wav" << QByteArray("hello\n") << 1 << "'in\\nput.wav' is not a WAV file";
         QTest::newRow("wav to decoder") << kDecoder << "in.wav" << soundFile(SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1) << 2
                                         << "the output 'in.wav' would replace the input; expected a WSS file";
         QTest::newRow("wss to encoder") << kEncoder << "in.wss" << wss << 2
@@ -379,38 +492,46 @@ private slots:
         };
         Result r = run(kEncoder, dir.path(), {"in.wav"}, limit);
         QCOMPARE(
-            r.errorLines, QStringList({"WSSCod.exe: cannot write 'in.wss' in " + dir.path() + ": File too large"}));
+            r.errorLines, QStringList({"WSSCod.exe: cannot write 'in.wss' in '" + dir.path() + "': File too large"}));
         QCOMPARE(r.code, 3);
         r = run(kDecoder, dir.path(), {"small.wss"}, [] {
             const rlimit lim{1000, 1000};
             setrlimit(RLIMIT_FSIZE, &lim);
         });
-        QCOMPARE(
-            r.errorLines, QStringList({"WSSdec.exe: cannot write 'small.wav' in " + dir.path() + ": File too large"}));
+        QCOMPARE(r.errorLines,
+            QStringList({"WSSdec.exe: cannot write 'small.wav' in '" + dir.path() + "': File too large"}));
         QCOMPARE(r.code, 3);
         QCOMPARE(snapshot(dir.path()), before);
     }
 
-    // Stopped halfway (the program's Cancel), a tool removes its unfinished output. The input is
-    // a pipe, so the decoder is sure to be waiting in the middle of the file when it is stopped.
+    // Stopped halfway by any signal that ends a process (the program's Stop sends SIGTERM), a tool
+    // removes its unfinished output and ends by that signal. The shim holds the decoder in its
+    // reading of the blocks, so it is sure to be stopped in the middle of the file.
+    void stoppedToolLeavesNothing_data()
+    {
+        QTest::addColumn<int>("signal");
+        for (const int sig : {SIGTERM, SIGINT, SIGHUP, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGRTMIN + 2})
+            QTest::addRow("%s", sigabbrev_np(sig) ? sigabbrev_np(sig) : "real-time") << sig;
+    }
     void stoppedToolLeavesNothing()
     {
+        QFETCH(int, signal);
         QTemporaryDir dir;
-        const QString pipe = dir.filePath("live.wss");
-        QCOMPARE(mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        writeFile(dir.filePath("live.wss"), makeWss());
         QProcess p;
         p.setWorkingDirectory(dir.path());
+        p.setProcessEnvironment(environmentWith(shim({"TALVEN_SHIM_STALL_READ=live.wss"})));
+        p.setChildProcessModifier([] { // SIGQUIT would leave a core file
+            const rlimit none{0, 0};
+            ::setrlimit(RLIMIT_CORE, &none);
+        });
         p.start(kDecoder, {"live.wss"});
         QVERIFY(p.waitForStarted());
-        const int fd = ::open(QFile::encodeName(pipe).constData(), O_WRONLY);
-        QVERIFY(fd >= 0);
-        const QByteArray wss = makeWss();
-        QCOMPARE(::write(fd, wss.constData(), 32 + 3000), ssize_t(32 + 3000));
-        QTRY_COMPARE(snapshot(dir.path()).size(), 2); // the pipe and the decoder's temporary file
-        p.terminate();
+        QTRY_COMPARE(temporaryFiles(dir.path()).size(), 1);
+        ::kill(pid_t(p.processId()), signal);
         QVERIFY(p.waitForFinished());
-        ::close(fd);
         QCOMPARE(p.exitStatus(), QProcess::CrashExit);
+        QCOMPARE(p.exitCode(), signal);
         QCOMPARE(snapshot(dir.path()).keys(), QStringList({"live.wss"}));
     }
 
@@ -437,6 +558,8 @@ private slots:
                                                 << "";
         QTest::newRow("a folder") << kDecoder << QStringList{"sub/"} << 1 << ""
                                   << "WSSdec.exe: 'sub/' is a folder; give the WSS file to decode in it";
+        QTest::newRow("a file as a folder") << kDecoder << QStringList{"-take 1.wss/"} << 1 << ""
+                                            << "WSSdec.exe: cannot open '-take 1.wss/': Not a directory";
     }
     void options()
     {
@@ -476,6 +599,8 @@ private slots:
         QTest::newRow("after the highest backup")
             << kDecoder << QStringList{"in.wss"} << QStringList{"in.wav", "in.wav.~1~", "in.wav.~3~", "in.wav.~x~"}
             << "in.wav.~4~";
+        QTest::newRow("numbers keep growing") << kEncoder << QStringList{"in.wav"}
+                                              << QStringList{"in.wss", "in.wss.~1000000000~"} << "in.wss.~1000000001~";
         QTest::newRow("-f") << kDecoder << QStringList{"-f", "in.wss"} << QStringList{"in.wav"} << "";
         QTest::newRow("--force") << kEncoder << QStringList{"in.wav", "--force"} << QStringList{"in.wss"} << "";
     }
@@ -633,6 +758,11 @@ private slots:
                                        << batchMade;
         QTest::newRow("stdout broken") << QStringList() << QStringList{"*.wav"} << "broken" << 1 << QStringList()
                                        << batchMade;
+        // A name given twice, under any spelling, is converted once.
+        QTest::newRow("a name given twice")
+            << QStringList() << QStringList{"c.wav", "./c.wav", "c.wav"} << "read" << 0
+            << QStringList{"files\t1", "start\t1\tc.wav", "kept\t1\tc.wss\tc.wss.~1~", "wrote\t1\tc.wss"}
+            << QStringList{"c.wss.~1~"};
     }
     void progressLines()
     {
@@ -684,8 +814,8 @@ private slots:
 
     // A pattern over more files than the tools put in place at once (64): existing outputs are
     // kept or left alone across the batches, and a SIGTERM while outputs wait to be put in place
-    // removes every temporary file and leaves no partial name. The last file named is a pipe, so
-    // the decoder is sure to be stopped in it, after the 70 matches.
+    // removes every temporary file and leaves no partial name. The shim holds the decoder in the
+    // last file, so it is sure to be stopped there, after the 70 others.
     void batchOfManyFiles()
     {
         QTemporaryDir dir;
@@ -715,26 +845,409 @@ private slots:
 
         for (int i = 0; i < 70; ++i)
             QVERIFY(d.remove(QString::asprintf("n%02d.wav", i)));
-        QCOMPARE(mkfifo(QFile::encodeName(d.filePath("pipe.wss")).constData(), 0600), 0);
+        writeFile(d.filePath("stall.wss"), wss);
         QProcess p;
         p.setWorkingDirectory(dir.path());
-        p.start(kDecoder, {"*.wss", "pipe.wss"});
+        p.setProcessEnvironment(environmentWith(shim({"TALVEN_SHIM_STALL_READ=stall.wss"})));
+        p.start(kDecoder, {"*.wss"});
         QVERIFY(p.waitForStarted());
-        const int fd = ::open(QFile::encodeName(d.filePath("pipe.wss")).constData(), O_WRONLY);
-        QVERIFY(fd >= 0);
-        QCOMPARE(::write(fd, wss.constData(), 32 + 3000), ssize_t(32 + 3000));
         auto temporary = [&] { return snapshot(dir.path()).keys().filter(QRegularExpression("^\\.")); };
-        QTRY_COMPARE(temporary().filter(QRegularExpression("^\\.pipe\\.wav\\.")).size(), 1);
+        QTRY_COMPARE(temporary().filter(QRegularExpression("^\\.stall\\.wav\\.")).size(), 1);
         QCOMPARE(temporary().size(), 70 - 64 + 1); // six wait to be put in place
         p.terminate();
         QVERIFY(p.waitForFinished());
-        ::close(fd);
         QCOMPARE(p.exitStatus(), QProcess::CrashExit);
         QCOMPARE(temporary(), QStringList());
         const QStringList placed = QDir(dir.path()).entryList({"*.wav"});
         QCOMPARE(placed.size(), 64);
         for (const QString &name : placed)
             QCOMPARE(readFile(d.filePath(name)), wav);
+    }
+
+    // A file that fails as its batch is put in place fails the run: its line on the error output,
+    // its progress line, the summary, and its exit code. Here the 64th output, the one that fills
+    // the batch, cannot take its name.
+    void failureAsTheBatchIsPlaced()
+    {
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        const QByteArray wss = makeWss();
+        for (int i = 0; i < 64; ++i)
+            writeFile(d.filePath(QString::asprintf("n%02d.wss", i)), wss);
+        const Result r = run(kDecoder, dir.path(), {"*.wss"}, enoughDescriptors,
+            shim({"TALVEN_SHIM_FAIL_NAME=n63.wav", "WSS_PROGRESS=1"}));
+        QCOMPARE(r.errorLines,
+            QStringList({"WSSdec.exe: cannot write 'n63.wav' in '" + dir.path() + "': Permission denied",
+                "WSSdec.exe: 63 of 64 files decoded; 1 failed"}));
+        QCOMPARE(r.code, 3);
+        QCOMPARE(r.outputLines.filter(QRegularExpression("^(failed|wrote)\t6[34]\t")),
+            QStringList({"wrote\t63\tn62.wav", "failed\t64\tn63.wss\t3"}));
+        QVERIFY(!d.exists("n63.wav"));
+        QCOMPARE(temporaryFiles(dir.path()), QStringList());
+    }
+
+    // A closed error output (`WSSCod.exe '*.wav' 2>&1 | head -1`) does not stop the run: its
+    // messages are lost, and every file is converted.
+    void closedErrorOutputDoesNotStopTheRun()
+    {
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        writeFile(d.filePath("a.wav"), "not sound");
+        for (const char *name : {"b.wav", "c.wav"})
+            QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000,
+                test_sound::makeSound("low sine", 1, 8000, 3000)));
+        const Result r = run(kEncoder, dir.path(), {"*.wav"}, [] {
+            if (int fds[2]; ::pipe(fds) == 0) {
+                ::close(fds[0]);
+                ::dup2(fds[1], STDERR_FILENO);
+                ::close(fds[1]);
+            }
+        });
+        QCOMPARE(r.status, QProcess::NormalExit);
+        QCOMPARE(r.code, 1);
+        QCOMPARE(d.entryList({"*.wss"}), QStringList({"b.wss", "c.wss"}));
+        QCOMPARE(temporaryFiles(dir.path()), QStringList());
+    }
+
+    // A WAV file whose header does not give the length it holds: without a length (0, or
+    // 0xFFFFFFFF, as crashed recorders and streaming writers leave it) its sound runs to the end of
+    // the file; with more than it holds, or ending inside a frame, what is there is converted. Each
+    // says so in one line. The WSS file is the one a whole WAV file of that sound makes.
+    void wavLengthAsTheFileHoldsIt_data()
+    {
+        QTest::addColumn<quint32>("length"); // in the data chunk's header
+        QTest::addColumn<int>("cut"); // bytes cut off the end of the file
+        QTest::addColumn<int>("frames"); // converted
+        QTest::addColumn<QString>("message");
+        const QString missing
+            = "'in.wav' does not give the length of its sound; read it to the end of the file: 40000 bytes";
+        const QString more = "'in.wav' is cut short: its sound should be 80000 bytes long but the file holds 40000; "
+                             "converted those";
+        QTest::newRow("length 0") << 0u << 0 << 10000 << missing;
+        QTest::newRow("length 0xFFFFFFFF") << 0xFFFFFFFFu << 0 << 10000 << missing;
+        QTest::newRow("more than it holds") << 80000u << 0 << 10000 << more;
+        QTest::newRow("ends inside a frame")
+            << 39998u << 2 << 9999
+            << "'in.wav' ends inside a frame: of its 39998 bytes of sound, converted the 39996 that make whole frames";
+    }
+    void wavLengthAsTheFileHoldsIt()
+    {
+        QFETCH(quint32, length);
+        QFETCH(int, cut);
+        QFETCH(int, frames);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const std::vector<double> sound = test_sound::makeSound("low sine", 2, 8000, 10000);
+        QVERIFY(writeSound(dir.filePath("whole.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 8000,
+            std::vector<double>(sound.begin(), sound.begin() + std::ptrdiff_t(2) * frames)));
+        QVERIFY(writeSound(dir.filePath("in.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 8000, sound));
+        QByteArray wav = readFile(dir.filePath("in.wav"));
+        QCOMPARE(wav.mid(36, 4), "data");
+        wav.replace(40, 4, le32(length));
+        writeFile(dir.filePath("in.wav"), wav.chopped(cut));
+        QCOMPARE(run(kEncoder, dir.path(), {"whole.wav"}).code, 0);
+        const Result r = run(kEncoder, dir.path(), {"in.wav"});
+        QCOMPARE(r.errorLines, QStringList({"WSSCod.exe: " + message}));
+        QCOMPARE(r.code, 0);
+        QCOMPARE(readFile(dir.filePath("in.wss")), readFile(dir.filePath("whole.wss")));
+    }
+
+    // What is not a regular file is refused at once, as input or as the existing output (which -f
+    // still replaces), and the run goes on with the next file. A pipe, or /dev/stdin, would keep
+    // the tool waiting, and an output beside /dev/stdin would go into /dev.
+    void refusesWhatIsNotAFile_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("stdinIs"); // "pipe", or "file": in.wav
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QString>("message"); // "DIR" stands for the folder
+        QTest::addColumn<QStringList>("made");
+        QTest::newRow("a pipe as input") << QStringList{"fifo.wav", "in.wav"} << "pipe" << 1
+                                         << "'fifo.wav' is a pipe, not a regular file" << QStringList{"in.wss"};
+        QTest::newRow("a pipe as output") << QStringList{"pipe.wav", "in.wav"} << "pipe" << 3
+                                          << "cannot write 'pipe.wss' in 'DIR': a named pipe of that name is in the "
+                                             "way; rename or move it"
+                                          << QStringList{"in.wss"};
+        QTest::newRow("a link to a pipe as output")
+            << QStringList{"link.wav"} << "pipe" << 3
+            << "cannot write 'link.wss' in 'DIR': a named pipe of that name is in the way; rename or move it"
+            << QStringList{};
+        QTest::newRow("-f replaces it") << QStringList{"-f", "link.wav"} << "pipe" << 0 << "" << QStringList{};
+        QTest::newRow("/dev/stdin, a pipe") << QStringList{"/dev/stdin", "in.wav"} << "pipe" << 1
+                                            << "'/dev/stdin' is a pipe, not a regular file" << QStringList{"in.wss"};
+        QTest::newRow("/dev/stdin, a file")
+            << QStringList{"/dev/stdin"} << "file" << 1
+            << "'/dev/stdin' stands for an open descriptor, not a file; give the file's own name" << QStringList{};
+    }
+    void refusesWhatIsNotAFile()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, stdinIs);
+        QFETCH(int, code);
+        QFETCH(QString, message);
+        QFETCH(QStringList, made);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        const auto removeFromDev = qScopeGuard([] { QFile::remove("/dev/stdin.wss"); });
+        QVERIFY(writeSound(d.filePath("in.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000,
+            test_sound::makeSound("low sine", 1, 8000, 3000)));
+        for (const char *name : {"fifo.wav", "pipe.wss"})
+            QCOMPARE(::mkfifo(QFile::encodeName(d.filePath(name)).constData(), 0600), 0);
+        QVERIFY(QFile::copy(d.filePath("in.wav"), d.filePath("pipe.wav")));
+        QVERIFY(QFile::copy(d.filePath("in.wav"), d.filePath("link.wav")));
+        QVERIFY(QFile::link("pipe.wss", d.filePath("link.wss")));
+        const QStringList before = snapshot(dir.path()).keys();
+        const QByteArray input = QFile::encodeName(d.filePath("in.wav"));
+        const Result r = run(kEncoder, dir.path(), args, [&] {
+            if (stdinIs == "file")
+                ::dup2(::open(input.constData(), O_RDONLY), STDIN_FILENO);
+        });
+        QCOMPARE(r.errorLines.value(0),
+            message.isEmpty() ? QString() : "WSSCod.exe: " + QString(message).replace("DIR", dir.path()));
+        QCOMPARE(r.code, code);
+        QStringList after = snapshot(dir.path()).keys();
+        for (const QString &name : before)
+            after.removeOne(name);
+        QCOMPARE(after, made);
+        QVERIFY(!QFile::exists("/dev/stdin.wss"));
+        if (args.first() == "-f")
+            QVERIFY(QFileInfo(d.filePath("link.wss")).isFile() && !QFileInfo(d.filePath("link.wss")).isSymLink());
+    }
+
+    // Where link() is refused (no hard links on the file system, or another user's file under
+    // fs.protected_hardlinks), the new file is swapped in (renameat2 RENAME_EXCHANGE) and the earlier
+    // one then takes its backup name, so that the output name always exists; killed between the two,
+    // the output name holds the new file and the earlier one is still there under the temporary name.
+    // Where the exchange is refused too, the earlier file is renamed first.
+    void replacesWithoutAHardLink_data()
+    {
+        QTest::addColumn<QStringList>("env");
+        QTest::addColumn<bool>("otherUser"); // in.wss is root's, and the tool runs as nobody
+        QTest::addColumn<QString>("step"); // in the shim's log
+        QTest::addColumn<bool>("killed"); // right after the first rename
+        const QStringList noLink{"TALVEN_SHIM_NO_LINK=1"};
+        QTest::newRow("exchange") << shim(noLink) << false << "exchange" << false;
+        QTest::newRow("exchange, killed between its steps")
+            << shim(noLink + QStringList{"TALVEN_SHIM_KILL_AFTER_RENAME=1"}) << false << "exchange" << true;
+        QTest::newRow("rename, where exchange is refused")
+            << shim(noLink + QStringList{"TALVEN_SHIM_NO_EXCHANGE=1"}) << false << "noreplace" << false;
+        QTest::newRow("another user's file") << shim({}) << true << "exchange" << false;
+    }
+    void replacesWithoutAHardLink()
+    {
+        QFETCH(QStringList, env);
+        QFETCH(bool, otherUser);
+        QFETCH(QString, step);
+        QFETCH(bool, killed);
+        if (otherUser && (::geteuid() != 0 || readFile("/proc/sys/fs/protected_hardlinks").trimmed() != "1"))
+            QSKIP("needs root, and fs.protected_hardlinks=1");
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        QVERIFY(writeSound(d.filePath("in.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000,
+            test_sound::makeSound("low sine", 1, 8000, 3000)));
+        QCOMPARE(run(kEncoder, dir.path(), {"in.wav"}).code, 0);
+        const QByteArray fresh = readFile(d.filePath("in.wss"));
+        writeFile(d.filePath("in.wss"), "earlier");
+        QFile::setPermissions(d.filePath("in.wav"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        const QString log = d.filePath("shim.log");
+        const Result r = run(kEncoder, dir.path(), {"in.wav"},
+            otherUser ? asNobody(dir.path()) : std::function<void()>(), env + QStringList{"TALVEN_SHIM_LOG=" + log});
+        QVERIFY(readFile(log).contains(" in.wss " + step.toUtf8()));
+        QFile::remove(log);
+        const auto files = snapshot(dir.path());
+        QCOMPARE(files.value("in.wss"), fresh);
+        if (killed) {
+            QCOMPARE(r.status, QProcess::CrashExit);
+            QCOMPARE(files.keys(QByteArray("earlier")).size(), 1); // under the temporary name
+        } else {
+            QCOMPARE(r.errorLines, QStringList({"WSSCod.exe: kept the earlier 'in.wss' as 'in.wss.~1~'"}));
+            QCOMPARE(r.code, 0);
+            QCOMPARE(files.value("in.wss.~1~"), "earlier");
+            QCOMPARE(files.size(), 3);
+        }
+    }
+
+    // A run that keeps the backups of many files lists their folder once, not once a file.
+    void backupsListTheFolderOnce()
+    {
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        QStringList names;
+        for (int i = 0; i < 5; ++i) {
+            names << QString::asprintf("n%d.wss", i);
+            writeFile(d.filePath(names.last()), makeWss());
+            writeFile(d.filePath(QString::asprintf("n%d.wav", i)), "earlier");
+        }
+        const QString log = QDir::temp().filePath("backups-shim.log"); // not in the folder listed
+        QFile::remove(log);
+        const Result r = run(kDecoder, dir.path(), names, {}, shim({"TALVEN_SHIM_LOG=" + log}));
+        QCOMPARE(r.code, 0);
+        QCOMPARE(r.errorLines.size(), 5);
+        QCOMPARE(QString::fromUtf8(readFile(log)).split('\n').filter("opendir " + dir.path()).size(), 1);
+        QFile::remove(log);
+        QCOMPARE(readFile(d.filePath("n4.wav.~1~")), "earlier");
+    }
+
+    // With few descriptors allowed, a batch holds fewer outputs (each waiting output keeps one),
+    // and a descriptor refused in the middle of a run puts the waiting ones in place first.
+    void manyFilesWithFewDescriptors_data()
+    {
+        QTest::addColumn<int>("limit"); // RLIMIT_NOFILE
+        QTest::addColumn<QStringList>("env");
+        QTest::addColumn<bool>("noneRefused"); // the batch was sized so that no descriptor was refused
+        QTest::newRow("ulimit -n 32") << 32 << QStringList() << true;
+        QTest::newRow("a descriptor refused") << 1024 << QStringList{"TALVEN_SHIM_FD_LIMIT=24"} << false;
+    }
+    void manyFilesWithFewDescriptors()
+    {
+        QFETCH(int, limit);
+        QFETCH(QStringList, env);
+        QFETCH(bool, noneRefused);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        QVERIFY(writeSound(d.filePath("a.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000,
+            test_sound::makeSound("low sine", 1, 8000, 200)));
+        for (int i = 0; i < 100; ++i)
+            QVERIFY(QFile::copy(d.filePath("a.wav"), d.filePath(QString::asprintf("f%02d.wav", i))));
+        const QString log = QDir::temp().filePath("descriptors-shim.log");
+        QFile::remove(log);
+        const Result r = run(
+            kEncoder, dir.path(), {"f*.wav"},
+            [limit] {
+                const rlimit lim{rlim_t(limit), rlim_t(limit)};
+                ::setrlimit(RLIMIT_NOFILE, &lim);
+            },
+            shim(env + QStringList{"TALVEN_SHIM_LOG=" + log}));
+        QCOMPARE(r.errorLines, QStringList());
+        QCOMPARE(r.code, 0);
+        QCOMPARE(d.entryList({"f*.wss"}).size(), 100);
+        QCOMPARE(temporaryFiles(dir.path()), QStringList());
+        QCOMPARE(!readFile(log).contains("emfile "), noneRefused);
+        QFile::remove(log);
+    }
+
+    // When the backup numbers have run out, the tool says so and replaces nothing.
+    void noBackupNumberLeft()
+    {
+        QTemporaryDir dir;
+        writeFile(dir.filePath("in.wss"), makeWss());
+        writeFile(dir.filePath("in.wav"), "earlier");
+        writeFile(dir.filePath("in.wav.~18446744073709551615~"), "the last");
+        const auto before = snapshot(dir.path());
+        const Result r = run(kDecoder, dir.path(), {"in.wss"});
+        QCOMPARE(r.errorLines,
+            QStringList({"WSSdec.exe: cannot keep the earlier 'in.wav' in '" + dir.path()
+                + "': 'in.wav.~18446744073709551615~' has the highest backup number there can be; nothing was "
+                  "replaced"}));
+        QCOMPARE(r.code, 3);
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+
+    // A pattern in a folder that may be listed but not searched (read permission without execute)
+    // says that the folder cannot be read, not that nothing matches.
+    void patternInAFolderThatCannotBeSearched()
+    {
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        QVERIFY(d.mkdir("locked"));
+        writeFile(d.filePath("locked/a.wav"), "sound");
+        const auto setup = asNobody(dir.path());
+        QFile::setPermissions(d.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::ReadOther);
+        const auto reopen = qScopeGuard([&] {
+            QFile::setPermissions(
+                d.filePath("locked"), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        });
+        const Result r = run(kEncoder, dir.path(), {"locked/*.wav"}, setup);
+        QCOMPARE(r.errorLines,
+            QStringList(
+                {"WSSCod.exe: cannot read the folder 'locked/' to look for 'locked/*.wav': Permission denied"}));
+        QCOMPARE(r.code, 1);
+    }
+
+    // An output takes its name only once its data is on disk: each rename of a temporary file
+    // comes after a flush of it (fsync, fdatasync, or syncfs of its file system) that follows its
+    // last write. A new output gets the mode of a new file, 0666 less the umask. One file, and a
+    // batch (one of them over an earlier output).
+    void flushedBeforeNamed_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("umask");
+        for (const int mask : {022, 077, 002}) {
+            QTest::addRow("one file, umask %03o", mask) << QStringList{"a.wav"} << mask;
+            QTest::addRow("a batch, umask %03o", mask) << QStringList{"*.wav"} << mask;
+        }
+    }
+    void flushedBeforeNamed()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, umask);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        for (const char *name : {"a.wav", "b.wav", "c.wav"})
+            QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000,
+                test_sound::makeSound("low sine", 1, 8000, 3000)));
+        writeFile(d.filePath("c.wss"), "earlier");
+        const QString log = QDir::temp().filePath("flush-shim.log");
+        QFile::remove(log);
+        const Result r = run(
+            kEncoder, dir.path(), args, [umask] { ::umask(mode_t(umask)); }, shim({"TALVEN_SHIM_LOG=" + log}));
+        QCOMPARE(r.code, 0);
+        const QStringList calls = QString::fromUtf8(readFile(log)).split('\n', Qt::SkipEmptyParts);
+        QFile::remove(log);
+        QMap<QString, bool> flushed; // temporary file: flushed since its last write
+        QSet<QString> named;
+        for (const QString &call : calls) {
+            const QStringList f = call.split(' ');
+            if (f[0] == "write")
+                flushed[f[1]] = false;
+            else if (f[0] == "fsync" || f[0] == "fdatasync")
+                flushed[f[1]] = true;
+            else if (f[0] == "syncfs")
+                for (bool &b : flushed)
+                    b = true;
+            else if (f[0] == "rename" && f[1].startsWith('.') && f[2].endsWith(".wss")) {
+                QVERIFY2(flushed.value(f[1]), qPrintable(call + " before a flush"));
+                named << f[1];
+            }
+        }
+        QCOMPARE(named.size(), args.first() == "*.wav" ? 3 : 1);
+        for (const QString &name : d.entryList({"*.wss"})) {
+            struct stat st
+            {
+            };
+            QCOMPARE(::stat(QFile::encodeName(d.filePath(name)).constData(), &st), 0);
+            if (name != "c.wss" || args.first() == "*.wav")
+                QCOMPARE(int(st.st_mode & 0777), 0666 & ~umask);
+        }
+    }
+
+    // A flush that fails (an I/O error found only at the flush) fails the file with exit code 3,
+    // and replaces nothing: no output takes its name, no earlier one is touched.
+    void flushErrorReplacesNothing_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("errors");
+        const QString error = "WSSCod.exe: cannot write '%1' in 'DIR': Input/output error";
+        QTest::newRow("one file") << QStringList{"c.wav"} << QStringList{error.arg("c.wss")};
+        QTest::newRow("a batch") << QStringList{"*.wav"}
+                                 << QStringList{error.arg("a.wss"), error.arg("b.wss"), error.arg("c.wss"),
+                                        "WSSCod.exe: 0 of 3 files encoded; 3 failed"};
+    }
+    void flushErrorReplacesNothing()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, errors);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        for (const char *name : {"a.wav", "b.wav", "c.wav"})
+            QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000,
+                test_sound::makeSound("low sine", 1, 8000, 3000)));
+        writeFile(d.filePath("c.wss"), "earlier");
+        const auto before = snapshot(dir.path());
+        const Result r = run(kEncoder, dir.path(), args, {}, shim({"TALVEN_SHIM_FAIL_FLUSH=1"}));
+        QCOMPARE(r.errorLines, errors.replaceInStrings("DIR", dir.path()));
+        QCOMPARE(r.code, 3);
+        QCOMPARE(snapshot(dir.path()), before);
     }
 
     // Killed at any moment while it replaces an existing output, a tool leaves the earlier content

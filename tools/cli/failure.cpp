@@ -1,5 +1,7 @@
 #include "failure.h"
 
+#include "progress_lines.h"
+
 #include <cstdio>
 #include <cstring>
 
@@ -14,7 +16,7 @@ void fail(int exitCode, std::string message)
 // (a false -Wrestrict warning).
 std::string quote(const std::filesystem::path &p)
 {
-    const std::string &name = p.native();
+    const std::string name = escapeName(p.native());
     std::string quoted;
     quoted.reserve(name.size() + 2);
     quoted += '\'';

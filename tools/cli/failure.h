@@ -26,7 +26,9 @@ struct Failure
 
 [[noreturn]] void fail(int exitCode, std::string message);
 
-// A file name as messages show it: 'name'.
+// A file or folder name as messages show it: 'name', with the escapes of the progress lines
+// (escapeName: a newline as \n, ...), so that a message stays one line whatever the name holds.
+// Every name in a message goes through it.
 std::string quote(const std::filesystem::path &p);
 // The system's text for an errno value.
 std::string errorText(int err);

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include <dirent.h>
+#include <sys/stat.h>
 
 namespace wsstool {
 
@@ -87,8 +88,20 @@ PatternMatches expandPattern(const std::string &argument)
         const std::string_view name = entry->d_name;
         if (file_names::isHidden(name) || !file_names::wildcardMatch(code, decodeName(name)))
             continue;
-        if (file_names::isOrdinaryFile((folder + entry->d_name).c_str(), name))
+        const std::string path = folder + entry->d_name;
+        if (file_names::isOrdinaryFile(path.c_str(), name)) {
             names.emplace_back(name);
+            continue;
+        }
+        // A folder that may be listed but not searched (read permission without execute) names
+        // its files, yet says nothing about them: that is a folder that cannot be read.
+        struct stat st
+        {
+        };
+        if (::stat(path.c_str(), &st) != 0 && errno == EACCES) {
+            result.error = EACCES;
+            return result;
+        }
     }
     // std::string compares as unsigned bytes: the byte order of the names.
     std::sort(names.begin(), names.end());

@@ -1,16 +1,25 @@
 #pragma once
 
 // A file a tool converts, opened for reading; failures to open or read it are input failures.
+// Only a regular file (or a link to one) is read: a named pipe, a device or a socket could keep
+// the run waiting forever, or have no place beside it for the output.
+
+#include "run_context.h"
 
 #include <cstddef>
 #include <filesystem>
+#include <string>
+
+#include <sys/types.h>
 
 namespace wsstool {
 
 class InputFile
 {
 public:
-    explicit InputFile(std::filesystem::path path);
+    // Opens `path` without waiting on it; throws a Failure when it is not a regular file. Tries
+    // once more after the run has placed its waiting outputs when no descriptor is left.
+    InputFile(std::filesystem::path path, RunContext &run);
     ~InputFile();
     InputFile(const InputFile &) = delete;
     InputFile &operator=(const InputFile &) = delete;
@@ -27,5 +36,13 @@ private:
     int fd_ = -1;
     bool emptyRegular_ = false;
 };
+
+// Whether `path` stands for an open descriptor (/dev/stdin, /dev/fd/3, /proc/self/fd/0, or a link
+// to one) rather than naming a file: its output would go into /dev or /proc.
+bool namesDescriptor(const std::filesystem::path &path);
+
+// "'x' is a named pipe, not a regular file", and the like, for what `mode` (st_mode) says `path`
+// is; for anything but a regular file or a folder.
+std::string notRegularFile(const std::filesystem::path &path, mode_t mode);
 
 } // namespace wsstool

@@ -1,6 +1,7 @@
 #include "output_batch.h"
 
 #include "i18n.h"
+#include "name_key.h"
 #include "output_placement.h"
 #include "temp_cleanup.h"
 
@@ -10,6 +11,8 @@
 #include <memory>
 #include <utility>
 
+#include <dirent.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -22,26 +25,55 @@ namespace {
 constexpr std::size_t kBatchFiles = 64;
 constexpr std::uint64_t kBatchBytes = std::uint64_t(64) << 20;
 static_assert(kBatchFiles + 1 <= kTempFileSlots, "a signal must find every waiting file, and the one being written");
+// Descriptors a conversion needs besides the waiting outputs: the input, the output being
+// written, the existing output it is compared with, a folder listed for backup numbers or
+// flushed, and some to spare.
+constexpr std::size_t kDescriptorsAConversionNeeds = 8;
 
-std::string keyOf(const OutputFile &file)
+// The process's open descriptors now, the standard streams among them.
+std::size_t openDescriptors()
 {
-    struct stat st
-    {
-    };
-    std::string key = file.folder();
-    if (::stat(file.folder().c_str(), &st) == 0)
-        key = std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino);
-    key += '/';
-    key += file.finalPath().filename().native();
-    return key;
+    std::size_t count = 0;
+    if (DIR *d = ::opendir("/proc/self/fd")) {
+        while (const dirent *e = ::readdir(d))
+            count += e->d_name[0] != '.';
+        ::closedir(d);
+        return count - 1; // not the listing's own
+    }
+    return 3;
+}
+
+std::size_t batchFilesNow()
+{
+    rlimit limit{};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY)
+        return kBatchFiles;
+    return OutputBatch::batchFilesFor(limit.rlim_cur, openDescriptors());
 }
 
 } // namespace
 
+std::size_t OutputBatch::batchFilesFor(std::uint64_t descriptorLimit, std::size_t openNow)
+{
+    const std::uint64_t needed = std::uint64_t(openNow) + kDescriptorsAConversionNeeds;
+    if (descriptorLimit <= needed)
+        return 1;
+    return std::size_t(std::min<std::uint64_t>(descriptorLimit - needed, kBatchFiles));
+}
+
 OutputBatch::OutputBatch(bool together, FailedItem failed)
     : together_(together)
+    , batchFiles_(together ? batchFilesNow() : 1)
     , failed_(std::move(failed))
 { }
+
+bool OutputBatch::placeWaiting()
+{
+    if (waiting_.empty())
+        return false;
+    placeAll();
+    return true;
+}
 
 void OutputBatch::commit(OutputFile &&file)
 {
@@ -64,7 +96,7 @@ void OutputBatch::placeIfWaiting(const OutputFile &file)
 {
     if (waiting_.empty())
         return;
-    const std::string key = keyOf(file);
+    const std::string key = nameKey(file.finalPath());
     if (std::any_of(waiting_.begin(), waiting_.end(), [&](const Waiting &w) { return w.key == key; }))
         placeAll();
 }
@@ -76,9 +108,9 @@ void OutputBatch::take(OutputFile &&file)
     };
     if (::fstat(file.fd(), &st) == 0)
         bytes_ += std::uint64_t(st.st_size);
-    std::string key = keyOf(file);
+    std::string key = nameKey(file.finalPath());
     waiting_.push_back({item_, std::move(key), std::make_unique<OutputFile>(std::move(file))});
-    if (waiting_.size() >= kBatchFiles || bytes_ >= kBatchBytes)
+    if (waiting_.size() >= batchFiles_ || bytes_ >= kBatchBytes)
         placeAll();
 }
 

@@ -25,7 +25,8 @@ public:
     // Told of each file that fails to take its name, by the item it was taken for.
     using FailedItem = std::function<void(std::size_t item, const Failure &failure)>;
 
-    // `together`: the run is over several files, and its outputs wait to be flushed together.
+    // `together`: the run is over several files, and its outputs wait to be flushed together, as
+    // many as the descriptors the process may open allow (each waiting output keeps its own).
     OutputBatch(bool together, FailedItem failed);
     ~OutputBatch() = default; // files still waiting are removed by their own destructors
     OutputBatch(const OutputBatch &) = delete;
@@ -39,6 +40,12 @@ public:
     void commit(OutputFile &&file);
     // Flushes the waiting files to disk and puts each in place; failures go to their item.
     void placeAll();
+    // The same, early, for a conversion that found no descriptor left; false when none waited.
+    bool placeWaiting();
+
+    // How many outputs may wait, from the limit on open descriptors (RLIMIT_NOFILE) and the
+    // number open when the run starts: at most 64, at least 1.
+    static std::size_t batchFilesFor(std::uint64_t descriptorLimit, std::size_t openNow);
 
 private:
     struct Waiting
@@ -53,6 +60,7 @@ private:
     void makeDurable();
 
     bool together_;
+    std::size_t batchFiles_;
     FailedItem failed_;
     std::size_t item_ = 0;
     std::vector<Waiting> waiting_;

@@ -20,33 +20,28 @@ namespace {
 
 constexpr std::size_t kWriteBuffer = 1 << 16;
 
-// Whether the two files hold the same bytes (false on any doubt).
-bool sameContent(const char *a, const char *b)
+// Whether the regular file at `path` holds exactly the `size` bytes of `fd` (false on any doubt).
+// Anything else of that name (a named pipe, a device) is never opened, and the open does not
+// wait, should one take the name meanwhile.
+bool sameContent(int fd, off_t size, const char *path, RunContext &run)
 {
-    const int fa = ::open(a, O_RDONLY | O_CLOEXEC);
-    const int fb = ::open(b, O_RDONLY | O_CLOEXEC);
-    bool same = false;
-    struct stat sa
+    struct stat st
     {
-    }, sb{};
-    if (fa >= 0 && fb >= 0 && ::fstat(fa, &sa) == 0 && ::fstat(fb, &sb) == 0 && S_ISREG(sa.st_mode)
-        && S_ISREG(sb.st_mode) && sa.st_size == sb.st_size) {
-        std::vector<char> ba(kWriteBuffer), bb(kWriteBuffer);
-        for (;;) {
-            const ssize_t ra = ::read(fa, ba.data(), ba.size());
-            const ssize_t rb = ::read(fb, bb.data(), bb.size());
-            if (ra < 0 || ra != rb || !std::equal(ba.begin(), ba.begin() + ra, bb.begin()))
-                break;
-            if (ra == 0) {
-                same = true;
-                break;
-            }
-        }
+    };
+    if (::stat(path, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size != size)
+        return false;
+    const int other = run.openFreeing([&] { return ::open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC); });
+    if (other < 0)
+        return false;
+    bool same = ::fstat(other, &st) == 0 && S_ISREG(st.st_mode) && st.st_size == size;
+    std::vector<char> ba(kWriteBuffer), bb(kWriteBuffer);
+    for (off_t at = 0; same && at < size;) {
+        const ssize_t ra = ::pread(fd, ba.data(), ba.size(), at);
+        const ssize_t rb = ::pread(other, bb.data(), bb.size(), at);
+        same = ra > 0 && ra == rb && std::equal(ba.begin(), ba.begin() + ra, bb.begin());
+        at += ra;
     }
-    if (fa >= 0)
-        ::close(fa);
-    if (fb >= 0)
-        ::close(fb);
+    ::close(other);
     return same;
 }
 
@@ -60,14 +55,15 @@ OutputFile::OutputFile(fs::path finalPath, RunContext &run)
     fs::path dir = final_.parent_path();
     if (dir.empty())
         dir = ".";
-    std::error_code ec;
-    const fs::path absolute = fs::absolute(dir, ec);
-    folder_ = ec ? dir.string() : absolute.lexically_normal().string();
-    if (folder_.size() > 1 && folder_.back() == '/')
-        folder_.pop_back();
+    folder_ = absoluteFolder(final_);
     // Hidden, and short enough for the file system even when the final name is at its limit.
     const std::string name = final_.filename().string().substr(0, 200);
-    TempFile temp = createTempFile((dir / ("." + name + ".XXXXXX")).string());
+    TempFile temp;
+    run.openFreeing([&] {
+        temp = createTempFile((dir / ("." + name + ".XXXXXX")).string());
+        errno = temp.error;
+        return temp.fd;
+    });
     if (temp.fd < 0)
         failWrite(temp.error);
     fd_ = temp.fd;
@@ -148,10 +144,19 @@ void OutputFile::write(const void *data, std::size_t n)
 void OutputFile::writeAt(std::uint64_t offset, const void *data, std::size_t n)
 {
     flush();
-    if (error_)
-        return;
-    if (::pwrite(fd_, data, n, off_t(offset)) != ssize_t(n))
-        setError(errno);
+    const auto *p = static_cast<const unsigned char *>(data);
+    while (error_ == 0 && n > 0) {
+        const ssize_t r = ::pwrite(fd_, p, n, off_t(offset));
+        if (r < 0 && errno == EINTR)
+            continue;
+        if (r <= 0) {
+            setError(r < 0 ? errno : ENOSPC); // a write of nothing sets no errno
+        } else {
+            p += r;
+            n -= std::size_t(r);
+            offset += std::uint64_t(r);
+        }
+    }
 }
 
 void OutputFile::check()
@@ -164,7 +169,10 @@ bool OutputFile::prepareToPlace()
 {
     // Running the same conversion again changes nothing and leaves no backup behind. Checked
     // before the fsync, which is most of the cost of a small file.
-    if (!run_.force && sameContent(temp_.c_str(), final_.c_str())) {
+    struct stat st
+    {
+    };
+    if (!run_.force && ::fstat(fd_, &st) == 0 && sameContent(fd_, st.st_size, final_.c_str(), run_)) {
         releaseTempFile(slot_, temp_, true);
         committed_ = true;
         run_.progress.same(number_, final_);
@@ -194,7 +202,14 @@ void OutputFile::finish(bool syncFolderNow)
     check();
     {
         SignalBlock block;
-        const fs::path backup = placeOutput(temp_, final_, folder_, run_.force);
+        fs::path backup;
+        try {
+            backup = placeOutput(temp_, final_, folder_, run_.force, run_.backups);
+        } catch (const EarlierUnderTempName &) {
+            committed_ = true; // the temporary name holds the earlier file now: keep it
+            releaseTempFile(slot_, temp_, false);
+            throw;
+        }
         if (syncFolderNow)
             syncFolder(folder_);
         if (!backup.empty()) {

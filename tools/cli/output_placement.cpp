@@ -1,13 +1,11 @@
 #include "output_placement.h"
 
-#include "backup_name.h"
-#include "failure.h"
 #include "i18n.h"
 
 #include <cerrno>
-#include <vector>
+#include <cstdint>
+#include <optional>
 
-#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,86 +16,165 @@ namespace wsstool {
 
 namespace {
 
-bool noReplaceUnsupported(int err)
+// The file system has no such rename (renameat2's flags): FAT, some network file systems.
+bool renameUnsupported(int err)
 {
     return err == EINVAL || err == ENOSYS || err == ENOTSUP;
 }
 
-std::vector<std::string> namesIn(const std::string &folder)
+// link() refused for this file or file system: no hard links there (FAT, some network file
+// systems), too many links, or another user's file under fs.protected_hardlinks.
+bool linkRefused(int err)
 {
-    std::vector<std::string> names;
-    if (DIR *d = ::opendir(folder.c_str())) {
-        while (const dirent *e = ::readdir(d))
-            names.emplace_back(e->d_name);
-        ::closedir(d);
-    }
-    return names;
+    return err == EPERM || err == ENOTSUP || err == EXDEV || err == EMLINK || err == ENOSYS;
 }
 
-// The earlier file gets its backup name before the new one takes its place, so at every moment
-// the earlier content is under NAME or NAME.~N~ and NAME is never partial:
-//  - with hard links: link(NAME, NAME.~N~), then rename(temp, NAME): NAME always exists;
-//  - without (link() refused, e.g. FAT or some network file systems): rename(NAME, NAME.~N~)
-//    without replacing, then rename(temp, NAME): for a moment only the backup holds it.
-// A name taken meanwhile (EEXIST) moves on to the next N.
-fs::path placeKeepingBackup(const char *temp, const fs::path &finalPath, const std::string &folder)
+// Renames without replacing: 0, EEXIST when `to` exists, or another errno. Where the file system
+// has no RENAME_NOREPLACE, a check and a rename(), which only such file systems see apart.
+int renameNoReplace(const char *from, const char *to)
+{
+    if (::renameat2(AT_FDCWD, from, AT_FDCWD, to, RENAME_NOREPLACE) == 0)
+        return 0;
+    const int err = errno;
+    if (!renameUnsupported(err))
+        return err;
+    struct stat st
+    {
+    };
+    if (::lstat(to, &st) == 0)
+        return EEXIST;
+    return ::rename(from, to) == 0 ? 0 : errno;
+}
+
+int exchange(const char *a, const char *b)
+{
+    return ::renameat2(AT_FDCWD, a, AT_FDCWD, b, RENAME_EXCHANGE) == 0 ? 0 : errno;
+}
+
+// Gives the earlier file of `final` a backup name with `give(backup)` (0 or an errno), from the
+// next free number on: a name taken meanwhile (EEXIST) moves on to the next number.
+class BackupNaming
+{
+public:
+    BackupNaming(const fs::path &final, const std::string &folder, BackupNumbers &numbers)
+        : final_(final)
+        , folder_(folder)
+        , base_(final.filename().string())
+        , numbers_(numbers)
+    { }
+
+    // 0 once the backup has its name; else the errno of the last try (ERANGE: no next number).
+    template <typename Give> int name(Give give)
+    {
+        std::uint64_t highest = numbers_.highest(folder_, base_);
+        for (;;) {
+            const std::optional<std::string> next = backupName(base_, highest);
+            if (!next) {
+                backup_ = final_.parent_path() / (base_ + ".~" + std::to_string(highest) + "~");
+                return ERANGE;
+            }
+            backup_ = final_.parent_path() / *next;
+            const int err = give(backup_.c_str());
+            if (err != EEXIST) {
+                if (err == 0)
+                    numbers_.taken(folder_, base_, highest + 1);
+                return err;
+            }
+            ++highest;
+        }
+    }
+
+    const fs::path &backup() const { return backup_; }
+
+    // The message of a backup name that could not be given, the earlier file left as it was.
+    std::string message(int err) const
+    {
+        const std::string name = quote(final_.filename()), where = quote(folder_), backup = quote(backup_.filename());
+        if (err == ERANGE)
+            /* TRANSLATORS: the output's name, in quotes; the folder, in quotes; the backup with
+               the highest number there can be, in quotes. */
+            return format(_("cannot keep the earlier %s in %s: %s has the highest backup number there can be; "
+                            "nothing was replaced"),
+                name.c_str(), where.c_str(), backup.c_str());
+        /* TRANSLATORS: the output's name and its backup name, in quotes; the folder, in quotes;
+           the system's reason. */
+        return format(_("cannot keep the earlier %s as %s in %s: %s; nothing was replaced"), name.c_str(),
+            backup.c_str(), where.c_str(), errorText(err).c_str());
+    }
+
+    // The same, when the new file has taken NAME and the earlier one is left under `tempName`.
+    std::string messageKeptAs(int err, const fs::path &tempName) const
+    {
+        const std::string name = quote(final_.filename()), where = quote(folder_), backup = quote(backup_.filename());
+        /* TRANSLATORS: the output's name and its backup name, in quotes; the folder, in quotes;
+           the system's reason; the hidden name the earlier file is left under, in quotes. */
+        return format(_("cannot keep the earlier %s as %s in %s: %s; it is kept as %s"), name.c_str(), backup.c_str(),
+            where.c_str(), errorText(err).c_str(), quote(tempName).c_str());
+    }
+
+private:
+    const fs::path &final_;
+    const std::string &folder_;
+    std::string base_;
+    BackupNumbers &numbers_;
+    fs::path backup_;
+};
+
+// The earlier file gets its backup name and the new one takes NAME; at every moment NAME holds
+// the earlier file or the whole new one, and the earlier content is under some name:
+//  1. link(NAME, NAME.~N~), then rename(temp, NAME): both names hold the earlier file until the
+//     rename replaces NAME in one step;
+//  2. where link() is refused: renameat2(temp, NAME, RENAME_EXCHANGE) swaps the new file in and
+//     the earlier one out, under the temporary name, which then becomes NAME.~N~ (if that fails,
+//     the swap is undone);
+//  3. where the exchange is refused too: rename(NAME, NAME.~N~) without replacing, then
+//     rename(temp, NAME): for a moment only the backup name holds the earlier file.
+fs::path placeKeepingBackup(
+    const char *temp, const fs::path &finalPath, const std::string &folder, BackupNumbers &numbers)
 {
     const std::string finalName = finalPath.string();
     const char *final = finalName.c_str();
-    const fs::path dir = finalPath.parent_path();
-    const std::string base = finalPath.filename().string();
-    std::string backupName = nextBackupName(base, namesIn(dir.empty() ? "." : dir.string()));
-    fs::path backup;
-    bool linked = true;
-    for (;;) {
-        backup = dir / backupName;
-        const char *b = backup.c_str();
-        int r;
-        if (linked) {
-            r = ::link(final, b);
-            if (r != 0
-                && (errno == EPERM || errno == ENOTSUP || errno == EXDEV || errno == EMLINK || errno == ENOSYS)) {
-                linked = false;
-                continue;
-            }
-        } else {
-            r = ::renameat2(AT_FDCWD, final, AT_FDCWD, b, RENAME_NOREPLACE);
-            if (r != 0 && noReplaceUnsupported(errno)) {
-                struct stat st
-                {
-                };
-                if (::lstat(b, &st) == 0)
-                    errno = EEXIST;
-                else
-                    r = ::rename(final, b);
-            }
+    BackupNaming naming(finalPath, folder, numbers);
+
+    int err = naming.name([&](const char *backup) { return ::link(final, backup) == 0 ? 0 : errno; });
+    if (err == 0) {
+        if (::rename(temp, final) != 0) {
+            err = errno;
+            ::unlink(naming.backup().c_str()); // the earlier file is still NAME
+            failWriting(finalPath, folder, err);
         }
-        if (r == 0)
-            break;
-        if (errno != EEXIST)
-            fail(kExitOutput,
-                /* TRANSLATORS: the output's name and its backup name, in quotes; the folder; the
-                   system's reason. */
-                format(_("cannot keep the earlier %s as %s in %s: %s; nothing was replaced"),
-                    quote(finalPath.filename()).c_str(), quote(backupName).c_str(), folder.c_str(),
-                    errorText(errno).c_str()));
-        backupName = nextBackupName(base, {backupName});
+        return naming.backup();
     }
+    if (!linkRefused(err))
+        fail(kExitOutput, naming.message(err));
+
+    err = exchange(temp, final);
+    if (err == 0) {
+        err = naming.name([&](const char *backup) { return renameNoReplace(temp, backup); });
+        if (err == 0)
+            return naming.backup();
+        if (exchange(temp, final) == 0)
+            fail(kExitOutput, naming.message(err));
+        throw EarlierUnderTempName{{kExitOutput, naming.messageKeptAs(err, fs::path(temp).filename())}};
+    }
+    if (!renameUnsupported(err))
+        failWriting(finalPath, folder, err);
+
+    err = naming.name([&](const char *backup) { return renameNoReplace(final, backup); });
+    if (err != 0)
+        fail(kExitOutput, naming.message(err));
     if (::rename(temp, final) != 0) {
-        const int err = errno;
-        // Undo: the earlier file goes back to its name (or is still there, linked).
-        if (linked)
-            ::unlink(backup.c_str());
-        else
-            ::rename(backup.c_str(), final);
+        err = errno;
+        ::rename(naming.backup().c_str(), final); // the earlier file back to its name
         failWriting(finalPath, folder, err);
     }
-    return backup;
+    return naming.backup();
 }
 
 } // namespace
 
-fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, const std::string &folder, bool force)
+fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, const std::string &folder, bool force,
+    BackupNumbers &numbers)
 {
     const std::string finalName = finalPath.string();
     const char *temp = tempPath.c_str();
@@ -108,33 +185,70 @@ fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, con
         return {};
     }
     // No file of that name: take it, without replacing one that appears meanwhile.
-    if (::renameat2(AT_FDCWD, temp, AT_FDCWD, final, RENAME_NOREPLACE) == 0)
+    const int err = renameNoReplace(temp, final);
+    if (err == 0)
         return {};
+    if (err != EEXIST)
+        failWriting(finalPath, folder, err);
     struct stat st
     {
     };
-    if (errno != EEXIST) {
-        if (!noReplaceUnsupported(errno))
-            failWriting(finalPath, folder, errno);
-        if (::lstat(final, &st) != 0 && errno == ENOENT) {
-            if (::rename(temp, final) != 0)
-                failWriting(finalPath, folder, errno);
-            return {};
-        }
-    }
     if (::lstat(final, &st) == 0 && S_ISDIR(st.st_mode))
         fail(kExitOutput,
-            /* TRANSLATORS: the output's name, in quotes, and the folder it goes in. */
+            /* TRANSLATORS: the output's name, in quotes, and the folder it goes in, in quotes. */
             format(_("cannot write %s in %s: a folder of that name is in the way; rename or move it"),
-                quote(finalPath.filename()).c_str(), folder.c_str()));
-    return placeKeepingBackup(temp, finalPath, folder);
+                quote(finalPath.filename()).c_str(), quote(folder).c_str()));
+    return placeKeepingBackup(temp, finalPath, folder, numbers);
+}
+
+std::string absoluteFolder(const fs::path &final)
+{
+    fs::path dir = final.parent_path();
+    if (dir.empty())
+        dir = ".";
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(dir, ec);
+    std::string folder = ec ? dir.string() : absolute.lexically_normal().string();
+    if (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
+void refuseSpecialOutput(const fs::path &final, bool force)
+{
+    struct stat st
+    {
+    };
+    if (::stat(final.c_str(), &st) != 0 || S_ISREG(st.st_mode) || (force && !S_ISDIR(st.st_mode)))
+        return;
+    const std::string name = quote(final.filename()), where = quote(absoluteFolder(final));
+    if (S_ISDIR(st.st_mode))
+        /* TRANSLATORS: the output's name, in quotes, and the folder it goes in, in quotes. */
+        fail(kExitOutput,
+            format(_("cannot write %s in %s: a folder of that name is in the way; rename or move it"), name.c_str(),
+                where.c_str()));
+    if (S_ISFIFO(st.st_mode))
+        /* TRANSLATORS: the output's name, in quotes, and the folder it goes in, in quotes. */
+        fail(kExitOutput,
+            format(_("cannot write %s in %s: a named pipe of that name is in the way; rename or move it"), name.c_str(),
+                where.c_str()));
+    if (S_ISSOCK(st.st_mode))
+        /* TRANSLATORS: the output's name, in quotes, and the folder it goes in, in quotes. */
+        fail(kExitOutput,
+            format(_("cannot write %s in %s: a socket of that name is in the way; rename or move it"), name.c_str(),
+                where.c_str()));
+    /* TRANSLATORS: the output's name, in quotes, and the folder it goes in, in quotes. */
+    fail(kExitOutput,
+        format(_("cannot write %s in %s: a device of that name is in the way; rename or move it"), name.c_str(),
+            where.c_str()));
 }
 
 void failWriting(const fs::path &final, const std::string &folder, int err)
 {
-    const std::string name = quote(final.filename());
-    /* TRANSLATORS: the output's name, in quotes; the folder it goes in; the system's reason. */
-    fail(kExitOutput, format(_("cannot write %s in %s: %s"), name.c_str(), folder.c_str(), errorText(err).c_str()));
+    const std::string name = quote(final.filename()), where = quote(folder);
+    /* TRANSLATORS: the output's name, in quotes; the folder it goes in, in quotes; the system's
+       reason. */
+    fail(kExitOutput, format(_("cannot write %s in %s: %s"), name.c_str(), where.c_str(), errorText(err).c_str()));
 }
 
 void syncFolder(const std::string &folder)

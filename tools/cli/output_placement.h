@@ -1,21 +1,40 @@
 #pragma once
 
 // Putting a finished output in its place without ever losing an earlier file of its name: the
-// earlier file is first given a backup name (NAME.~N~), and then the new one takes NAME in one
-// rename. tools/README.md lists the steps and why they come in that order.
+// earlier file gets a backup name (NAME.~N~) and the new one takes NAME, in an order that keeps
+// NAME holding the earlier file or the whole new one. tools/README.md lists the steps and why
+// they come in that order.
+
+#include "backup_name.h"
+#include "failure.h"
 
 #include <filesystem>
 #include <string>
 
 namespace wsstool {
 
+// The Failure of a placement that swapped the new file in but could give the earlier one neither
+// its backup name nor NAME back: the earlier file is then under the temporary name, which must not
+// be removed.
+struct EarlierUnderTempName : Failure
+{
+};
+
 // Renames the complete temporary file `temp`, whose data is on disk, to `final`. An earlier file
-// of that name is kept under its backup name (returned; empty when there was none), or, with
-// `force`, replaced. `folder` is final's absolute folder, for messages. Throws a Failure with
-// kExitOutput when the file cannot take its name; a backup name made meanwhile is undone. Leaves
-// flushing the folder to the caller (syncFolder).
-std::filesystem::path placeOutput(
-    const std::string &temp, const std::filesystem::path &final, const std::string &folder, bool force);
+// of that name is kept under its backup name (returned; empty when there was none; `numbers`
+// says which is next), or, with `force`, replaced. `folder` is final's absolute folder, for
+// messages. Throws a Failure with kExitOutput when the file cannot take its name, the earlier
+// file left as it was. Leaves flushing the folder to the caller (syncFolder).
+std::filesystem::path placeOutput(const std::string &temp, const std::filesystem::path &final,
+    const std::string &folder, bool force, BackupNumbers &numbers);
+
+// The absolute folder of the output `final`, for messages.
+std::string absoluteFolder(const std::filesystem::path &final);
+
+// Refuses at once an output name held by what cannot take a backup or be replaced by a file: a
+// folder, and (unless `force`) a named pipe, a device or a socket, or a link to one. Throws a
+// Failure with kExitOutput.
+void refuseSpecialOutput(const std::filesystem::path &final, bool force);
 
 // Throws the Failure of an output that cannot be written: "cannot write NAME in FOLDER: why".
 [[noreturn]] void failWriting(const std::filesystem::path &final, const std::string &folder, int err);

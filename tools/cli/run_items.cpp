@@ -3,6 +3,9 @@
 #include "failure.h"
 #include "file_patterns.h"
 #include "i18n.h"
+#include "name_key.h"
+
+#include <set>
 
 #include <sys/stat.h>
 
@@ -24,10 +27,11 @@ std::vector<RunItem> collectItems(const std::vector<std::string> &arguments)
         }
         PatternMatches matches = expandPattern(arg);
         if (matches.error != 0) {
-            const std::string folder = arg.substr(0, arg.rfind('/') + 1);
+            const std::size_t slash = arg.rfind('/');
+            const std::string folder = slash == std::string::npos ? std::string(".") : arg.substr(0, slash + 1);
             items.push_back({{},
-                /* TRANSLATORS: the pattern, in quotes; its folder, in quotes; the system's reason. */
-                format(_("cannot look for %s in the folder %s: %s"), quote(arg).c_str(), quote(folder).c_str(),
+                /* TRANSLATORS: the folder, in quotes; the pattern, in quotes; the system's reason. */
+                format(_("cannot read the folder %s to look for %s: %s"), quote(folder).c_str(), quote(arg).c_str(),
                     errorText(matches.error).c_str()),
                 kExitInput, 0});
         } else if (matches.files.empty()) {
@@ -37,11 +41,19 @@ std::vector<RunItem> collectItems(const std::vector<std::string> &arguments)
         for (fs::path &f : matches.files)
             items.push_back({std::move(f), {}, kExitOk, 0});
     }
+    // A file named twice ("a.wav ./a.wav", or by two patterns) is converted once, where it is
+    // first named: a second conversion could only keep the first one's output as a backup.
+    std::set<std::string> named;
+    std::vector<RunItem> once;
     std::size_t number = 0;
-    for (RunItem &item : items)
+    for (RunItem &item : items) {
+        if (item.failure.empty() && !named.insert(nameKey(item.file)).second)
+            continue;
         if (item.failure.empty())
             item.number = ++number;
-    return items;
+        once.push_back(std::move(item));
+    }
+    return once;
 }
 
 } // namespace wsstool

@@ -20,7 +20,8 @@ struct RunItem
 };
 
 // A name that exists is taken as it is, wildcard characters and all; a pattern gives its matches
-// in byte order, or one item saying why there are none.
+// in byte order, or one item saying why there are none. A file named again (under any spelling of
+// its folder) is left out.
 std::vector<RunItem> collectItems(const std::vector<std::string> &arguments);
 
 } // namespace wsstool

@@ -1,7 +1,7 @@
 #include "temp_cleanup.h"
 
-#include <algorithm>
 #include <array>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -13,46 +13,99 @@ namespace wsstool {
 namespace {
 
 constexpr std::size_t kTempPathMax = 4096;
+
+// A slot of the table: free, taken while its name is written, or listed for the handler.
+enum SlotState : int { kFree, kTaken, kListed };
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads the slots' states");
+
 std::array<std::array<char, kTempPathMax>, kTempFileSlots> g_tempPaths;
-std::array<volatile std::sig_atomic_t, kTempFileSlots> g_tempActive;
+std::array<std::atomic<int>, kTempFileSlots> g_tempState;
+
+// Faults: raised by the thread that causes them, they cannot be held back, only handled.
+constexpr int kFaultSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP, SIGSYS, SIGABRT};
+// The signals from outside whose default action ends the process (SIGPIPE and SIGXFSZ are
+// ignored instead), besides the real-time signals.
+constexpr int kOutsideSignals[] = {
+    SIGHUP, SIGINT, SIGQUIT, SIGUSR1, SIGUSR2, SIGALRM, SIGTERM, SIGSTKFLT, SIGXCPU, SIGVTALRM, SIGPROF, SIGIO, SIGPWR};
+
+sigset_t outsideSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int sig : kOutsideSignals)
+        sigaddset(&set, sig);
+    for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig)
+        sigaddset(&set, sig);
+    return set;
+}
 
 extern "C" void removeTempAndDie(int sig)
 {
     for (std::size_t i = 0; i < kTempFileSlots; ++i)
-        if (g_tempActive[i])
+        if (g_tempState[i].load(std::memory_order_acquire) == kListed)
             ::unlink(g_tempPaths[i].data());
     // SA_RESETHAND put back the default action; it takes effect once this handler returns.
     ::raise(sig);
+}
+
+// Handles `sig` unless it is ignored or handled already.
+void handle(int sig)
+{
+    struct sigaction old
+    {
+    };
+    if (sigaction(sig, nullptr, &old) != 0 || (old.sa_flags & SA_SIGINFO) != 0 || old.sa_handler != SIG_DFL)
+        return;
+    struct sigaction sa
+    {
+    };
+    sa.sa_handler = removeTempAndDie;
+    sa.sa_flags = SA_RESETHAND;
+    sigfillset(&sa.sa_mask); // no other signal cuts into the removal
+    sigaction(sig, &sa, nullptr);
+}
+
+// The only places a slot changes hands: taken for a new file's name, and given back.
+int takeSlot()
+{
+    for (std::size_t i = 0; i < kTempFileSlots; ++i) {
+        int expected = kFree;
+        if (g_tempState[i].compare_exchange_strong(expected, kTaken, std::memory_order_acq_rel))
+            return int(i);
+    }
+    return -1;
+}
+
+void giveBackSlot(int slot)
+{
+    if (slot >= 0)
+        g_tempState[std::size_t(slot)].store(kFree, std::memory_order_release);
 }
 
 } // namespace
 
 void installSignalHandlers()
 {
-    struct sigaction sa
-    {
-    };
-    sa.sa_handler = removeTempAndDie;
-    sa.sa_flags = SA_RESETHAND;
-    sigemptyset(&sa.sa_mask);
-    for (int sig : {SIGINT, SIGTERM, SIGHUP})
-        sigaction(sig, &sa, nullptr);
-    // Past a file size limit, let write() fail with EFBIG and be reported, instead of dying.
+    for (const int sig : kOutsideSignals)
+        handle(sig);
+    for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig)
+        handle(sig);
+    for (const int sig : kFaultSignals)
+        handle(sig);
+    // A reader that has gone away, or a file size limit, fails the write instead of ending the run.
+    std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
 SignalBlock::SignalBlock()
 {
-    sigset_t set;
-    sigemptyset(&set);
-    for (int sig : {SIGINT, SIGTERM, SIGHUP})
-        sigaddset(&set, sig);
-    sigprocmask(SIG_BLOCK, &set, &old_);
+    const sigset_t set = outsideSignals();
+    pthread_sigmask(SIG_BLOCK, &set, &old_);
 }
 
 SignalBlock::~SignalBlock()
 {
-    sigprocmask(SIG_SETMASK, &old_, nullptr);
+    pthread_sigmask(SIG_SETMASK, &old_, nullptr);
 }
 
 TempFile createTempFile(const std::string &pattern)
@@ -63,22 +116,22 @@ TempFile createTempFile(const std::string &pattern)
         return file;
     }
     SignalBlock block;
-    const auto free = std::find(g_tempActive.begin(), g_tempActive.end(), 0);
-    if (free == g_tempActive.end()) {
+    const int slot = takeSlot();
+    if (slot < 0) {
         file.error = EMFILE; // more files open than a batch holds: cannot happen
         return file;
     }
-    const auto slot = std::size_t(free - g_tempActive.begin());
-    char *path = g_tempPaths[slot].data();
+    char *path = g_tempPaths[std::size_t(slot)].data();
     std::memcpy(path, pattern.c_str(), pattern.size() + 1);
     file.fd = ::mkostemp(path, O_CLOEXEC);
     if (file.fd < 0) {
         file.error = errno;
+        giveBackSlot(slot);
         return file;
     }
     file.path = path;
-    file.slot = int(slot);
-    g_tempActive[slot] = 1;
+    file.slot = slot;
+    g_tempState[std::size_t(slot)].store(kListed, std::memory_order_release);
     return file;
 }
 
@@ -87,8 +140,7 @@ void releaseTempFile(int slot, const std::string &path, bool removeFile)
     SignalBlock block;
     if (removeFile)
         ::unlink(path.c_str());
-    if (slot >= 0)
-        g_tempActive[std::size_t(slot)] = 0;
+    giveBackSlot(slot);
 }
 
 } // namespace wsstool

@@ -1,9 +1,10 @@
 #pragma once
 
-// The hidden temporary files a run writes its outputs to, and their removal when SIGINT, SIGTERM
-// or SIGHUP ends the run. A signal handler may only read memory set aside beforehand and call
-// async-signal-safe functions such as unlink(), so the names wait in a fixed table here, which the
-// handler alone reads.
+// The hidden temporary files a run writes its outputs to, and their removal when a signal ends the
+// run. A signal handler may only read memory set aside beforehand and call async-signal-safe
+// functions such as unlink(), so the names wait in a fixed table here, which the handler alone
+// reads; a slot of the table is taken and given back only by createTempFile() and
+// releaseTempFile(), under SignalBlock.
 
 #include <csignal>
 #include <cstddef>
@@ -14,12 +15,17 @@ namespace wsstool {
 // Temporary files at once: the one being written, and the 64 an output batch holds.
 inline constexpr std::size_t kTempFileSlots = 65;
 
-// Removes the listed temporary files on SIGINT, SIGTERM and SIGHUP, then ends the process by that
-// signal. SIGXFSZ is ignored, so that a write past a file size limit fails with EFBIG and is
-// reported instead of ending the process.
+// Every signal whose default action ends the process (SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGUSR1,
+// SIGUSR2, SIGALRM, the real-time signals, ... and faults such as SIGSEGV) removes the listed
+// temporary files, then ends the process by that signal. A signal the tool was started with set
+// to be ignored (nohup, a background job's SIGINT) stays ignored, and a handler installed before
+// (a sanitizer's) stays in place. SIGPIPE and SIGXFSZ are ignored: a write to a reader that has
+// gone (an error output piped into `head`) fails with EPIPE, and one past a file size limit with
+// EFBIG, and the run goes on.
 void installSignalHandlers();
 
-// Holds SIGINT, SIGTERM and SIGHUP back for its lifetime: for steps a signal must not cut in two.
+// Holds back, for its lifetime and in the calling thread, every signal that can arrive from
+// outside (all those above but the faults): for steps a signal must not cut in two.
 class SignalBlock
 {
 public:

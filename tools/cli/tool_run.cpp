@@ -3,15 +3,19 @@
 #include "command_line.h"
 #include "failure.h"
 #include "i18n.h"
+#include "input_file.h"
 #include "output_batch.h"
+#include "output_placement.h"
 #include "run_items.h"
 #include "temp_cleanup.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <exception>
 #include <new>
 
+#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -37,15 +41,28 @@ int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, Out
         struct stat st
         {
         };
-        if (::stat(input.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+        const int statError = ::stat(input.c_str(), &st) == 0 ? 0 : errno;
+        if (statError == 0 && S_ISDIR(st.st_mode))
             fail(kExitInput, folderGiven(tool.direction, input));
-        if (name.empty() || name == "." || name == "..")
+        if (statError == 0 && !S_ISREG(st.st_mode))
+            fail(kExitInput, notRegularFile(input, st.st_mode));
+        if (namesDescriptor(input))
+            /* TRANSLATORS: %s is the name given, in quotes, such as '/dev/stdin'. */
+            fail(kExitInput,
+                format(
+                    _("%s stands for an open descriptor, not a file; give the file's own name"), quote(input).c_str()));
+        if (name.empty() || name == "." || name == "..") {
+            if (statError != 0) // "x.wav/" where x.wav is a file, or nothing of that name
+                /* TRANSLATORS: the file's name, in quotes, and the system's reason. */
+                fail(kExitInput, format(_("cannot open %s: %s"), quote(input).c_str(), errorText(statError).c_str()));
             /* TRANSLATORS: %s is what was given as a file name, in quotes ('.', '..'). */
             fail(kExitUsage, format(_("%s is not a file name"), quote(input).c_str()));
+        }
         fs::path output = input;
         output.replace_extension(tool.outputSuffix);
         if (output == input || sameFile(input, output))
             fail(kExitUsage, wouldReplaceInput(tool.direction, output));
+        refuseSpecialOutput(output, run.force);
         outputs.commit(tool.convert(input, output, run));
         return kExitOk;
     } catch (const Failure &f) {
@@ -60,6 +77,15 @@ int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, Out
         report(tool.name, format(_("%s: %s"), quote(input).c_str(), e.what()));
     }
     return kExitInternal;
+}
+
+// Descriptors 0, 1 and 2 are kept taken (by /dev/null where they are closed), so that no file of
+// the run gets one of them and has messages or progress lines written into it.
+void keepStandardDescriptors()
+{
+    for (int fd = 0; fd <= 2; ++fd)
+        if (::fcntl(fd, F_GETFD) < 0 && errno == EBADF && ::open("/dev/null", O_RDWR) < 0)
+            return;
 }
 
 } // namespace
@@ -80,6 +106,7 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
         std::fputs(usageText(tool.name, tool.direction).c_str(), stderr);
         return kExitUsage;
     }
+    keepStandardDescriptors();
     installSignalHandlers();
     RunContext run;
     run.toolName = tool.name;
@@ -97,6 +124,7 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
             codes[i] = f.exitCode;
             run.progress.failed(items[i].number, items[i].file, f.exitCode);
         });
+        run.placeWaiting = [&] { return outputs.placeWaiting(); };
         for (std::size_t i = 0; i < items.size(); ++i) {
             const RunItem &item = items[i];
             outputs.setItem(i);
@@ -107,11 +135,16 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
             }
             run.fileNumber = item.number;
             run.progress.start(item.number, item.file);
-            codes[i] = convertOne(tool, item.file, run, outputs);
-            if (codes[i] != kExitOk)
-                run.progress.failed(item.number, item.file, codes[i]);
+            // A failure may also come when the file's own batch is put in place, during its
+            // commit: that one is in codes[i] already, and stays.
+            const int code = convertOne(tool, item.file, run, outputs);
+            if (code != kExitOk) {
+                codes[i] = code;
+                run.progress.failed(item.number, item.file, code);
+            }
         }
         outputs.placeAll();
+        run.placeWaiting = nullptr;
     }
     int firstFailure = kExitOk;
     std::size_t failed = 0;

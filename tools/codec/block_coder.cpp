@@ -15,7 +15,9 @@ namespace wss {
 namespace {
 
 // Runs the lane kernel on as many whole groups of lanes as there are, up to kMaxGroups groups a
-// call, and returns the number of streams it did; the rest are for the plain code.
+// call, and returns the number of streams it did; the rest are for the plain code. The kernels take
+// 32-bit offsets: each call gets them from the first block it touches (`call(groups, job, block)`),
+// so they stay small however many blocks there are.
 template <typename Call>
 std::size_t runLanes(const BlockStreams &st, std::size_t streams, Kernel kernel, const std::uint8_t *coded, Call call)
 {
@@ -29,14 +31,16 @@ std::size_t runLanes(const BlockStreams &st, std::size_t streams, Kernel kernel,
     std::size_t s = 0;
     while (s + lanes <= streams) {
         const std::size_t groups = std::min<std::size_t>(lanes::kMaxGroups, (streams - s) / lanes);
+        const std::size_t block = s / st.channels;
+        const std::size_t first = block * st.channels; // the first stream of that block
         for (std::size_t l = 0; l < groups * lanes; ++l) {
             const std::uint8_t *h = coded + st.headerAt(s + l);
-            pcmOffset[l] = std::int32_t(st.pcmAt(s + l));
-            codeOffset[l] = std::int32_t(st.codesAt(s + l));
+            pcmOffset[l] = std::int32_t(st.pcmAt(s + l - first));
+            codeOffset[l] = std::int32_t(st.codesAt(s + l - first));
             predictor[l] = std::int16_t(get16(h));
             index[l] = h[2];
         }
-        call(int(groups), job);
+        call(int(groups), job, block);
         s += groups * lanes;
     }
     return s;
@@ -44,12 +48,28 @@ std::size_t runLanes(const BlockStreams &st, std::size_t streams, Kernel kernel,
 
 } // namespace
 
+BlockCheck checkBlock(unsigned channels, std::size_t frames, const std::uint8_t *block)
+{
+    const BlockStreams st(channels, frames);
+    for (unsigned c = 0; c < channels; ++c) {
+        const std::uint8_t *h = block + st.headerAt(c);
+        if (h[2] > kImaMaxIndex)
+            return {BlockFault::StepIndex, c, h[2]};
+        if (h[3] != 0)
+            return {BlockFault::ReservedByte, c, h[3]};
+        // An odd number of codes (frames 1..n-1) leaves the last byte's high half unused.
+        if (frames % 2 == 0 && (block[st.codesAt(c) + st.perChannel - 1] >> 4) != 0)
+            return {BlockFault::UnusedHalf, c, unsigned(block[st.codesAt(c) + st.perChannel - 1] >> 4)};
+    }
+    return {};
+}
+
 void encodeBlocks(
     unsigned channels, std::size_t frames, std::size_t count, const std::int16_t *pcm, std::uint8_t *out, Kernel kernel)
 {
     const BlockStreams st(channels, frames);
     const std::size_t streams = count * channels;
-    assert(frames >= 1 && count * st.size < 0x7FFFFFFF && count * frames * channels < 0x7FFFFFFF);
+    assert(frames >= 1);
     // Channel headers first: the first sample whole, and the step index the codes start from.
     for (std::size_t s = 0; s < streams; ++s) {
         std::uint8_t *h = out + st.headerAt(s);
@@ -62,8 +82,9 @@ void encodeBlocks(
 #if defined(__x86_64__)
     if (kernel == Kernel::Avx2 || kernel == Kernel::Sse2) {
         const auto encode = kernel == Kernel::Avx2 ? lanes::encodeAvx2 : lanes::encodeSse2;
-        done = runLanes(
-            st, streams, kernel, out, [&](int groups, const lanes::Job &job) { encode(groups, job, pcm, out); });
+        done = runLanes(st, streams, kernel, out, [&](int groups, const lanes::Job &job, std::size_t block) {
+            encode(groups, job, pcm + block * frames * channels, out + block * st.size);
+        });
     }
 #endif
     for (std::size_t s = done; s < streams; ++s)
@@ -78,20 +99,12 @@ std::size_t decodeBlocks(unsigned channels, std::size_t frames, std::size_t coun
     std::int16_t *pcm, std::uint32_t *bodyCrc, Kernel kernel)
 {
     const BlockStreams st(channels, frames);
-    assert(frames >= 1 && count * st.size < 0x7FFFFFFF && count * frames * channels < 0x7FFFFFFF);
-    // Only blocks whose step indexes are in the table may reach the kernels.
+    assert(frames >= 1);
+    // Only blocks that keep the format's rules may reach the kernels (their step indexes index a
+    // table).
     std::size_t good = 0;
-    for (; good < count; ++good) {
-        bool ok = true;
-        for (unsigned c = 0; c < channels && ok; ++c) {
-            const std::uint8_t *h = in + st.headerAt(good * channels + c);
-            ok = h[2] <= kImaMaxIndex && h[3] == 0;
-            if (frames % 2 == 0) // an odd number of codes leaves the last byte's high half unused
-                ok = ok && (in[st.codesAt(good * channels + c) + st.perChannel - 1] >> 4) == 0;
-        }
-        if (!ok)
-            break;
-    }
+    while (good < count && checkBlock(channels, frames, in + good * st.size).fault == BlockFault::None)
+        ++good;
     const std::size_t streams = good * channels;
     for (std::size_t s = 0; s < streams; ++s)
         pcm[st.pcmAt(s)] = std::int16_t(get16(in + st.headerAt(s)));
@@ -99,8 +112,9 @@ std::size_t decodeBlocks(unsigned channels, std::size_t frames, std::size_t coun
 #if defined(__x86_64__)
     if (kernel == Kernel::Avx2 || kernel == Kernel::Sse2) {
         const auto decode = kernel == Kernel::Avx2 ? lanes::decodeAvx2 : lanes::decodeSse2;
-        done = runLanes(
-            st, streams, kernel, in, [&](int groups, const lanes::Job &job) { decode(groups, job, in, pcm); });
+        done = runLanes(st, streams, kernel, in, [&](int groups, const lanes::Job &job, std::size_t block) {
+            decode(groups, job, in + block * st.size, pcm + block * frames * channels);
+        });
     }
 #endif
     for (std::size_t s = done; s < streams; ++s) {

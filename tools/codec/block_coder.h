@@ -12,6 +12,24 @@
 
 namespace wss {
 
+// What makes a block unusable even when its checksum is right (docs/wss-format.md, "Reading
+// rules"), and in which channel (0-based) and with which value.
+enum class BlockFault {
+    None,
+    StepIndex, // a channel header's step index is above 88
+    ReservedByte, // a channel header's reserved byte is not 0
+    UnusedHalf, // the unused high half of a channel's last code byte is not 0
+};
+struct BlockCheck
+{
+    BlockFault fault = BlockFault::None;
+    unsigned channel = 0;
+    unsigned value = 0;
+};
+
+// The first rule the block of `frames` frames at `block` breaks, channel by channel in order.
+BlockCheck checkBlock(unsigned channels, std::size_t frames, const std::uint8_t *block);
+
 // Codes `count` blocks of `frames` frames each (1..65535) from `count * frames` interleaved frames
 // into `count * blockBytes(channels, frames)` bytes. The checksum field of each block gets the
 // CRC-32 of that block's contents alone; Crc32Chain turns those into the file's running checksums.
@@ -19,7 +37,7 @@ void encodeBlocks(unsigned channels, std::size_t frames, std::size_t count, cons
     Kernel kernel);
 
 // The other way round: checks the channel headers and padding of `count` blocks of `frames`
-// frames, and decodes the leading blocks that pass into interleaved frames, with the CRC-32 of each
+// frames (checkBlock), and decodes the leading blocks that pass into interleaved frames, with the CRC-32 of each
 // one's contents in `bodyCrc` (its checksum field is left for the caller to compare along the
 // chain). Returns how many leading blocks passed.
 std::size_t decodeBlocks(unsigned channels, std::size_t frames, std::size_t count, const std::uint8_t *in,

@@ -49,8 +49,8 @@ struct Job
 // high half is 0).
 void encodeSse2(int groups, const Job &job, const std::int16_t *pcm, std::uint8_t *codes);
 void encodeAvx2(int groups, const Job &job, const std::int16_t *pcm, std::uint8_t *codes);
-// Reads code bytes and writes frames 1..n-1 of each stream into `pcm`. May read up to 3 bytes
-// past a stream's last code byte (a block's checksum always follows its codes).
+// Reads each stream's code bytes, and no byte past them, and writes frames 1..n-1 of each stream
+// into `pcm`.
 void decodeSse2(int groups, const Job &job, const std::uint8_t *codes, std::int16_t *pcm);
 void decodeAvx2(int groups, const Job &job, const std::uint8_t *codes, std::int16_t *pcm);
 

@@ -167,8 +167,15 @@ template <typename V> struct Lanes
             alignas(32) std::int32_t packed[N * L];
             for (int l = 0; l < N * L; ++l) {
                 const std::uint8_t *p = codes + std::size_t(job.codeOffset[l]) + w / 2;
-                packed[l] = std::int32_t(std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
-                    | std::uint32_t(p[3]) << 24);
+                std::uint32_t v = 0;
+                if (m == 8) {
+                    v = std::uint32_t(p[0]) | std::uint32_t(p[1]) << 8 | std::uint32_t(p[2]) << 16
+                        | std::uint32_t(p[3]) << 24;
+                } else { // the last word of a stream takes only the stream's own bytes
+                    for (std::size_t i = 0; i < (m + 1) / 2; ++i)
+                        v |= std::uint32_t(p[i]) << (8 * i);
+                }
+                packed[l] = std::int32_t(v);
             }
             V word[N];
             for (int g = 0; g < N; ++g)

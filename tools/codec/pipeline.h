@@ -5,6 +5,7 @@
 // no thread pool.
 
 #include <condition_variable>
+#include <csignal>
 #include <cstddef>
 #include <deque>
 #include <functional>
@@ -13,6 +14,8 @@
 #include <thread>
 #include <utility>
 #include <vector>
+
+#include <pthread.h>
 
 namespace wss {
 
@@ -27,6 +30,7 @@ public:
         , slots_(workers == 0 ? 1 : 2 * std::size_t(workers) + 1)
     {
         // A thread that cannot be started is done without: fewer workers, or none, code the same.
+        const WorkerSignals inherited; // held back in the workers from their first instruction
         try {
             for (unsigned i = 0; i < workers; ++i)
                 threads_.emplace_back([this] { serve(); });
@@ -86,6 +90,29 @@ public:
     }
 
 private:
+    // The workers take no signal from outside (SIGINT, SIGTERM, ...): those reach the caller's
+    // thread, whose handler and blocked steps (the tools' SignalBlock) then see them. Faults
+    // (SIGSEGV, ...) still reach the thread that causes them. A thread starts with the signal mask
+    // of the thread that creates it, so the mask is set around the creation and then put back.
+    class WorkerSignals
+    {
+    public:
+        WorkerSignals()
+        {
+            sigset_t set;
+            sigfillset(&set);
+            for (const int fault : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP, SIGSYS, SIGABRT})
+                sigdelset(&set, fault);
+            pthread_sigmask(SIG_BLOCK, &set, &old_);
+        }
+        ~WorkerSignals() { pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
+        WorkerSignals(const WorkerSignals &) = delete;
+        WorkerSignals &operator=(const WorkerSignals &) = delete;
+
+    private:
+        sigset_t old_;
+    };
+
     struct Entry
     {
         Slot slot;

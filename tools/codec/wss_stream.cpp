@@ -3,11 +3,13 @@
 #include "block_coder.h"
 #include "block_layout.h"
 #include "crc32.h"
+#include "little_endian.h"
 #include "pipeline.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <span>
 #include <thread>
 
 namespace wss {
@@ -118,6 +120,17 @@ struct DecodeSlot
     bool truncated = false; // the input ended inside the block after them
 };
 
+// The rule block number `block` (at `bytes`) breaks, if its checksum, after the blocks before it
+// (`chain`), is right; else BlockFault::None.
+BlockCheck brokenRule(const Header &header, std::uint64_t block, const std::uint8_t *bytes, Crc32Chain chain)
+{
+    const std::size_t n = framesInBlock(header, block), body = blockBytes(header.channels, n) - kChecksumBytes;
+    chain.append(Crc32::of(std::span(bytes, body)), body);
+    if (chain.value() != get32(bytes + body))
+        return {};
+    return checkBlock(header.channels, n, bytes);
+}
+
 } // namespace
 
 DecodeResult decodeStream(const Header &header, const ByteSource &read, const PcmSink &write, CodecOptions options)
@@ -172,11 +185,13 @@ DecodeResult decodeStream(const Header &header, const ByteSource &read, const Pc
             if (frames > 0)
                 write(s.pcm.data(), frames);
             if (b < s.blocks) {
-                result = {DecodeResult::Damaged, s.firstBlock + b};
+                result = {DecodeResult::Damaged, s.firstBlock + b, {}};
+                if (b == s.good) // decodeBlocks() stopped at a rule it breaks: say which, if the checksum is right
+                    result.broken = brokenRule(header, s.firstBlock + b, s.coded.data() + at, crc);
                 return false;
             }
             if (s.truncated) {
-                result = {DecodeResult::Truncated, s.firstBlock + s.blocks};
+                result = {DecodeResult::Truncated, s.firstBlock + s.blocks, {}};
                 return false;
             }
             return true;

@@ -4,6 +4,7 @@
 // sound is long enough, while the caller's thread reads the next chunk and writes the last one in
 // file order. Memory stays a few chunks, whatever the length.
 
+#include "block_coder.h"
 #include "ima_lanes.h"
 #include "wss_header.h"
 
@@ -46,6 +47,9 @@ struct DecodeResult
 {
     enum Status { Ok, Truncated, Damaged } status = Ok;
     std::uint64_t block = 0; // the block that is cut short or fails its checks, 0-based
+    // Damaged: the rule the block breaks although its checksum is right; BlockFault::None when its
+    // checksum is wrong (checked first, as damage mostly shows there).
+    BlockCheck broken;
 };
 
 // Reads and checks the blocks of the sound `header` describes and hands the frames of every block

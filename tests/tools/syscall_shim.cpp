@@ -1,0 +1,285 @@
+// An LD_PRELOAD library for the tool tests: it stands between the WSS tools and the C library's
+// calls for flushing, naming and reading files, and, as the test's environment asks, logs them in
+// order or makes them fail. Built only for the tests; nothing in the program knows of it.
+//
+//   TALVEN_SHIM_LOG=FILE          appends a line for each call: "write NAME", "fsync NAME",
+//                                 "fdatasync NAME", "syncfs", "fchmod NAME MODE",
+//                                 "rename FROM TO [noreplace|exchange]", "link FROM TO" (NAME: the
+//                                 file's last part; writes to the standard streams are not logged),
+//                                 "opendir PATH" (the folder as given), "emfile PATH" (an open()
+//                                 or mkostemp() refused for want of a descriptor)
+//   TALVEN_SHIM_FAIL_FLUSH=1      fsync, fdatasync and syncfs of regular files fail with EIO
+//   TALVEN_SHIM_NO_LINK=1         link() fails with EPERM (no hard links here)
+//   TALVEN_SHIM_NO_EXCHANGE=1     renameat2(RENAME_EXCHANGE) fails with EINVAL (not on this file
+//                                 system)
+//   TALVEN_SHIM_FAIL_NAME=NAME    a rename or link to a file of that last part fails with EACCES
+//   TALVEN_SHIM_KILL_AFTER_RENAME=N  SIGKILL right after the Nth rename or link that succeeds
+//   TALVEN_SHIM_STALL_READ=NAME   a read() from a file of that last part, past its first bytes,
+//                                 never returns (the process waits there for a signal)
+//   TALVEN_SHIM_FD_LIMIT=N        open() and mkostemp() fail with EMFILE where the descriptor
+//                                 would be N or more (a lower limit the tool does not know of)
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <cstdarg>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include <dirent.h>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+// The C library's own function of that name.
+#define NEXT(name) (reinterpret_cast<__typeof__(&(name))>(dlsym(RTLD_NEXT, #name)))
+
+namespace {
+
+const char *setting(const char *name)
+{
+    const char *v = getenv(name);
+    return v && *v ? v : NULL;
+}
+
+const char *lastPart(const char *path)
+{
+    const char *slash = strrchr(path, '/');
+    return slash ? slash + 1 : path;
+}
+
+// The last part of the file's name, or "" when it is not a regular file.
+void nameOf(int fd, char *out, size_t size)
+{
+    char link[64], path[PATH_MAX];
+    struct stat st;
+    out[0] = '\0';
+    if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return;
+    snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+    const ssize_t n = readlink(link, path, sizeof path - 1);
+    if (n <= 0)
+        return;
+    path[n] = '\0';
+    snprintf(out, size, "%s", lastPart(path));
+}
+
+// Opened as the library is loaded, so that the tool counts it among the descriptors open at its
+// start, and logging never needs a descriptor the tool may have run out of.
+int logFile = -1;
+
+__attribute__((constructor)) void openLog()
+{
+    if (const char *file = setting("TALVEN_SHIM_LOG"))
+        logFile = NEXT(open)(file, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+}
+
+void logLine(const char *format, ...)
+{
+    if (logFile < 0)
+        return;
+    const int saved = errno;
+    char line[2 * PATH_MAX + 64];
+    va_list args;
+    va_start(args, format);
+    const int n = vsnprintf(line, sizeof line - 1, format, args);
+    va_end(args);
+    if (n > 0) {
+        const size_t length = size_t(n) < sizeof line - 1 ? size_t(n) : sizeof line - 2;
+        line[length] = '\n';
+        if (NEXT(write)(logFile, line, length + 1) < 0) { }
+    }
+    errno = saved;
+}
+
+void logFd(const char *call, int fd)
+{
+    char name[PATH_MAX];
+    nameOf(fd, name, sizeof name);
+    if (name[0])
+        logLine("%s %s", call, name);
+}
+
+int failFlush(int fd)
+{
+    struct stat st;
+    if (setting("TALVEN_SHIM_FAIL_FLUSH") && fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
+        errno = EIO;
+        return 1;
+    }
+    return 0;
+}
+
+int refusedName(const char *to)
+{
+    const char *name = setting("TALVEN_SHIM_FAIL_NAME");
+    if (name && strcmp(lastPart(to), name) == 0) {
+        errno = EACCES;
+        return 1;
+    }
+    return 0;
+}
+
+void namedOne(void)
+{
+    static int named = 0;
+    const char *after = setting("TALVEN_SHIM_KILL_AFTER_RENAME");
+    if (after && ++named == atoi(after))
+        raise(SIGKILL);
+}
+
+// Logs a descriptor refused ("emfile PATH"), by the system or by the limit below.
+void refused(int fd, const char *path)
+{
+    if (fd < 0 && errno == EMFILE)
+        logLine("emfile %s", path);
+}
+
+int overLimit(int fd)
+{
+    const char *limit = setting("TALVEN_SHIM_FD_LIMIT");
+    if (fd >= 0 && limit && fd >= atoi(limit)) {
+        close(fd);
+        errno = EMFILE;
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace
+
+extern "C" {
+
+ssize_t write(int fd, const void *buf, size_t n)
+{
+    if (fd > 2)
+        logFd("write", fd);
+    return NEXT(write)(fd, buf, n);
+}
+
+ssize_t pwrite(int fd, const void *buf, size_t n, off_t offset)
+{
+    logFd("write", fd);
+    return NEXT(pwrite)(fd, buf, n, offset);
+}
+
+ssize_t read(int fd, void *buf, size_t n)
+{
+    const char *stall = setting("TALVEN_SHIM_STALL_READ");
+    if (stall) {
+        char name[PATH_MAX];
+        nameOf(fd, name, sizeof name);
+        if (strcmp(name, stall) == 0 && lseek(fd, 0, SEEK_CUR) > 0)
+            for (;;)
+                pause();
+    }
+    return NEXT(read)(fd, buf, n);
+}
+
+int fsync(int fd)
+{
+    logFd("fsync", fd);
+    return failFlush(fd) ? -1 : NEXT(fsync)(fd);
+}
+
+int fdatasync(int fd)
+{
+    logFd("fdatasync", fd);
+    return failFlush(fd) ? -1 : NEXT(fdatasync)(fd);
+}
+
+int syncfs(int fd)
+{
+    logLine("syncfs");
+    return failFlush(fd) ? -1 : NEXT(syncfs)(fd);
+}
+
+int fchmod(int fd, mode_t mode)
+{
+    char name[PATH_MAX];
+    nameOf(fd, name, sizeof name);
+    logLine("fchmod %s %o", name, unsigned(mode));
+    return NEXT(fchmod)(fd, mode);
+}
+
+int rename(const char *from, const char *to)
+{
+    logLine("rename %s %s", lastPart(from), lastPart(to));
+    if (refusedName(to))
+        return -1;
+    const int r = NEXT(rename)(from, to);
+    if (r == 0)
+        namedOne();
+    return r;
+}
+
+int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned flags)
+{
+    const int exchange = (flags & RENAME_EXCHANGE) != 0;
+    logLine("rename %s %s%s", lastPart(from), lastPart(to),
+        exchange                         ? " exchange"
+            : (flags & RENAME_NOREPLACE) ? " noreplace"
+                                         : "");
+    if (exchange && setting("TALVEN_SHIM_NO_EXCHANGE")) {
+        errno = EINVAL;
+        return -1;
+    }
+    if (refusedName(to) || (exchange && refusedName(from)))
+        return -1;
+    const int r = NEXT(renameat2)(fromDir, from, toDir, to, flags);
+    if (r == 0)
+        namedOne();
+    return r;
+}
+
+int link(const char *from, const char *to)
+{
+    logLine("link %s %s", lastPart(from), lastPart(to));
+    if (setting("TALVEN_SHIM_NO_LINK")) {
+        errno = EPERM;
+        return -1;
+    }
+    if (refusedName(to))
+        return -1;
+    const int r = NEXT(link)(from, to);
+    if (r == 0)
+        namedOne();
+    return r;
+}
+
+DIR *opendir(const char *path)
+{
+    logLine("opendir %s", path);
+    return NEXT(opendir)(path);
+}
+
+int open(const char *path, int flags, ...)
+{
+    mode_t mode = 0;
+    if (flags & (O_CREAT | O_TMPFILE)) {
+        va_list args;
+        va_start(args, flags);
+        mode = va_arg(args, mode_t);
+        va_end(args);
+    }
+    int fd = NEXT(open)(path, flags, mode);
+    if (overLimit(fd))
+        fd = -1;
+    refused(fd, path);
+    return fd;
+}
+
+int mkostemp(char *pattern, int flags)
+{
+    int fd = NEXT(mkostemp)(pattern, flags);
+    if (fd >= 0 && overLimit(fd)) {
+        unlink(pattern);
+        fd = -1;
+    }
+    refused(fd, pattern);
+    return fd;
+}
+
+} // extern "C"

@@ -1,0 +1,23 @@
+#include "name_key.h"
+
+#include <sys/stat.h>
+
+namespace wsstool {
+
+std::string nameKey(const std::filesystem::path &file)
+{
+    std::string folder = file.parent_path().native();
+    if (folder.empty())
+        folder = ".";
+    struct stat st
+    {
+    };
+    std::string key = folder;
+    if (::stat(folder.c_str(), &st) == 0)
+        key = std::to_string(st.st_dev) + ':' + std::to_string(st.st_ino);
+    key += '/';
+    key += file.filename().native();
+    return key;
+}
+
+} // namespace wsstool
