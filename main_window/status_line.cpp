@@ -35,7 +35,7 @@ private:
     QString m_full;
 };
 
-QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &accessibleName)
+QPushButton *makeHiddenButton(QWidget *parent, const char *name, const QString &caption, const QString &accessibleName)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QLatin1String(name));
@@ -62,12 +62,12 @@ StatusLine::StatusLine(QWidget *parent)
     m_progress->setTextVisible(false);
     m_progress->hide();
 
-    m_stop = makeButton(this, "cmdStop", tr("Stop"), tr("Stop"));
+    m_stop = makeHiddenButton(this, "cmdStop", tr("Stop"), tr("Stop"));
     m_stop->setToolTip(tr("Stop the running tool (Esc). Files already written are kept."));
     m_stop->setShortcut(QKeySequence(Qt::Key_Escape));
-    m_forceStop = makeButton(this, "cmdForceStop", tr("F&orce stop"), tr("Force stop"));
+    m_forceStop = makeHiddenButton(this, "cmdForceStop", tr("F&orce stop"), tr("Force stop"));
     m_forceStop->setToolTip(tr("End the tool at once: it has not stopped when asked."));
-    m_showInFolder = makeButton(this, "cmdShowInFolder", tr("Show in &folder"), tr("Show in folder"));
+    m_showInFolder = makeHiddenButton(this, "cmdShowInFolder", tr("Show in &folder"), tr("Show in folder"));
     m_showInFolder->setToolTip(tr("Open the folder with the written files selected."));
 
     auto *layout = new QHBoxLayout(this);

@@ -108,8 +108,8 @@ QString NextBackupName(const QString &name, const QStringList &siblings)
     names.reserve(size_t(siblings.size()));
     for (const QString &sibling : siblings)
         names.push_back(QFile::encodeName(sibling).toStdString());
-    return QFile::decodeName(
-        QByteArray::fromStdString(file_names::nextBackupName(QFile::encodeName(name).toStdString(), names)));
+    const std::optional<std::string> next = file_names::nextBackupName(QFile::encodeName(name).toStdString(), names);
+    return next ? QFile::decodeName(QByteArray::fromStdString(*next)) : QString();
 }
 
 } // namespace Platform

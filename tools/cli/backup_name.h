@@ -1,28 +1,21 @@
 #pragma once
 
-// The name an earlier output is kept under: NAME.~N~, as GNU cp and mv --backup=numbered name it,
-// with N one more than the highest backup number of NAME in its folder. N is a 64-bit number, so
-// the numbers only grow.
+// The name an earlier output is kept under follows the rule the window shares
+// (file_names/backup_name.h); here, the numbers a run has seen, so that each folder is read once.
+
+#include "file_names/backup_name.h"
 
 #include <cstdint>
 #include <map>
-#include <optional>
 #include <string>
-#include <string_view>
 #include <unordered_map>
 #include <vector>
 
 namespace wsstool {
 
-// The N of `candidate` when it is a backup name of `name` (NAME.~N~ with N in plain decimal,
-// without leading zeros, from 1 to the largest 64-bit number); else 0.
-std::uint64_t backupNumber(std::string_view name, std::string_view candidate);
-
-// NAME.~N~ for N one more than `highest`; nothing when `highest` is the largest number there is.
-std::optional<std::string> backupName(const std::string &name, std::uint64_t highest);
-
-// NAME.~N~ with N one more than the highest among `siblings` (the names in NAME's folder).
-std::optional<std::string> nextBackupName(const std::string &name, const std::vector<std::string> &siblings);
+using file_names::backupName;
+using file_names::backupNumber;
+using file_names::nextBackupName;
 
 // The highest backup number of each name, by folder, for one run: a folder is listed once, when
 // its first backup is made, and the numbers the run takes are added as it goes. So a run that

@@ -6,9 +6,7 @@ namespace wsstool {
 
 std::string nameKey(const std::filesystem::path &file)
 {
-    std::string folder = file.parent_path().native();
-    if (folder.empty())
-        folder = ".";
+    const std::string folder = file.has_parent_path() ? file.parent_path().native() : std::string(".");
     struct stat st
     {
     };
