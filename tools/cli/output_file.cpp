@@ -87,6 +87,7 @@ OutputFile::OutputFile(OutputFile &&other) noexcept
     , error_(other.error_)
     , committed_(other.committed_)
     , buffer_(std::move(other.buffer_))
+    , writeback_(other.writeback_)
 {
     other.fd_ = -1;
     other.committed_ = true; // the temporary file is this one's now
@@ -113,6 +114,7 @@ void OutputFile::setError(int err)
 
 void OutputFile::writeAll(const unsigned char *p, std::size_t n)
 {
+    const std::size_t total = n;
     while (error_ == 0 && n > 0) {
         const ssize_t r = ::write(fd_, p, n);
         if (r < 0 && errno == EINTR)
@@ -124,6 +126,8 @@ void OutputFile::writeAll(const unsigned char *p, std::size_t n)
             n -= std::size_t(r);
         }
     }
+    if (error_ == 0)
+        writeback_.wrote(fd_, total);
 }
 
 void OutputFile::flush()
