@@ -87,7 +87,7 @@ OutputFile::OutputFile(OutputFile &&other) noexcept
     , error_(other.error_)
     , committed_(other.committed_)
     , buffer_(std::move(other.buffer_))
-    , writeback_(other.writeback_)
+    , writeback_(std::move(other.writeback_))
 {
     other.fd_ = -1;
     other.committed_ = true; // the temporary file is this one's now
@@ -166,6 +166,9 @@ void OutputFile::check()
 
 bool OutputFile::prepareToPlace()
 {
+    // The write error an early flush found is this file's: the final flush would not report it.
+    if (const int err = writeback_.finish())
+        setError(err);
     // Running the same conversion again changes nothing and leaves no backup behind. Checked
     // before the fsync, which is most of the cost of a small file.
     if (!run_.force && sameContent(temp_.c_str(), final_.c_str())) {
