@@ -15,7 +15,8 @@
 # length of the sound) defaults to 1800. The sound is made in a temporary folder (about 1.2 GB free
 # needed) that is removed afterwards. The two members of a pair run one after the other, in turns
 # first and second, so that a pair shares whatever load there is; every output is removed and the
-# removal flushed (untimed) before the next run, so that no run pays for the one before.
+# removal flushed (untimed) before the next run, so that no run pays for the one before, and
+# memory is freshly used before each run (see warm_memory).
 set -euo pipefail
 
 build=$(realpath "${1:-build}")
@@ -81,10 +82,22 @@ for t in "${tools[@]}"; do
 done
 sync
 
+# Memory the kernel has not used for a few seconds can be slow to touch again: a virtual
+# machine's host takes free memory back (free page reporting) and faults it in anew, which made
+# the page cache of a 317 MB output cost 0.5 s more for whichever run came after a pause. So each
+# run is preceded by writing and removing a file a little larger than the WAV (never flushed to
+# disk), which leaves that much memory freshly used.
+warm_size=$(($(stat -c %s sound.wav) / 1048576 + 64))
+warm_memory() {
+    dd if=/dev/zero of=warm.bin bs=1M count="$warm_size" status=none
+    rm -f warm.bin
+}
+
 # Runs one command, appending "column pair member seconds peak-RSS-KiB" to times.txt, then
 # removes its output and flushes the removal.
 timed() {
     local column=$1 pair=$2 member=$3 command=$4 output=$5 start end
+    warm_memory
     start=$EPOCHREALTIME
     /usr/bin/time -f %M -o rss.txt bash -c "$command"
     end=$EPOCHREALTIME
