@@ -1,6 +1,8 @@
 // The WSS codec library against docs/wss-format.md: the worked example byte for byte, the header
 // checks, and the checksum chain over blocks.
 
+#include "block_coder.h"
+#include "block_layout.h"
 #include "plain_coder.h"
 #include "test_sound.h"
 #include "wss_block_coder.h"
@@ -9,6 +11,7 @@
 
 #include <QTest>
 
+#include <random>
 #include <vector>
 
 using namespace wss;
@@ -380,6 +383,49 @@ private slots:
             QVERIFY2(d.result.status == status, describe(o));
             QVERIFY2(d.result.block == std::uint64_t(block), describe(o));
             QVERIFY2(d.pcm.size() == std::size_t(block) * 1025 * 2, describe(o));
+        }
+    }
+
+    // Any codes at all, not only those an encoder picks: every step index, and predictions driven
+    // into both clamps. Each kernel decodes them to the plain code's samples.
+    void kernelsDecodeAnyCodes_data()
+    {
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("blockFrames");
+        for (int c = 1; c <= 8; ++c) {
+            QTest::addRow("%d ch, 1025 frames", c) << c << 1025;
+            QTest::addRow("%d ch, 100 frames", c) << c << 100;
+        }
+    }
+    void kernelsDecodeAnyCodes()
+    {
+        QFETCH(int, channels);
+        QFETCH(int, blockFrames);
+        const auto C = unsigned(channels);
+        const auto B = std::size_t(blockFrames);
+        const std::size_t count = 64 / C + 3; // several groups of lanes, and a rest for the plain code
+        const BlockStreams st(C, B);
+        std::mt19937 rng(std::uint32_t(channels * 1000 + blockFrames));
+        std::vector<std::uint8_t> blocks(count * st.size);
+        for (auto &b : blocks)
+            b = std::uint8_t(rng());
+        for (std::size_t s = 0; s < count * C; ++s) {
+            blocks[st.headerAt(s) + 2] = std::uint8_t(rng() % (kImaMaxIndex + 1));
+            blocks[st.headerAt(s) + 3] = 0;
+            if (B % 2 == 0)
+                blocks[st.codesAt(s) + st.perChannel - 1] &= 0x0F;
+        }
+        std::vector<std::int16_t> reference(count * B * C), pcm(reference.size());
+        std::vector<std::uint32_t> crc(count);
+        QCOMPARE(decodeBlocks(C, B, count, blocks.data(), reference.data(), crc.data(), Kernel::Plain), count);
+        QVERIFY(std::count(reference.begin(), reference.end(), std::int16_t(32767)) > 0);
+        QVERIFY(std::count(reference.begin(), reference.end(), std::int16_t(-32768)) > 0);
+        for (Kernel k : {Kernel::Sse2, Kernel::Avx2}) {
+            if (!kernelAvailable(k))
+                continue;
+            std::fill(pcm.begin(), pcm.end(), std::int16_t(0));
+            QCOMPARE(decodeBlocks(C, B, count, blocks.data(), pcm.data(), crc.data(), k), count);
+            QVERIFY2(pcm == reference, kernelName(k));
         }
     }
 
