@@ -429,6 +429,32 @@ private slots:
         }
     }
 
+    // Any samples at all, full scale and at random: differences beyond 16 bits and both clamps.
+    // Each kernel codes them to the plain code's bytes.
+    void kernelsEncodeAnySamples_data() { kernelsDecodeAnyCodes_data(); }
+    void kernelsEncodeAnySamples()
+    {
+        QFETCH(int, channels);
+        QFETCH(int, blockFrames);
+        const auto C = unsigned(channels);
+        const auto B = std::size_t(blockFrames);
+        const std::size_t count = 64 / C + 3;
+        std::mt19937 rng(std::uint32_t(channels * 1000 + blockFrames));
+        std::vector<std::int16_t> pcm(count * B * C);
+        for (auto &v : pcm)
+            v = std::int16_t(rng());
+        const std::size_t size = count * blockBytes(C, B);
+        std::vector<std::uint8_t> reference(size), coded(size);
+        encodeBlocks(C, B, count, pcm.data(), reference.data(), Kernel::Plain);
+        for (Kernel k : {Kernel::Sse2, Kernel::Avx2}) {
+            if (!kernelAvailable(k))
+                continue;
+            std::fill(coded.begin(), coded.end(), std::uint8_t(0));
+            encodeBlocks(C, B, count, pcm.data(), coded.data(), k);
+            QVERIFY2(coded == reference, kernelName(k));
+        }
+    }
+
     void paddingNibbleMustBeZero()
     {
         std::vector<std::uint8_t> block(kExampleFile.begin() + kHeaderSize, kExampleFile.end());
