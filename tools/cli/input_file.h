@@ -22,6 +22,7 @@ public:
 
 private:
     [[noreturn]] void failOpen(int err);
+    void readAhead();
 
     std::filesystem::path path_;
     int fd_ = -1;
