@@ -5,7 +5,9 @@
 #     (decoder: the WAV it makes), timed right beside it in the same round;
 #   - ffmpeg's IMA ADPCM encode or decode of the same sound, in the same round;
 # with the median and the spread (lowest to highest) over the rounds, first on a quiet machine
-# and then under load: one `yes > /dev/null` per core running beside it.
+# and then under load: one `yes > /dev/null` per core running beside it. One row a tool; "loaded
+# ÷ quiet" is its ratio to the durable copy under load divided by the quiet one. The yardsticks'
+# own median times and every run's peak memory follow.
 #
 #   bench/run-tools.sh [BUILD_DIR [ROUNDS [SECONDS]]]
 #
@@ -133,6 +135,7 @@ done
 echo
 echo "$(nproc) cores: $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//'); load $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "WAV $(stat -c %s sound.wav) bytes, WSS $(stat -c %s in.wss) bytes; $rounds pairs a figure"
+[ "$rounds" -lt 5 ] && echo "(fewer than 5 pairs: a trial of the script, not a measurement)"
 names=$(printf '%s\n' "${pairs[@]}" | cut -d'|' -f1-2)
 # Ratios are taken within a pair, then summarised over the rounds.
 awk -v names="$names" '
@@ -166,16 +169,24 @@ function seconds(column, pair, member,    r, n, a) {
 END {
     n = split(names, line, "\n")
     for (i = 1; i <= n; i++) { split(line[i], f, "|"); label[i - 1] = f[1]; kind[i - 1] = f[2] }
-    printf "| %-30s | %-16s | %-18s | %-18s | %-20s | %8s | %8s | %9s |\n", "run", "yardstick", "quiet (spread)", "loaded (spread)", "loaded ÷ quiet ratio", "quiet s", "loaded s", "peak RSS"
-    printf "|%s|%s|%s|%s|%s|%s|%s|%s|\n", "--------------------------------", "------------------", "--------------------", "--------------------", "----------------------", "---------:", "---------:", "----------:"
-    for (p = 0; p < n; p++) {
+    # One row a tool: its pair with the durable copy and its pair with ffmpeg, quiet and loaded.
+    printf "| %-31s | %8s | %-18s | %-18s | %-18s | %-18s | %15s | %9s |\n", "run", "quiet s", "÷ durable copy", "÷ ffmpeg", "÷ copy, loaded", "÷ ffmpeg, loaded", "loaded ÷ quiet", "peak RSS"
+    printf "|%s|%s|%s|%s|%s|%s|%s|%s|\n", "---------------------------------", "---------:", "--------------------", "--------------------", "--------------------", "--------------------", "---------------:", "----------:"
+    for (p = 0; p < n; p += 2) {
         q = ratio("quiet", p); fq = fig
         l = ratio("loaded", p); fl = fig
-        yardname = kind[p] == "copy" ? "durable copy" : "ffmpeg IMA ADPCM"
-        printf "| %-30s | %-16s | %-18s | %-18s | %20s | %8.2f | %8.2f | %5d KiB |\n", label[p], yardname, fq, fl, (q > 0 ? sprintf("%.2f", l / q) : "-"), seconds("quiet", p, "tool"), seconds("loaded", p, "tool"), rss[p, "tool"]
+        ratio("quiet", p + 1); gq = fig
+        ratio("loaded", p + 1); gl = fig
+        m = rss[p, "tool"] > rss[p + 1, "tool"] ? rss[p, "tool"] : rss[p + 1, "tool"]
+        printf "| %-31s | %8.2f | %-18s | %-18s | %-18s | %-18s | %15s | %5d KiB |\n", label[p], seconds("quiet", p, "tool"), fq, gq, fl, gl, (q > 0 ? sprintf("%.2f", l / q) : "-"), m
     }
-    for (p = 0; p < n; p++) {
-        if (kind[p] != "copy") continue
-        printf "| %-30s | %-16s | %-18s | %-18s | %20s | %8.2f | %8.2f | %5d KiB |\n", label[p] ", durable copy", "", "", "", "", seconds("quiet", p, "yard"), seconds("loaded", p, "yard"), rss[p, "yard"]
+    # The times of the yardsticks themselves, from the first tool of each kind.
+    for (p = 0; p < n; p += 2) {
+        split(label[p], w, " ")
+        if (w[1] in named) continue
+        named[w[1]] = 1
+        what = w[1] == "WSSCod.exe" ? "the WAV" : "the decoded WAV"
+        printf "| %-31s | %8.2f | loaded %-11s | %-18s | %-18s | %-18s | %15s | %5d KiB |\n", "durable copy of " what, seconds("quiet", p, "yard"), sprintf("%.2f s", seconds("loaded", p, "yard")), "", "", "", "", rss[p, "yard"]
+        printf "| %-31s | %8.2f | loaded %-11s | %-18s | %-18s | %-18s | %15s | %5d KiB |\n", "ffmpeg " (w[1] == "WSSCod.exe" ? "encode" : "decode"), seconds("quiet", p + 1, "yard"), sprintf("%.2f s", seconds("loaded", p + 1, "yard")), "", "", "", "", rss[p + 1, "yard"]
     }
 }' times.txt
