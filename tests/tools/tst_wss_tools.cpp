@@ -1286,6 +1286,38 @@ private slots:
         }
         qInfo("%d of 12 runs had replaced the output when killed", replaced);
     }
+
+    // An output of more than 32 MiB is sent to disk and flushed by a helper thread while the
+    // decoder still works: it comes out whole, and a damaged block near the end fails the run as
+    // always, with the helper stopped and nothing left behind.
+    void longOutputWrittenWhileConverting()
+    {
+        QTemporaryDir dir;
+        wss::Header h;
+        h.sampleRate = 44100;
+        h.channels = 2;
+        h.frames = std::uint64_t(44100) * 220; // 38.8 MB of WAV
+        QByteArray wss = makeWss(h);
+        writeFile(dir.filePath("long.wss"), wss);
+        Result r = run(kDecoder, dir.path(), {"long.wss"});
+        QCOMPARE(r.errorLines, QStringList());
+        QCOMPARE(r.code, 0);
+        const Sound out = readSound(dir.filePath("long.wav"));
+        QCOMPARE(out.info.frames, qint64(h.frames));
+        for (std::size_t i = 0; i < out.samples.size(); i += std::size_t(h.blockFrames) * h.channels)
+            QCOMPARE(out.samples[i], double(wssTestSample(i))); // the first frame of every block
+
+        wss[wss.size() - 10] = char(wss[wss.size() - 10] ^ 0x55);
+        writeFile(dir.filePath("long.wss"), wss);
+        const auto before = snapshot(dir.path());
+        r = run(kDecoder, dir.path(), {"long.wss"});
+        const auto blocks = QString::number(wss::blockCount(h));
+        QCOMPARE(r.errorLines,
+            QStringList({"WSSdec.exe: damaged WSS file 'long.wss': block " + blocks + " of " + blocks
+                + " fails its checksum"}));
+        QCOMPARE(r.code, 1);
+        QCOMPARE(snapshot(dir.path()), before);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestWssTools)

@@ -31,6 +31,7 @@ public:
 
 private:
     [[noreturn]] void failOpen(int err);
+    void readAhead();
 
     std::filesystem::path path_;
     int fd_ = -1;

@@ -83,6 +83,7 @@ OutputFile::OutputFile(OutputFile &&other) noexcept
     , error_(other.error_)
     , committed_(other.committed_)
     , buffer_(std::move(other.buffer_))
+    , writeback_(std::move(other.writeback_))
 {
     other.fd_ = -1;
     other.committed_ = true; // the temporary file is this one's now
@@ -109,6 +110,7 @@ void OutputFile::setError(int err)
 
 void OutputFile::writeAll(const unsigned char *p, std::size_t n)
 {
+    const std::size_t total = n;
     while (error_ == 0 && n > 0) {
         const ssize_t r = ::write(fd_, p, n);
         if (r < 0 && errno == EINTR)
@@ -120,6 +122,8 @@ void OutputFile::writeAll(const unsigned char *p, std::size_t n)
             n -= std::size_t(r);
         }
     }
+    if (error_ == 0)
+        writeback_.wrote(fd_, total);
 }
 
 void OutputFile::flush()
@@ -167,6 +171,9 @@ void OutputFile::check()
 
 bool OutputFile::prepareToPlace()
 {
+    // The write error an early flush found is this file's: the final flush would not report it.
+    if (const int err = writeback_.finish())
+        setError(err);
     // Running the same conversion again changes nothing and leaves no backup behind. Checked
     // before the fsync, which is most of the cost of a small file.
     struct stat st

@@ -3,6 +3,7 @@
 // An output file, written beside its final name under a hidden temporary name and put in place
 // only once it is complete and on disk.
 
+#include "early_writeback.h"
 #include "run_context.h"
 
 #include <cstddef>
@@ -69,6 +70,7 @@ private:
     int error_ = 0;
     bool committed_ = false;
     std::vector<unsigned char> buffer_;
+    EarlyWriteback writeback_;
 };
 
 } // namespace wsstool

@@ -78,10 +78,7 @@ public:
                 continue;
             }
             Entry &e = slots_[oldest % slots_.size()];
-            {
-                std::unique_lock lock(mutex_);
-                done_.wait(lock, [&] { return e.done; });
-            }
+            awaitDone(e);
             ++oldest;
             --inFlight;
             if (!consume(e.slot))
@@ -118,6 +115,27 @@ private:
         Slot slot;
         bool done = false;
     };
+
+    // Waits for a slot to be worked, meanwhile working waiting slots itself (the oldest first,
+    // which may be this one): the caller's thread codes instead of sleeping, so that one worker
+    // fewer than the processors keeps them all busy, and the caller's thread, which reads and
+    // writes, never waits for a processor behind the workers.
+    void awaitDone(Entry &e)
+    {
+        std::unique_lock lock(mutex_);
+        while (!e.done) {
+            if (queue_.empty()) {
+                done_.wait(lock);
+                continue;
+            }
+            const std::size_t i = queue_.front();
+            queue_.pop_front();
+            lock.unlock();
+            work_(slots_[i].slot);
+            lock.lock();
+            slots_[i].done = true;
+        }
+    }
 
     void serve()
     {

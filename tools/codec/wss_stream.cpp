@@ -44,13 +44,15 @@ std::size_t chunkBlocks(unsigned channels, std::size_t blockFrames)
 // Below this many chunks, starting threads costs more than it gains.
 constexpr std::uint64_t kChunksForThreads = 4;
 
+// One worker fewer than the processors: the caller's thread codes too whenever it waits for one
+// (see Pipeline).
 unsigned workerCount(const CodecOptions &o, std::uint64_t frames, std::size_t chunkFrames)
 {
     if (o.threads != kAutoThreads)
         return std::min(o.threads, 16u);
     if (frames < kChunksForThreads * chunkFrames)
         return 0;
-    return std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
+    return std::clamp(std::thread::hardware_concurrency(), 2u, 17u) - 1;
 }
 
 struct EncodeSlot

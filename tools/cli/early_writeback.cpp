@@ -1,0 +1,146 @@
+#include "early_writeback.h"
+
+#include "temp_cleanup.h"
+
+#include <cerrno>
+#include <condition_variable>
+#include <mutex>
+#include <system_error>
+#include <thread>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace wsstool {
+
+ByteRange nextWritebackStretch(std::uint64_t started, std::uint64_t end, std::uint64_t stretch, std::uint64_t page)
+{
+    const std::uint64_t whole = end - end % page;
+    if (whole <= started || whole - started < stretch)
+        return {};
+    return {started, whole - started};
+}
+
+// The helper thread: one fdatasync() at a time, of its own descriptor of the file, so that it
+// never flushes a descriptor closed or reused meanwhile. Asked again while it flushes, it flushes
+// once more afterwards.
+class EarlyWriteback::Flusher
+{
+public:
+    // Throws std::system_error when the thread cannot be started.
+    explicit Flusher(int fd)
+        : fd_(::fcntl(fd, F_DUPFD_CLOEXEC, 0))
+    {
+        if (fd_ < 0)
+            throw std::system_error(errno, std::generic_category());
+        try {
+            // Started with SIGINT, SIGTERM and SIGHUP held off, as it keeps them: they are the
+            // main thread's, whose SignalBlock must keep them out of placing an output.
+            SignalBlock block;
+            thread_ = std::thread([this] { serve(); });
+        } catch (...) {
+            ::close(fd_);
+            throw;
+        }
+    }
+
+    ~Flusher() { finish(); }
+    Flusher(const Flusher &) = delete;
+    Flusher &operator=(const Flusher &) = delete;
+
+    void request()
+    {
+        {
+            std::lock_guard lock(mutex_);
+            pending_ = true;
+        }
+        wake_.notify_one();
+    }
+
+    int finish()
+    {
+        if (thread_.joinable()) {
+            {
+                std::lock_guard lock(mutex_);
+                stop_ = true;
+            }
+            wake_.notify_one();
+            thread_.join();
+            ::close(fd_);
+        }
+        return error_;
+    }
+
+private:
+    void serve()
+    {
+        std::unique_lock lock(mutex_);
+        for (;;) {
+            wake_.wait(lock, [this] { return pending_ || stop_; });
+            if (stop_)
+                return; // what is left is the final flush's
+            pending_ = false;
+            lock.unlock();
+            const int err = ::fdatasync(fd_) == 0 ? 0 : errno;
+            lock.lock();
+            if (error_ == 0)
+                error_ = err;
+        }
+    }
+
+    int fd_;
+    std::thread thread_;
+    std::mutex mutex_;
+    std::condition_variable wake_;
+    bool pending_ = false;
+    bool stop_ = false;
+    int error_ = 0;
+};
+
+EarlyWriteback::EarlyWriteback() = default;
+EarlyWriteback::~EarlyWriteback() = default;
+EarlyWriteback::EarlyWriteback(EarlyWriteback &&) noexcept = default;
+
+void EarlyWriteback::wrote(int fd, std::size_t n)
+{
+    unchecked_ += n;
+    if (unchecked_ < kWritebackStretch)
+        return;
+    unchecked_ = 0;
+    const off_t end = ::lseek(fd, 0, SEEK_CUR);
+    if (end < 0)
+        return;
+    static const auto page = std::uint64_t(::sysconf(_SC_PAGESIZE));
+    const ByteRange range = nextWritebackStretch(started_, std::uint64_t(end), kWritebackStretch, page);
+    if (range.length == 0)
+        return;
+    // Errors are left to the flushes, which report any failed write of the file: this call only
+    // starts the writing early, and the file is complete and correct without it. It stays on the
+    // converting thread: on the helper, behind the coding threads for the processor, the writing
+    // started late, and the final flush waited twice as long (measured on 2 cores).
+    ::sync_file_range(fd, off_t(range.offset), off_t(range.length), SYNC_FILE_RANGE_WRITE);
+    started_ = range.offset + range.length;
+    if (flushes_ && started_ - flushedAt_ >= kFlushStretch)
+        requestFlush(fd);
+}
+
+void EarlyWriteback::requestFlush(int fd)
+{
+    flushedAt_ = started_;
+    if (!flusher_) {
+        try {
+            flusher_ = std::make_unique<Flusher>(fd);
+        } catch (const std::system_error &) {
+            flushes_ = false; // without a helper thread, the final flush does it all
+            return;
+        }
+    }
+    flusher_->request();
+}
+
+int EarlyWriteback::finish()
+{
+    return flusher_ ? flusher_->finish() : 0;
+}
+
+} // namespace wsstool
