@@ -40,7 +40,7 @@ void ZRNSoundEncodeDecode::convert(const QLineEdit *field, const QString &toolPr
 {
     const QString path = field->text();
     if (OSUtil::FindFirstFile(path).isEmpty()) {
-        OSUtil::ShowMessage(this, QStringLiteral("Could not locate the file '") + field->text() + QStringLiteral("'"));
+        OSUtil::ShowMessage(this, tr("Could not locate the file '%1'").arg(field->text()));
         return;
     }
 

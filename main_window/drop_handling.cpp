@@ -47,7 +47,8 @@ void ZRNSoundEncodeDecode::openFiles(const QStringList &paths)
     QStringList refused;
     for (const QString &path : paths) {
         if (!openFile(path))
-            refused << QStringLiteral("'") + path + QStringLiteral("'");
+            //: A file name in a list of names, in the quotes the language uses.
+            refused << tr("'%1'").arg(path);
     }
     if (!refused.isEmpty()) {
         OSUtil::ShowMessage(

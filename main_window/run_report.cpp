@@ -1,5 +1,7 @@
 #include "main_window/run_report.h"
 
+#include <QCoreApplication>
+
 QString FailureMessage(const QString &commandLine, const OSUtil::RunResult &result)
 {
     using Status = OSUtil::RunResult::Status;
@@ -7,14 +9,16 @@ QString FailureMessage(const QString &commandLine, const OSUtil::RunResult &resu
     QString message;
     switch (result.status) {
     case Status::NotStarted:
-        return QStringLiteral("Could not start '%1': %2").arg(result.program, result.error);
+        return QCoreApplication::translate("RunReport", "Could not start '%1': %2").arg(result.program, result.error);
     case Status::Exited:
         if (result.exitCode == 0)
             return QString();
-        message = QStringLiteral("'%1' failed with exit code %2.").arg(commandLine, QString::number(result.exitCode));
+        message = QCoreApplication::translate("RunReport", "'%1' failed with exit code %2.")
+                      .arg(commandLine, QString::number(result.exitCode));
         break;
     case Status::Signalled:
-        message = QStringLiteral("'%1' was stopped by signal %2.").arg(commandLine, QString::number(result.signal));
+        message = QCoreApplication::translate("RunReport", "'%1' was stopped by signal %2.")
+                      .arg(commandLine, QString::number(result.signal));
         break;
     }
     if (!result.errorTail.isEmpty())

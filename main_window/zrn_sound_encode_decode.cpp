@@ -70,7 +70,7 @@ ZRNSoundEncodeDecode::ZRNSoundEncodeDecode(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("ZRNSoundEncodeDecode"));
-    setWindowTitle(QStringLiteral("TALVEN Sound Decoder / Encoder"));
+    setWindowTitle(tr("TALVEN Sound Decoder / Encoder"));
     setWindowIcon(QIcon(QStringLiteral(":/icons/talven-sound.png")));
 
     createControls();

@@ -3,6 +3,8 @@
 #include "os_util/command_line_text.h"
 #include "platform/tool_process.h"
 
+#include <QCoreApplication>
+
 namespace OSUtil {
 
 RunResult RunAndWait(const QString &commandLine, const QString &workingFolder)
@@ -10,13 +12,13 @@ RunResult RunAndWait(const QString &commandLine, const QString &workingFolder)
     RunResult result;
     const QStringList words = SplitCommandLine(commandLine);
     if (words.isEmpty()) {
-        result.error = QStringLiteral("the command line is empty");
+        result.error = QCoreApplication::translate("OSUtil", "the command line is empty");
         return result;
     }
     result.program = words.first();
     const QString path = Platform::FindTool(result.program);
     if (path.isEmpty()) {
-        result.error = QStringLiteral("no such program in the program's folder or on the PATH");
+        result.error = QCoreApplication::translate("OSUtil", "no such program in the program's folder or on the PATH");
         return result;
     }
 
