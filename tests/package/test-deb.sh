@@ -93,7 +93,8 @@ if [ "$mode" = lint ]; then
     echo "Depends: $depends"
     check "the package depends on libqt6widgets6" grep -q 'libqt6widgets6' <<<"$depends"
     check "the package depends on libsndfile1" grep -q 'libsndfile1' <<<"$depends"
-    check "the package recommends qt6-wayland" test "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland
+    check "the package recommends qt6-wayland and qt6-translations-l10n" \
+        test "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, qt6-translations-l10n"
     check "the package's section is sound" test "$(dpkg-deb -f "$deb" Section)" = sound
     command -v lintian >/dev/null || skip "lintian is missing (install lintian)"
     # The info tags kept, and why:
