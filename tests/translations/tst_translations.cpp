@@ -193,8 +193,8 @@ private slots:
                 mnemonics.insert(b->text().at(amp + 1).toLower());
             QVERIFY2(b->width() >= b->sizeHint().width(), qPrintable(b->text()));
         }
+        QVERIFY2(mnemonics.size() == kButtons.size(), qPrintable(shown.join(u", ")));
         QCOMPARE(shown, captions);
-        QCOMPARE(mnemonics.size(), kButtons.size());
         QCOMPARE(m_window->windowTitle(), title);
 
         // A file that is not there, then a tool's own error line under the window's.
