@@ -45,6 +45,12 @@ check_po() {
     fi
 }
 
+desktop=$build_dir/packaging/$app_id.desktop
+metainfo=$build_dir/packaging/$app_id.metainfo.xml
+for file in "$desktop" "$metainfo"; do
+    [ -f "$file" ] || fail "$file was not built (cmake --build $build_dir --target desktop_files)"
+done
+
 for lang in $languages; do
     # The window: lupdate reads the sources as `update_translations` does, into a copy.
     ts=$work/talven-sound_$lang.ts
@@ -63,8 +69,6 @@ for lang in $languages; do
     check_po "po/$lang.po" "$work/$lang.po" --check
 
     # The desktop files as built: each language merged in.
-    desktop=$build_dir/packaging/$app_id.desktop
-    metainfo=$build_dir/packaging/$app_id.metainfo.xml
     for key in Name GenericName Comment Keywords; do
         grep -q "^$key\[$lang\]=" "$desktop" 2>/dev/null || fail "$desktop has no $key[$lang]"
     done
