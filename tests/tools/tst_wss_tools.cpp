@@ -625,6 +625,84 @@ private slots:
         QCOMPARE(after, made);
     }
 
+    // With WSS_PROGRESS=1 a tool says on standard output what it does, one line an event, names
+    // escaped; a closed or broken standard output changes nothing else. The folder: a.wav, b.wav
+    // (not sound), c.wav with an older c.wss, and a WAV whose name needs every kind of escape.
+    void progressLines_data()
+    {
+        QTest::addColumn<QStringList>("earlier"); // arguments of a run before, without progress lines
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("stdoutIs"); // "read", "closed" or "broken"
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QStringList>("made"); // names new in the folder, sorted
+        const QString odd = "x\\y\tz\n\r\x01\x7f\u00e9", oddEscaped = "x\\\\y\\tz\\n\\r\\x01\\x7f\u00e9";
+        QTest::newRow("one file") << QStringList() << QStringList{"a.wav"} << "read" << 0
+                                  << QStringList{"files\t1", "start\t1\ta.wav", "wrote\t1\ta.wss"}
+                                  << QStringList{"a.wss"};
+        QTest::newRow("the same again") << QStringList{"a.wav"} << QStringList{"a.wav"} << "read" << 0
+                                        << QStringList{"files\t1", "start\t1\ta.wav", "same\t1\ta.wss"}
+                                        << QStringList{"a.wss"};
+        const QStringList batchMade{"a.wss", "c.wss.~1~", odd + ".wss"};
+        QTest::newRow("a pattern") << QStringList() << QStringList{"*.wav"} << "read" << 1
+                                   << QStringList{"files\t4", "start\t1\ta.wav", "start\t2\tb.wav",
+                                          "failed\t2\tb.wav\t1", "start\t3\tc.wav", "start\t4\t" + oddEscaped + ".wav",
+                                          "wrote\t1\ta.wss", "kept\t3\tc.wss\tc.wss.~1~", "wrote\t3\tc.wss",
+                                          "wrote\t4\t" + oddEscaped + ".wss"}
+                                   << batchMade;
+        QTest::newRow("stdout closed") << QStringList() << QStringList{"*.wav"} << "closed" << 1 << QStringList()
+                                       << batchMade;
+        QTest::newRow("stdout broken") << QStringList() << QStringList{"*.wav"} << "broken" << 1 << QStringList()
+                                       << batchMade;
+    }
+    void progressLines()
+    {
+        QFETCH(QStringList, earlier);
+        QFETCH(QStringList, args);
+        QFETCH(QString, stdoutIs);
+        QFETCH(int, code);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, made);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        const std::vector<double> sound = makeSound("sine", 1, 8000, 3000);
+        for (const QString &name : {QString("a.wav"), QString("c.wav"), QString("x\\y\tz\n\r\x01\x7f\u00e9.wav")})
+            QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, sound));
+        writeFile(d.filePath("b.wav"), "not sound");
+        writeFile(d.filePath("c.wss"), "old");
+        const QStringList before = snapshot(dir.path()).keys();
+        if (!earlier.isEmpty())
+            QCOMPARE(run(kEncoder, dir.path(), earlier).code, 0);
+
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("WSS_PROGRESS", "1");
+        p.setProcessEnvironment(env);
+        p.setChildProcessModifier([&stdoutIs] {
+            if (stdoutIs == "closed") { // stdin too, so that an output could take descriptor 1
+                ::close(STDIN_FILENO);
+                ::close(STDOUT_FILENO);
+            } else if (int fds[2]; stdoutIs == "broken" && ::pipe(fds) == 0) {
+                ::close(fds[0]);
+                ::dup2(fds[1], STDOUT_FILENO);
+                ::close(fds[1]);
+            }
+        });
+        p.start(kEncoder, args);
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), code);
+        const QString expected = lines.isEmpty() ? QString() : lines.join('\n') + '\n';
+        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()), expected);
+        QStringList after = snapshot(dir.path()).keys();
+        for (const QString &name : before)
+            after.removeOne(name);
+        QCOMPARE(after, made);
+        for (const QString &name : made.filter(QRegularExpression("\\.wss$"))) // the same sound in each
+            QCOMPARE(readFile(d.filePath(name)), readFile(d.filePath("a.wss")));
+    }
+
     // A pattern over more files than the tools put in place at once (64): existing outputs are
     // kept or left alone across the batches, and a SIGTERM while outputs wait to be put in place
     // removes every temporary file and leaves no partial name. The last file named is a pipe, so

@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "file_patterns.h"
+#include "progress_lines.h"
 
 #include <algorithm>
 #include <array>
@@ -34,6 +35,10 @@ constexpr std::uint64_t kBatchBytes = std::uint64_t(64) << 20;
 // What runTool() sets for the outputs of the run: the tool's name for messages, and -f.
 const char *g_toolName = "";
 bool g_force = false;
+// The progress lines of the run, and the number of the file being converted (1-based; the
+// outputs it makes take it along).
+ProgressLines g_progress;
+std::size_t g_fileNumber = 0;
 
 // The temporary files a signal handler must remove: the one being written and those waiting in
 // the batch. Fixed storage, so that the handler only reads memory and calls unlink().
@@ -187,6 +192,7 @@ struct Item
     fs::path file;
     std::string failure; // set when there is nothing to convert
     int exitCode = kExitOk;
+    std::size_t number = 0; // of the files to convert, 1-based; 0 when there is nothing to convert
 };
 
 std::vector<Item> collectItems(const std::vector<std::string> &arguments)
@@ -198,7 +204,7 @@ std::vector<Item> collectItems(const std::vector<std::string> &arguments)
         };
         // A name that exists is taken as it is, wildcard characters and all.
         if (!hasWildcard(arg) || ::lstat(arg.c_str(), &st) == 0) {
-            items.push_back({arg, {}, kExitOk});
+            items.push_back({arg, {}, kExitOk, 0});
             continue;
         }
         PatternMatches matches = expandPattern(arg);
@@ -206,13 +212,17 @@ std::vector<Item> collectItems(const std::vector<std::string> &arguments)
             const std::string folder = arg.substr(0, arg.rfind('/') + 1);
             items.push_back({{},
                 "cannot look for " + quote(arg) + " in the folder " + quote(folder) + ": " + errorText(matches.error),
-                kExitInput});
+                kExitInput, 0});
         } else if (matches.files.empty()) {
-            items.push_back({{}, "no file matches " + quote(arg), kExitInput});
+            items.push_back({{}, "no file matches " + quote(arg), kExitInput, 0});
         }
         for (fs::path &f : matches.files)
-            items.push_back({std::move(f), {}, kExitOk});
+            items.push_back({std::move(f), {}, kExitOk, 0});
     }
+    std::size_t number = 0;
+    for (Item &item : items)
+        if (item.failure.empty())
+            item.number = ++number;
     return items;
 }
 
@@ -226,8 +236,9 @@ std::vector<Item> collectItems(const std::vector<std::string> &arguments)
 class OutputBatch
 {
 public:
-    OutputBatch(const ToolInfo &tool, std::vector<int> &codes)
+    OutputBatch(const ToolInfo &tool, const std::vector<Item> &items, std::vector<int> &codes)
         : tool_(tool)
+        , items_(items)
         , codes_(codes)
     {
         g_batch = this;
@@ -258,6 +269,7 @@ private:
 
     static OutputBatch *g_batch;
     const ToolInfo &tool_;
+    const std::vector<Item> &items_;
     std::vector<int> &codes_;
     std::size_t item_ = 0;
     std::vector<Waiting> waiting_;
@@ -299,6 +311,7 @@ bool OutputBatch::take(OutputFile &file)
     taken->folder_ = std::move(file.folder_);
     taken->fd_ = file.fd_;
     taken->slot_ = file.slot_;
+    taken->number_ = file.number_;
     file.fd_ = -1;
     file.committed_ = true; // the temporary file is the batch's now
     struct stat st
@@ -355,6 +368,8 @@ void OutputBatch::placeAll()
             report(tool_, quote(w.file->final_) + ": " + e.what());
             codes_[w.item] = kExitInternal;
         }
+        if (codes_[w.item] != kExitOk)
+            g_progress.failed(items_[w.item].number, items_[w.item].file, codes_[w.item]);
         w.file.reset(); // removes the temporary file if it did not take its name
     }
     g_foldersToSync = nullptr;
@@ -383,23 +398,31 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
     installSignalHandlers();
     g_toolName = tool.name;
     g_force = args.force;
+    g_progress = ProgressLines::fromEnvironment();
 
     const std::vector<Item> items = collectItems(args.files);
     std::vector<int> codes(items.size(), kExitOk);
+    g_progress.files(
+        std::size_t(std::count_if(items.begin(), items.end(), [](const Item &item) { return item.failure.empty(); })));
     {
         // A single file keeps the plain path: flushed, then put in place.
         std::unique_ptr<OutputBatch> batch;
         if (items.size() > 1)
-            batch = std::make_unique<OutputBatch>(tool, codes);
+            batch = std::make_unique<OutputBatch>(tool, items, codes);
         for (std::size_t i = 0; i < items.size(); ++i) {
             const Item &item = items[i];
             if (batch)
                 batch->setItem(i);
             codes[i] = item.exitCode;
-            if (!item.failure.empty())
+            if (!item.failure.empty()) {
                 report(tool, item.failure);
-            else
-                codes[i] = convertOne(tool, item.file);
+                continue;
+            }
+            g_fileNumber = item.number;
+            g_progress.start(item.number, item.file);
+            codes[i] = convertOne(tool, item.file);
+            if (codes[i] != kExitOk)
+                g_progress.failed(item.number, item.file, codes[i]);
         }
         if (batch)
             batch->placeAll();
@@ -508,6 +531,7 @@ OutputFile::OutputFile(fs::path finalPath)
         g_tempActive[slot] = 1;
     }
     buffer_.reserve(kWriteBuffer);
+    number_ = g_fileNumber;
 }
 
 void OutputFile::failWrite(int err)
@@ -651,10 +675,13 @@ void OutputFile::commit()
     // Running the same conversion again changes nothing and leaves no backup behind. Checked
     // before the fsync, which is most of the cost of a small file.
     if (!g_force && sameContent(temp_.c_str(), final_.c_str())) {
-        SignalBlock block;
-        ::unlink(temp_.c_str());
-        committed_ = true;
-        g_tempActive[std::size_t(slot_)] = 0;
+        {
+            SignalBlock block;
+            ::unlink(temp_.c_str());
+            committed_ = true;
+            g_tempActive[std::size_t(slot_)] = 0;
+        }
+        g_progress.same(number_, final_);
         return;
     }
     const mode_t mask = ::umask(0);
@@ -678,10 +705,13 @@ void OutputFile::finish()
     if (::close(fd) != 0)
         setError(errno);
     check();
-    SignalBlock block;
-    place();
-    committed_ = true;
-    g_tempActive[std::size_t(slot_)] = 0;
+    {
+        SignalBlock block;
+        place();
+        committed_ = true;
+        g_tempActive[std::size_t(slot_)] = 0;
+    }
+    g_progress.wrote(number_, final_);
 }
 
 void OutputFile::place()
@@ -774,6 +804,7 @@ void OutputFile::placeKeepingBackup(const char *temp, const char *final)
         failWrite(err);
     }
     folderChanged(folder_);
+    g_progress.kept(number_, final_, backup);
     std::fprintf(stderr, "%s: kept the earlier %s as %s\n", g_toolName, quote(final_).c_str(), quote(backup).c_str());
 }
 

@@ -115,6 +115,7 @@ private:
     std::string folder_; // for messages: the absolute folder of the output
     int fd_ = -1;
     int slot_ = -1; // in the list of temporary files a signal removes
+    std::size_t number_ = 0; // of the file the run is converting, for the progress lines
     int error_ = 0;
     bool committed_ = false;
     std::vector<unsigned char> buffer_;

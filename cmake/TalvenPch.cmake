@@ -1,0 +1,32 @@
+# Precompiled Qt headers. Reading Qt's headers is most of what compiling one of the program's or
+# the tests' files costs (seconds a file); precompiled once per build folder and shared by every
+# target of the same flags, they cost that once. Off with -DTALVEN_PCH=OFF (e.g. to check that
+# each file includes what it uses).
+option(TALVEN_PCH "Precompile the Qt headers the sources share" ON)
+
+# talven_pch_donor(TARGET HEADER...): TARGET compiles the precompiled header from HEADERs.
+function(talven_pch_donor target)
+    if(TALVEN_PCH)
+        target_precompile_headers(${target} PRIVATE ${ARGN})
+        talven_pch_skip_generated(${target})
+    endif()
+endfunction()
+
+# talven_pch_reuse(DONOR TARGET...): each TARGET, built with DONOR's flags, uses DONOR's header.
+function(talven_pch_reuse donor)
+    if(TALVEN_PCH)
+        foreach(t ${ARGN})
+            set_target_properties(${t} PROPERTIES PRECOMPILE_HEADERS_REUSE_FROM ${donor})
+            talven_pch_skip_generated(${t})
+        endforeach()
+    endif()
+endfunction()
+
+# The files moc and rcc generate for a target read little of Qt or nothing at all (the tests
+# include their moc output themselves), and loading the precompiled header would cost them more
+# than it saves.
+function(talven_pch_skip_generated target)
+    get_target_property(dir ${target} BINARY_DIR)
+    set_source_files_properties(${dir}/${target}_autogen/mocs_compilation.cpp
+        TARGET_DIRECTORY ${target} PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+endfunction()
