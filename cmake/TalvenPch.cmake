@@ -13,11 +13,17 @@ function(talven_pch_donor target)
 endfunction()
 
 # talven_pch_reuse(DONOR TARGET...): each TARGET, built with DONOR's flags, uses DONOR's header.
+# Only targets of DONOR's folder: Qt's test library defines the folder in every test's flags
+# (QT_TESTCASE_BUILDDIR), and GCC refuses a precompiled header made with another definition.
 function(talven_pch_reuse donor)
     if(TALVEN_PCH)
+        get_target_property(donor_dir ${donor} BINARY_DIR)
         foreach(t ${ARGN})
-            set_target_properties(${t} PROPERTIES PRECOMPILE_HEADERS_REUSE_FROM ${donor})
-            talven_pch_skip_generated(${t})
+            get_target_property(dir ${t} BINARY_DIR)
+            if(dir STREQUAL donor_dir)
+                set_target_properties(${t} PROPERTIES PRECOMPILE_HEADERS_REUSE_FROM ${donor})
+                talven_pch_skip_generated(${t})
+            endif()
         endforeach()
     endif()
 endfunction()
