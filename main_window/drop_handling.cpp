@@ -47,8 +47,7 @@ void ZRNSoundEncodeDecode::openFiles(const QStringList &paths)
     QStringList refused;
     for (const QString &path : paths) {
         if (!openFile(path))
-            //: A file name in a list of names, in the quotes the language uses.
-            refused << tr("'%1'").arg(path);
+            refused << QStringLiteral("'") + path + QStringLiteral("'");
     }
     if (!refused.isEmpty()) {
         OSUtil::ShowMessage(

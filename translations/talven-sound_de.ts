@@ -16,15 +16,15 @@
     <name>RunReport</name>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>„%1“ konnte nicht gestartet werden: %2</translation>
+        <translation>&apos;%1&apos; konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>„%1“ ist mit dem Exit-Code %2 fehlgeschlagen.</translation>
+        <translation>&apos;%1&apos; ist mit dem Exit-Code %2 fehlgeschlagen.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>„%1“ wurde durch das Signal %2 beendet.</translation>
+        <translation>&apos;%1&apos; wurde durch das Signal %2 beendet.</translation>
     </message>
 </context>
 <context>
@@ -49,12 +49,7 @@
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
-        <translation>Die Datei „%1“ wurde nicht gefunden</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;</source>
-        <extracomment>A file name in a list of names, in the quotes the language uses.</extracomment>
-        <translation>„%1“</translation>
+        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden</translation>
     </message>
     <message>
         <source>Only .wss and .wav files can be opened. Not opened:
@@ -119,7 +114,7 @@
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>„%1 --help“ liefert weitere Informationen.</translation>
+        <translation>&apos;%1 --help&apos; liefert weitere Informationen.</translation>
     </message>
     <message>
         <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>

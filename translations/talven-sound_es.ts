@@ -16,15 +16,15 @@
     <name>RunReport</name>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>No se pudo iniciar «%1»: %2</translation>
+        <translation>No se pudo iniciar &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>«%1» falló con el código de salida %2.</translation>
+        <translation>&apos;%1&apos; falló con el código de salida %2.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>«%1» fue detenido por la señal %2.</translation>
+        <translation>&apos;%1&apos; fue detenido por la señal %2.</translation>
     </message>
 </context>
 <context>
@@ -49,12 +49,7 @@
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
-        <translation>No se encontró el archivo «%1»</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;</source>
-        <extracomment>A file name in a list of names, in the quotes the language uses.</extracomment>
-        <translation>«%1»</translation>
+        <translation>No se encontró el archivo &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Only .wss and .wav files can be opened. Not opened:
@@ -119,7 +114,7 @@
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>Pruebe «%1 --help» para más información.</translation>
+        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
     </message>
     <message>
         <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>

@@ -16,15 +16,15 @@
     <name>RunReport</name>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>Impossible de lancer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
+        <translation>Impossible de lancer &apos;%1&apos;&#xa0;: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>«&#xa0;%1&#xa0;» a échoué avec le code de sortie %2.</translation>
+        <translation>&apos;%1&apos; a échoué avec le code de sortie %2.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>«&#xa0;%1&#xa0;» a été arrêté par le signal %2.</translation>
+        <translation>&apos;%1&apos; a été arrêté par le signal %2.</translation>
     </message>
 </context>
 <context>
@@ -49,12 +49,7 @@
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
-        <translation>Impossible de trouver le fichier «&#xa0;%1&#xa0;»</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;</source>
-        <extracomment>A file name in a list of names, in the quotes the language uses.</extracomment>
-        <translation>«&#xa0;%1&#xa0;»</translation>
+        <translation>Impossible de trouver le fichier &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Only .wss and .wav files can be opened. Not opened:
@@ -119,7 +114,7 @@
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
+        <translation>Saisissez &apos;%1 --help&apos; pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>
