@@ -1,6 +1,8 @@
 #include "main_window/zrn_sound_encode_decode.h"
+#include "platform/accessible_window.h"
 #include "platform/display.h"
 #include "platform/translations.h"
+#include "platform/wayland_seat.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -62,9 +64,12 @@ int main(int argc, char *argv[])
                 "main", "no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).")));
         return 1;
     }
+    Platform::AvoidTextInputWithoutSeat();
     // QApplication takes Qt's own options (-style, -platform, ...) off the command line first.
     QApplication app(argc, argv);
+    // The desktop file id names the window's icon in the icon theme, and is its Wayland app id.
     QApplication::setDesktopFileName(QStringLiteral(TALVEN_APP_ID));
+    Platform::InstallAccessibleWindows();
     const QStringList files = filesToOpen(app);
 
     ZRNSoundEncodeDecode window;

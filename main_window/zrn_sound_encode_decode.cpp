@@ -71,7 +71,7 @@ ZRNSoundEncodeDecode::ZRNSoundEncodeDecode(QWidget *parent)
 {
     setObjectName(QStringLiteral("ZRNSoundEncodeDecode"));
     setWindowTitle(tr("TALVEN Sound Decoder / Encoder"));
-    setWindowIcon(QIcon(QStringLiteral(":/icons/talven-sound.png")));
+    setWindowIcon(OSUtil::ProgramIcon());
 
     createControls();
     layOutControls();

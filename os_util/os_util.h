@@ -2,6 +2,7 @@
 
 #include "os_util/run_and_wait.h"
 
+#include <QIcon>
 #include <QString>
 
 class QWidget;
@@ -56,5 +57,8 @@ QString FindFirstFile(const QString &pattern);
 
 // A modal message with one OK button and no icon, titled with the owner window's caption.
 void ShowMessage(QWidget *owner, const QString &text);
+
+// The program's icon, from the desktop's icon theme when installed (see platform/program_icon.h).
+QIcon ProgramIcon();
 
 } // namespace OSUtil

@@ -5,6 +5,7 @@
 #include "platform/file_lookup.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
+#include "platform/program_icon.h"
 #include "platform/settings_store.h"
 
 namespace OSUtil {
@@ -32,6 +33,11 @@ QString FindFirstFile(const QString &pattern)
 void ShowMessage(QWidget *owner, const QString &text)
 {
     Platform::ShowMessage(owner, text);
+}
+
+QIcon ProgramIcon()
+{
+    return Platform::ProgramIcon();
 }
 
 } // namespace OSUtil

@@ -1,6 +1,7 @@
 #include "platform/message_box.h"
 
 #include <QAbstractTextDocumentLayout>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QLayout>
@@ -60,6 +61,16 @@ void showTextWhole(QMessageBox &box)
     // The layout hands back the item that held the label; it is ours to delete.
     delete box.layout()->replaceWidget(label, view);
     label->hide();
+
+    // What assistive technology gets, as with a plain box, whose showing label holds the text:
+    // the box (an alert) carries the whole text as its description, which a screen reader speaks
+    // when the box opens after its title (Orca reads an alert's showing labels, or else its
+    // description: a showing label added to the box would be read instead, so every line of the
+    // message belongs in the box's text). The view is named for Tab, and comes where the label
+    // was among the box's children, before the buttons.
+    box.setAccessibleDescription(box.text());
+    view->setAccessibleName(QCoreApplication::translate("MessageBox", "Message"));
+    view->stackUnder(label);
 }
 
 } // namespace

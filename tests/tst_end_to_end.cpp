@@ -4,6 +4,7 @@
 #include "gui_helpers.h"
 #include "main_window/zrn_sound_encode_decode.h"
 #include "test_main.h"
+#include "test_sound.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -16,7 +17,6 @@
 
 #include <sndfile.h>
 
-#include <cmath>
 #include <vector>
 
 namespace {
@@ -27,12 +27,7 @@ constexpr int kFrames = kRate; // one second
 
 std::vector<short> tone()
 {
-    std::vector<short> samples(size_t(kFrames) * kChannels);
-    for (int i = 0; i < kFrames; ++i) {
-        samples[size_t(i) * 2] = short(12000 * std::sin(2 * M_PI * 440 * i / kRate));
-        samples[size_t(i) * 2 + 1] = short(8000 * std::sin(2 * M_PI * 660 * i / kRate));
-    }
-    return samples;
+    return test_sound::makePcm16("low sine", kChannels, kRate, kFrames);
 }
 
 bool writeWav(const QString &path, const std::vector<short> &samples)
@@ -59,16 +54,6 @@ std::vector<short> readWav(const QString &path, SF_INFO *info)
     sf_readf_short(file, samples.data(), info->frames);
     sf_close(file);
     return samples;
-}
-
-double snrDb(const std::vector<short> &reference, const std::vector<short> &decoded)
-{
-    double signal = 0, noise = 0;
-    for (size_t i = 0; i < reference.size(); ++i) {
-        signal += double(reference[i]) * reference[i];
-        noise += double(reference[i] - decoded[i]) * (reference[i] - decoded[i]);
-    }
-    return 10 * std::log10(signal / std::max(noise, 1.0));
 }
 
 } // namespace
@@ -115,7 +100,7 @@ private slots:
         QCOMPARE(info.samplerate, kRate);
         QCOMPARE(info.channels, kChannels);
         QCOMPARE(info.format, SF_FORMAT_WAV | SF_FORMAT_PCM_16);
-        const double snr = snrDb(original, decoded);
+        const double snr = test_sound::worstChannelSnr(original, decoded, kChannels);
         qInfo("signal-to-noise ratio after encoding and decoding: %.1f dB", snr);
         QVERIFY2(snr > 30, qPrintable(QString::number(snr)));
     }

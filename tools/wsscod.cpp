@@ -1,10 +1,16 @@
 // WSSCod.exe NAME...: codes each WAV file NAME into NAME with its extension replaced by ".wss".
 
-#include "tool_support.h"
+#include "failure.h"
+#include "i18n.h"
+#include "input_file.h"
+#include "output_file.h"
+#include "sndfile_io.h"
+#include "tool_run.h"
 #include "wav_reader.h"
-#include "wss_format.h"
+#include "wss_header.h"
 #include "wss_stream.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace fs = std::filesystem;
@@ -12,33 +18,52 @@ using namespace wsstool;
 
 namespace {
 
-void encode(const fs::path &inPath, const fs::path &outPath)
+[[noreturn]] void notWav(const fs::path &p)
+{
+    /* TRANSLATORS: %s is the file's name, in quotes. */
+    fail(kExitInput, format(_("%s is not a WAV file"), quote(p).c_str()));
+}
+
+// `why` is libsndfile's message, in English.
+[[noreturn]] void failReading(const fs::path &p, const char *why)
+{
+    /* TRANSLATORS: the file's name, in quotes, and the reason. */
+    fail(kExitInput, format(_("cannot read %s: %s"), quote(p).c_str(), why));
+}
+
+OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &run)
 {
     InputFile in(inPath);
     if (in.isEmptyRegularFile())
-        fail(kExitInput, quote(inPath) + " is not a WAV file (it is empty)");
+        /* TRANSLATORS: %s is the file's name, in quotes. */
+        fail(kExitInput, format(_("%s is not a WAV file (it is empty)"), quote(inPath).c_str()));
     SF_INFO info{};
     Sndfile wav(sf_open_fd(in.fd(), SFM_READ, &info, SF_FALSE));
     if (!wav) {
         const int err = sf_error(nullptr);
         if (err == SF_ERR_UNRECOGNISED_FORMAT)
-            fail(kExitInput, quote(inPath) + " is not a WAV file");
-        fail(kExitInput, "cannot read " + quote(inPath) + ": " + sf_error_number(err));
+            notWav(inPath);
+        failReading(inPath, sf_error_number(err));
     }
     if (!isWavFamily(info.format))
-        fail(kExitInput, quote(inPath) + " is not a WAV file");
+        notWav(inPath);
     if (info.channels < 1 || unsigned(info.channels) > wss::kMaxChannels)
         fail(kExitInput,
-            "unsupported layout in " + quote(inPath) + ": " + std::to_string(info.channels) + " channels (at most 8)");
+            /* TRANSLATORS: the file's name, in quotes; the number of channels it has; the most the
+               tools take. */
+            format(ngettext("unsupported layout in %s: %d channel (at most %u)",
+                       "unsupported layout in %s: %d channels (at most %u)", (unsigned long)std::max(info.channels, 0)),
+                quote(inPath).c_str(), info.channels, wss::kMaxChannels));
     if (info.samplerate < 1)
-        fail(kExitInput, "unsupported layout in " + quote(inPath) + ": sample rate " + std::to_string(info.samplerate));
+        /* TRANSLATORS: the file's name, in quotes, and the sample rate it claims. */
+        fail(kExitInput, format(_("unsupported layout in %s: sample rate %d"), quote(inPath).c_str(), info.samplerate));
 
     wss::Header header;
     header.sampleRate = std::uint32_t(info.samplerate);
     header.channels = std::uint16_t(info.channels);
     header.frames = info.frames > 0 ? std::uint64_t(info.frames) : 0;
 
-    OutputFile out(outPath);
+    OutputFile out(outPath, run);
     out.write(wss::serializeHeader(header).data(), wss::kHeaderSize);
 
     PcmReader reader(wav.get(), info);
@@ -51,20 +76,20 @@ void encode(const fs::path &inPath, const fs::path &outPath)
         },
         wss::optionsFromEnvironment());
     if (sf_error(wav.get()) != SF_ERR_NO_ERROR)
-        fail(kExitInput, "cannot read " + quote(inPath) + ": " + sf_strerror(wav.get()));
+        failReading(inPath, sf_strerror(wav.get()));
     // The WAV header's length is only a promise; the file says what it holds.
     if (frames != header.frames) {
         header.frames = frames;
         out.writeAt(0, wss::serializeHeader(header).data(), wss::kHeaderSize);
     }
-    out.commit();
+    return out;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const ToolInfo tool{"WSSCod.exe", "WAV", ".wss", "encode",
-        "Encodes each WAV file FILE as WSS, written beside it with the extension \".wss\".", encode};
+    setUpTranslations();
+    const ToolInfo tool{"WSSCod.exe", Direction::Encode, ".wss", encode};
     return runTool(tool, argc, argv);
 }

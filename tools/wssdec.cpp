@@ -1,8 +1,13 @@
 // WSSdec.exe NAME...: decodes each WSS file NAME into a 16-bit WAV file, NAME with its extension
 // replaced by ".wav".
 
-#include "tool_support.h"
-#include "wss_format.h"
+#include "failure.h"
+#include "i18n.h"
+#include "input_file.h"
+#include "output_file.h"
+#include "sndfile_io.h"
+#include "tool_run.h"
+#include "wss_header.h"
 #include "wss_stream.h"
 
 #include <array>
@@ -13,9 +18,10 @@ using namespace wsstool;
 
 namespace {
 
-std::string damaged(const fs::path &p, const std::string &why)
+[[noreturn]] void notWss(const fs::path &p)
 {
-    return "damaged WSS file " + quote(p) + ": " + why;
+    /* TRANSLATORS: %s is the file's name, in quotes. */
+    fail(kExitInput, format(_("%s is not a WSS file"), quote(p).c_str()));
 }
 
 wss::Header readHeader(InputFile &in, const fs::path &inPath)
@@ -23,11 +29,13 @@ wss::Header readHeader(InputFile &in, const fs::path &inPath)
     std::array<std::uint8_t, wss::kHeaderSize> bytes{};
     const std::size_t got = in.read(bytes.data(), bytes.size());
     if (got == 0)
-        fail(kExitInput, quote(inPath) + " is not a WSS file (it is empty)");
+        /* TRANSLATORS: %s is the file's name, in quotes. */
+        fail(kExitInput, format(_("%s is not a WSS file (it is empty)"), quote(inPath).c_str()));
     if (got < wss::kMagic.size() || !std::equal(wss::kMagic.begin(), wss::kMagic.end(), bytes.begin()))
-        fail(kExitInput, quote(inPath) + " is not a WSS file");
+        notWss(inPath);
     if (got < bytes.size())
-        fail(kExitInput, damaged(inPath, "the file ends inside the header"));
+        /* TRANSLATORS: %s is the file's name, in quotes. */
+        fail(kExitInput, format(_("damaged WSS file %s: the file ends inside the header"), quote(inPath).c_str()));
 
     wss::Header h;
     const wss::HeaderCheck check = wss::parseHeader(bytes, h);
@@ -35,44 +43,51 @@ wss::Header readHeader(InputFile &in, const fs::path &inPath)
     case wss::HeaderStatus::Ok:
         break;
     case wss::HeaderStatus::NotWss:
-        fail(kExitInput, quote(inPath) + " is not a WSS file");
+        notWss(inPath);
     case wss::HeaderStatus::Damaged:
-        fail(kExitInput, damaged(inPath, check.reason));
+        /* TRANSLATORS: the file's name, in quotes, and what is wrong with its header ("header
+           checksum mismatch"). */
+        fail(kExitInput, format(_("damaged WSS file %s: %s"), quote(inPath).c_str(), _(check.reason)));
     case wss::HeaderStatus::UnsupportedVersion:
         fail(kExitInput,
-            "unsupported WSS file " + quote(inPath) + ": format version " + std::to_string(h.version)
-                + " (this decoder reads version 1)");
+            /* TRANSLATORS: the file's name, in quotes; its format version; the version this
+               decoder reads. */
+            format(_("unsupported WSS file %s: format version %u (this decoder reads version %u)"),
+                quote(inPath).c_str(), unsigned(h.version), unsigned(wss::kFormatVersion)));
     case wss::HeaderStatus::UnsupportedCoding:
-        fail(kExitInput, "unsupported WSS file " + quote(inPath) + ": coding " + std::to_string(h.coding));
+        /* TRANSLATORS: the file's name, in quotes, and the number of the coding it uses. */
+        fail(kExitInput, format(_("unsupported WSS file %s: coding %u"), quote(inPath).c_str(), unsigned(h.coding)));
     case wss::HeaderStatus::UnsupportedLayout:
-        fail(kExitInput, "unsupported layout in " + quote(inPath) + ": " + check.reason);
+        /* TRANSLATORS: the file's name, in quotes, and what the tools do not take ("more than 8
+           channels"). */
+        fail(kExitInput, format(_("unsupported layout in %s: %s"), quote(inPath).c_str(), _(check.reason)));
     }
     return h;
 }
 
-void decode(const fs::path &inPath, const fs::path &outPath)
+OutputFile decode(const fs::path &inPath, const fs::path &outPath, RunContext &run)
 {
     InputFile in(inPath);
     const wss::Header header = readHeader(in, inPath);
 
-    OutputFile out(outPath);
+    OutputFile out(outPath, run);
     SF_INFO info{};
     info.samplerate = int(header.sampleRate);
     info.channels = header.channels;
     // Plain WAV holds up to 4 GiB of data; past that, its 64-bit variant RF64.
     const bool big = header.frames > 0xFFFF0000u / (2u * header.channels);
     info.format = (big ? SF_FORMAT_RF64 : SF_FORMAT_WAV) | SF_FORMAT_PCM_16;
-    Sndfile wav(out.openSndfile(info));
+    Sndfile wav(openSndfile(out, info));
     // A failed write() is the better explanation; libsndfile's own message comes second.
     auto writeFailed = [&](const char *sndfileMessage) {
         out.check();
-        fail(kExitOutput, "cannot write " + quote(outPath) + ": " + sndfileMessage);
+        /* TRANSLATORS: the output's name, in quotes, and libsndfile's reason, in English. */
+        fail(kExitOutput, format(_("cannot write %s: %s"), quote(outPath).c_str(), sndfileMessage));
     };
     if (!wav)
         writeFailed(sf_strerror(nullptr));
 
-    const std::uint64_t blocks = wss::blockCount(header);
-    auto where = [&](std::uint64_t b) { return "block " + std::to_string(b + 1) + " of " + std::to_string(blocks); };
+    const auto blocks = (unsigned long long)wss::blockCount(header);
     const wss::DecodeResult result = wss::decodeStream(
         header, [&](std::uint8_t *bytes, std::size_t n) { return in.read(bytes, n); },
         [&](const std::int16_t *pcm, std::size_t frames) {
@@ -80,23 +95,32 @@ void decode(const fs::path &inPath, const fs::path &outPath)
                 writeFailed(sf_strerror(wav.get()));
         },
         wss::optionsFromEnvironment());
+    const std::string name = quote(inPath);
+    const auto block = (unsigned long long)result.block + 1;
     if (result.status == wss::DecodeResult::Truncated)
-        fail(kExitInput, damaged(inPath, "the file ends inside " + where(result.block)));
+        fail(kExitInput,
+            /* TRANSLATORS: the file's name, in quotes; the number of the block it ends in; the
+               blocks it should hold. */
+            format(_("damaged WSS file %s: the file ends inside block %llu of %llu"), name.c_str(), block, blocks));
     if (result.status == wss::DecodeResult::Damaged)
-        fail(kExitInput, damaged(inPath, where(result.block) + " fails its checksum"));
+        fail(kExitInput,
+            /* TRANSLATORS: the file's name, in quotes; the number of the damaged block; the blocks
+               the file holds. */
+            format(_("damaged WSS file %s: block %llu of %llu fails its checksum"), name.c_str(), block, blocks));
     std::uint8_t extra;
     if (in.read(&extra, 1) != 0)
-        fail(kExitInput, damaged(inPath, "data after the last block"));
+        /* TRANSLATORS: %s is the file's name, in quotes. */
+        fail(kExitInput, format(_("damaged WSS file %s: data after the last block"), name.c_str()));
     if (const int err = sf_close(wav.release()); err != 0)
         writeFailed(sf_error_number(err));
-    out.commit();
+    return out;
 }
 
 } // namespace
 
 int main(int argc, char **argv)
 {
-    const ToolInfo tool{"WSSdec.exe", "WSS", ".wav", "decode",
-        "Decodes each WSS file FILE into a 16-bit WAV file, written beside it with the extension \".wav\".", decode};
+    setUpTranslations();
+    const ToolInfo tool{"WSSdec.exe", Direction::Decode, ".wav", decode};
     return runTool(tool, argc, argv);
 }

@@ -3,7 +3,7 @@
 // error, never a crash.
 
 #include "wav_reader.h"
-#include "wss_format.h"
+#include "wss_header.h"
 
 #include <sndfile.h>
 

@@ -4,7 +4,10 @@
 // Random bytes almost never carry the right checksums, which would keep the search out of the
 // block decoding; so for inputs of odd length each block's checksum is set right first.
 
-#include "wss_format.h"
+#include "block_layout.h"
+#include "crc32.h"
+#include "tests/support/wss_block_coder.h"
+#include "wss_header.h"
 
 #include <algorithm>
 #include <cstddef>

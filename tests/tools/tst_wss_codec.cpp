@@ -1,13 +1,14 @@
 // The WSS codec library against docs/wss-format.md: the worked example byte for byte, the header
 // checks, and the checksum chain over blocks.
 
-#include "wss_format.h"
+#include "plain_coder.h"
+#include "test_sound.h"
+#include "wss_block_coder.h"
+#include "wss_header.h"
 #include "wss_stream.h"
 
 #include <QTest>
 
-#include <cmath>
-#include <random>
 #include <vector>
 
 using namespace wss;
@@ -25,70 +26,6 @@ const std::vector<std::uint8_t> kExampleFile
     = bytes({0x57, 0x53, 0x53, 0x1a, 0x01, 0x00, 0x01, 0x00, 0x40, 0x1f, 0x00, 0x00, 0x02, 0x00, 0x01, 0x04, 0x06, 0x00,
         0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0x00, 0xd8, 0x7b, 0xbc, 0x03, 0xe8, 0x03, 0x00, 0x00,
         0xff, 0xff, 0x00, 0x00, 0xf7, 0x30, 0x09, 0x00, 0x00, 0x00, 0x06, 0x6e, 0x30, 0x2c});
-
-// Test signals, interleaved 16-bit, of `frames` frames.
-std::vector<std::int16_t> makeSignal(const QString &kind, int channels, int rate, std::size_t frames)
-{
-    std::vector<std::int16_t> s(frames * std::size_t(channels));
-    std::mt19937 rng(12345);
-    std::normal_distribution<double> gauss(0.0, 1.0);
-    double pink[3] = {0, 0, 0};
-    for (std::size_t i = 0; i < frames; ++i) {
-        const double t = double(i) / rate;
-        for (int c = 0; c < channels; ++c) {
-            double v = 0;
-            if (kind == "sine") {
-                v = 0.5 * std::sin(2 * M_PI * (220.0 + 987.0 * c / std::max(1, channels - 1)) * t);
-            } else if (kind == "sine8") { // as an 8-bit file holds it
-                v = std::round(127 * 0.5 * std::sin(2 * M_PI * 440.0 * t)) / 128;
-            } else if (kind == "loud") { // square waves beyond full scale, clipped, and silence
-                v = t < 0.05 ? 0 : 1.5 * (std::sin(2 * M_PI * (50.0 + 30 * c) * t) > 0 ? 1 : -1);
-            } else if (kind == "white") {
-                v = 0.2 * gauss(rng); // -14 dBFS RMS
-            } else if (kind == "pink") { // three-pole approximation of 1/f noise
-                const double w = gauss(rng);
-                pink[0] = 0.99765 * pink[0] + w * 0.0990460;
-                pink[1] = 0.96300 * pink[1] + w * 0.2965164;
-                pink[2] = 0.57000 * pink[2] + w * 1.0526913;
-                v = 0.08 * (pink[0] + pink[1] + pink[2] + w * 0.1848);
-            } else if (kind == "speech") { // a voiced buzz through two moving formants, in syllables
-                const double f0 = 110 + 30 * std::sin(2 * M_PI * 1.3 * t);
-                const double phase = std::fmod(t * f0, 1.0);
-                const double f1 = 500 + 300 * std::sin(2 * M_PI * 2.1 * t),
-                             f2 = 1500 + 700 * std::sin(2 * M_PI * 1.7 * t);
-                const double env = std::max(0.0, std::sin(2 * M_PI * 3.0 * t));
-                v = env * std::exp(-phase * 30)
-                        * (0.4 * std::sin(2 * M_PI * f1 * phase / f0) + 0.2 * std::sin(2 * M_PI * f2 * phase / f0))
-                    + 0.002 * gauss(rng);
-            } else if (kind == "music") { // a chord of plucked notes with harmonics
-                const double notes[] = {261.63, 329.63, 392.0, 523.25};
-                for (int n = 0; n < 4; ++n) {
-                    const double start = 0.25 * n, age = std::fmod(t - start + 4, 1.0);
-                    for (int h = 1; h <= 6; ++h)
-                        v += 0.08 / h * std::exp(-age * 3 * h) * std::sin(2 * M_PI * notes[n] * h * (t + 0.01 * c));
-                }
-            }
-            s[i * std::size_t(channels) + std::size_t(c)]
-                = std::int16_t(std::clamp(std::lrint(v * 32768), -32768L, 32767L));
-        }
-    }
-    return s;
-}
-
-// Signal to noise ratio of the worst channel, in dB.
-double worstChannelSnr(const std::vector<std::int16_t> &ref, const std::vector<std::int16_t> &out, int channels)
-{
-    double worst = INFINITY;
-    for (int c = 0; c < channels; ++c) {
-        double signal = 0, noise = 0;
-        for (std::size_t i = std::size_t(c); i < ref.size(); i += std::size_t(channels)) {
-            signal += double(ref[i]) * ref[i];
-            noise += double(ref[i] - out[i]) * (ref[i] - out[i]);
-        }
-        worst = std::min(worst, 10 * std::log10(signal / std::max(noise, 1e-9)));
-    }
-    return worst;
-}
 
 // Codes and decodes a whole sound block by block with the plain codec.
 std::vector<std::int16_t> roundTrip(const std::vector<std::int16_t> &pcm, unsigned channels)
@@ -332,10 +269,10 @@ private slots:
         QFETCH(int, channels);
         QFETCH(int, rate);
         QFETCH(double, minSnr);
-        const auto pcm = makeSignal(kind, channels, rate, std::size_t(rate) * 2);
+        const auto pcm = test_sound::makePcm16(kind.toStdString(), channels, rate, std::size_t(rate) * 2);
         const auto out = roundTrip(pcm, unsigned(channels));
         QCOMPARE(out.size(), pcm.size());
-        const double snr = worstChannelSnr(pcm, out, channels);
+        const double snr = test_sound::worstChannelSnr(pcm, out, channels);
         qInfo("SNR %.2f dB", snr);
         QVERIFY2(snr >= minSnr, qPrintable(QString("SNR %1 dB").arg(snr)));
     }
@@ -367,7 +304,7 @@ private slots:
         QFETCH(int, frames);
         QFETCH(QString, kind);
         const auto C = unsigned(channels);
-        const auto pcm = makeSignal(kind, channels, 44100, std::size_t(frames));
+        const auto pcm = test_sound::makePcm16(kind.toStdString(), channels, 44100, std::size_t(frames));
         Header h;
         h.sampleRate = 44100;
         h.channels = std::uint16_t(C);
@@ -422,7 +359,7 @@ private slots:
         h.sampleRate = 44100;
         h.channels = 2;
         h.frames = 800 * 1025 + 77;
-        const auto pcm = makeSignal("pink", 2, 44100, std::size_t(h.frames));
+        const auto pcm = test_sound::makePcm16("pink", 2, 44100, std::size_t(h.frames));
         std::vector<std::uint8_t> coded = encodeAll(pcm, 2, h.blockFrames, {Kernel::Plain, 0});
         if (offset < 0) {
             coded.resize(std::size_t(-offset));
@@ -430,8 +367,6 @@ private slots:
             coded[std::size_t(offset)] = offset % blockBytes(2, 1025) == 6 ? 89 : coded[std::size_t(offset)] ^ 0x10;
             if (fixChecksum) {
                 const std::size_t size = blockBytes(2, 1025), start = std::size_t(offset) / size * size;
-                Crc32 crc;
-                crc.update(std::span(coded).first(start + size - 4));
                 // The chain covers only block contents, so leave the earlier checksums out.
                 Crc32 chain;
                 for (std::size_t b = 0; b <= start / size; ++b)

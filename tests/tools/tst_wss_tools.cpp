@@ -1,7 +1,9 @@
 // WSSCod.exe and WSSdec.exe run as the program runs them: one file name, in the file's folder.
 // Every test works in its own temporary folder.
 
-#include "wss_format.h"
+#include "test_sound.h"
+#include "wss_block_coder.h"
+#include "wss_header.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -83,27 +85,6 @@ QByteArray readFile(const QString &path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-// Sound, interleaved, full scale = 1.0.
-std::vector<double> makeSound(const QString &kind, int channels, int rate, qint64 frames)
-{
-    std::vector<double> s(std::size_t(frames * channels));
-    std::mt19937 rng(1234);
-    std::normal_distribution<double> normal(0.0, 0.2);
-    for (qint64 i = 0; i < frames; ++i)
-        for (int c = 0; c < channels; ++c) {
-            double &v = s[std::size_t(i * channels + c)];
-            if (kind == "noise") {
-                v = std::clamp(normal(rng), -1.0, 1.0);
-            } else {
-                // A different pitch in each channel, so swapped channels cannot pass.
-                const double freq = 220.0 * (c + 2) / 2.0 + 31.0 * c;
-                const double amp = kind == "loud" ? 1.5 : 0.5;
-                v = amp * std::sin(2 * M_PI * freq * double(i) / rate);
-            }
-        }
-    return s;
-}
-
 bool writeSound(const QString &path, int format, int channels, int rate, const std::vector<double> &s)
 {
     SF_INFO info{};
@@ -139,20 +120,9 @@ Sound readSound(const QString &path)
     return s;
 }
 
-// Signal to noise ratio of the worst channel, in dB.
 double worstChannelSnr(const Sound &ref, const Sound &out)
 {
-    const int ch = ref.info.channels;
-    double worst = INFINITY;
-    for (int c = 0; c < ch; ++c) {
-        double signal = 0, noise = 0;
-        for (std::size_t i = std::size_t(c); i < ref.samples.size(); i += std::size_t(ch)) {
-            signal += ref.samples[i] * ref.samples[i];
-            noise += (ref.samples[i] - out.samples[i]) * (ref.samples[i] - out.samples[i]);
-        }
-        worst = std::min(worst, 10 * std::log10(signal / std::max(noise, 1e-9)));
-    }
-    return worst;
+    return test_sound::worstChannelSnr(ref.samples, out.samples, ref.info.channels);
 }
 
 // Sample i, in interleaved order, of the sound in makeWss().
@@ -191,6 +161,13 @@ class TestWssTools : public QObject
     Q_OBJECT
 
 private slots:
+    // The tools speak the user's language; these tests quote their English messages.
+    void initTestCase()
+    {
+        qputenv("LC_ALL", "C.UTF-8");
+        qunsetenv("LANGUAGE");
+    }
+
     void roundTrip_data()
     {
         QTest::addColumn<QString>("kind");
@@ -201,26 +178,27 @@ private slots:
         QTest::addColumn<double>("minSnr");
         const int wav = SF_FORMAT_WAV;
         QTest::newRow("sine mono 16-bit 44.1k")
-            << "sine" << (wav | SF_FORMAT_PCM_16) << 1 << 44100 << qint64(3 * 44100 + 17) << 36.0;
+            << "low sine" << (wav | SF_FORMAT_PCM_16) << 1 << 44100 << qint64(3 * 44100 + 17) << 36.0;
         QTest::newRow("sine stereo 16-bit 48k")
-            << "sine" << (wav | SF_FORMAT_PCM_16) << 2 << 48000 << qint64(1025 * 40) << 36.0;
+            << "low sine" << (wav | SF_FORMAT_PCM_16) << 2 << 48000 << qint64(1025 * 40) << 36.0;
         QTest::newRow("sine 8ch 24-bit 96k")
-            << "sine" << (SF_FORMAT_WAVEX | SF_FORMAT_PCM_24) << 8 << 96000 << qint64(96001) << 36.0;
+            << "low sine" << (SF_FORMAT_WAVEX | SF_FORMAT_PCM_24) << 8 << 96000 << qint64(96001) << 36.0;
         QTest::newRow("sine stereo 32-bit 192k")
-            << "sine" << (wav | SF_FORMAT_PCM_32) << 2 << 192000 << qint64(50000) << 36.0;
+            << "low sine" << (wav | SF_FORMAT_PCM_32) << 2 << 192000 << qint64(50000) << 36.0;
         QTest::newRow("sine stereo float 22.05k")
-            << "sine" << (wav | SF_FORMAT_FLOAT) << 2 << 22050 << qint64(30000) << 36.0;
+            << "low sine" << (wav | SF_FORMAT_FLOAT) << 2 << 22050 << qint64(30000) << 36.0;
         QTest::newRow("sine mono double 16k")
-            << "sine" << (wav | SF_FORMAT_DOUBLE) << 1 << 16000 << qint64(20000) << 36.0;
-        QTest::newRow("sine mono 8-bit 8k") << "sine" << (wav | SF_FORMAT_PCM_U8) << 1 << 8000 << qint64(16003) << 30.0;
+            << "low sine" << (wav | SF_FORMAT_DOUBLE) << 1 << 16000 << qint64(20000) << 36.0;
+        QTest::newRow("sine mono 8-bit 8k")
+            << "low sine" << (wav | SF_FORMAT_PCM_U8) << 1 << 8000 << qint64(16003) << 30.0;
         QTest::newRow("loud float, clipped")
-            << "loud" << (wav | SF_FORMAT_FLOAT) << 2 << 44100 << qint64(30000) << 25.0;
+            << "loud sine" << (wav | SF_FORMAT_FLOAT) << 2 << 44100 << qint64(30000) << 25.0;
         QTest::newRow("noise mono 16-bit 44.1k")
-            << "noise" << (wav | SF_FORMAT_PCM_16) << 1 << 44100 << qint64(88200) << 12.0;
+            << "white" << (wav | SF_FORMAT_PCM_16) << 1 << 44100 << qint64(88200) << 12.0;
         QTest::newRow("noise stereo 24-bit 48k")
-            << "noise" << (wav | SF_FORMAT_PCM_24) << 2 << 48000 << qint64(48000) << 12.0;
+            << "white" << (wav | SF_FORMAT_PCM_24) << 2 << 48000 << qint64(48000) << 12.0;
         for (qint64 n : {0, 1, 2, 1024, 1025, 1026})
-            QTest::addRow("%lld frames", n) << "sine" << (wav | SF_FORMAT_PCM_16) << 2 << 44100 << n << 0.0;
+            QTest::addRow("%lld frames", n) << "low sine" << (wav | SF_FORMAT_PCM_16) << 2 << 44100 << n << 0.0;
     }
 
     void roundTrip()
@@ -233,7 +211,8 @@ private slots:
         QFETCH(double, minSnr);
         QTemporaryDir dir;
         QVERIFY(dir.isValid());
-        QVERIFY(writeSound(dir.filePath("in.wav"), format, channels, rate, makeSound(kind, channels, rate, frames)));
+        QVERIFY(writeSound(dir.filePath("in.wav"), format, channels, rate,
+            test_sound::makeSound(kind.toStdString(), channels, rate, std::size_t(frames))));
         const Sound ref = readSound(dir.filePath("in.wav"));
         QCOMPARE(ref.info.frames, frames);
 
@@ -303,7 +282,7 @@ private slots:
         QTemporaryDir scratch;
         auto soundFile = [&](int format, int channels) {
             const QString path = scratch.filePath("x");
-            writeSound(path, format, channels, 8000, makeSound("sine", channels, 8000, 100));
+            writeSound(path, format, channels, 8000, test_sound::makeSound("low sine", channels, 8000, 100));
             return readFile(path);
         };
         const QByteArray wss = makeWss();
@@ -389,8 +368,8 @@ private slots:
     void writeFailureKeepsOldOutput()
     {
         QTemporaryDir dir;
-        QVERIFY(writeSound(
-            dir.filePath("in.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 44100, makeSound("sine", 2, 44100, 441000)));
+        QVERIFY(writeSound(dir.filePath("in.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 44100,
+            test_sound::makeSound("low sine", 2, 44100, 441000)));
         writeFile(dir.filePath("in.wss"), "an older output");
         writeFile(dir.filePath("small.wss"), makeWss());
         const auto before = snapshot(dir.path());
@@ -513,8 +492,8 @@ private slots:
         if (decoding)
             writeFile(dir.filePath(input), makeWss());
         else
-            QVERIFY(writeSound(
-                dir.filePath(input), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, makeSound("sine", 1, 8000, 5000)));
+            QVERIFY(writeSound(dir.filePath(input), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000,
+                test_sound::makeSound("low sine", 1, 8000, 5000)));
         const QByteArray inputBytes = readFile(dir.filePath(input));
         for (const QString &name : present)
             writeFile(dir.filePath(name), "old " + name.toUtf8());
@@ -587,7 +566,7 @@ private slots:
         QFETCH(QStringList, made);
         QTemporaryDir dir;
         const QDir d(dir.path());
-        const std::vector<double> sound = makeSound("sine", 1, 8000, 3000);
+        const std::vector<double> sound = test_sound::makeSound("low sine", 1, 8000, 3000);
         for (const char *name : {"a.wav", "b.wav", "x?.wav", ".hidden.wav", "\u00e9.wav"})
             QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, sound));
         const QByteArray bytePath = QFile::encodeName(d.path()) + "/\xff";
@@ -665,7 +644,7 @@ private slots:
         QFETCH(QStringList, made);
         QTemporaryDir dir;
         const QDir d(dir.path());
-        const std::vector<double> sound = makeSound("sine", 1, 8000, 3000);
+        const std::vector<double> sound = test_sound::makeSound("low sine", 1, 8000, 3000);
         for (const QString &name : {QString("a.wav"), QString("c.wav"), QString("x\\y\tz\n\r\x01\x7f\u00e9.wav")})
             QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, sound));
         writeFile(d.filePath("b.wav"), "not sound");
@@ -764,7 +743,7 @@ private slots:
     {
         QTemporaryDir dir;
         QVERIFY(writeSound(dir.filePath("long.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 44100,
-            makeSound("noise", 2, 44100, qint64(44100) * 20)));
+            test_sound::makeSound("white", 2, 44100, std::size_t(44100) * 20)));
         QCOMPARE(run(kEncoder, dir.path(), {"long.wav"}).code, 0);
         const QByteArray complete = readFile(dir.filePath("long.wss"));
         QElapsedTimer timer;

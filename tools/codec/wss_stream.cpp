@@ -1,12 +1,13 @@
 #include "wss_stream.h"
 
+#include "block_coder.h"
+#include "block_layout.h"
+#include "crc32.h"
+#include "pipeline.h"
+
 #include <algorithm>
-#include <condition_variable>
 #include <cstdlib>
 #include <cstring>
-#include <deque>
-#include <mutex>
-#include <system_error>
 #include <thread>
 
 namespace wss {
@@ -49,113 +50,6 @@ unsigned workerCount(const CodecOptions &o, std::uint64_t frames, std::size_t ch
         return 0;
     return std::clamp(std::thread::hardware_concurrency(), 1u, 16u);
 }
-
-// Chunks go round a few slots: the caller's thread fills a slot (produce), a worker codes it
-// (work), and the caller's thread empties the slots in the order it filled them (consume). With
-// no workers, the caller's thread codes each chunk itself. A written-out queue rather than a
-// library: what is needed is this one ordering rule, and the standard library has no thread pool.
-template <typename Slot> class Pipeline
-{
-public:
-    Pipeline(unsigned workers, std::function<void(Slot &)> work)
-        : work_(std::move(work))
-        , slots_(workers == 0 ? 1 : 2 * std::size_t(workers) + 1)
-    {
-        // A thread that cannot be started is done without: fewer workers, or none, code the same.
-        try {
-            for (unsigned i = 0; i < workers; ++i)
-                threads_.emplace_back([this] { serve(); });
-        } catch (const std::system_error &) { }
-    }
-
-    ~Pipeline()
-    {
-        {
-            std::lock_guard lock(mutex_);
-            stop_ = true;
-        }
-        ready_.notify_all();
-        for (auto &t : threads_)
-            t.join();
-    }
-
-    Pipeline(const Pipeline &) = delete;
-    Pipeline &operator=(const Pipeline &) = delete;
-
-    // produce(slot) fills a slot and returns false when there is nothing more to code after it;
-    // consume(slot) is called for each filled slot in order, and returns false to stop early.
-    template <typename Produce, typename Consume> void run(Produce produce, Consume consume)
-    {
-        std::size_t next = 0, oldest = 0, inFlight = 0;
-        bool more = true;
-        while (more || inFlight > 0) {
-            if (more && inFlight < slots_.size()) {
-                Slot &slot = slots_[next % slots_.size()].slot;
-                more = produce(slot);
-                if (threads_.empty()) {
-                    work_(slot);
-                    if (!consume(slot))
-                        return;
-                    continue;
-                }
-                {
-                    std::lock_guard lock(mutex_);
-                    slots_[next % slots_.size()].done = false;
-                    queue_.push_back(next % slots_.size());
-                }
-                ready_.notify_one();
-                ++next;
-                ++inFlight;
-                continue;
-            }
-            Entry &e = slots_[oldest % slots_.size()];
-            {
-                std::unique_lock lock(mutex_);
-                done_.wait(lock, [&] { return e.done; });
-            }
-            ++oldest;
-            --inFlight;
-            if (!consume(e.slot))
-                return;
-        }
-    }
-
-private:
-    struct Entry
-    {
-        Slot slot;
-        bool done = false;
-    };
-
-    void serve()
-    {
-        for (;;) {
-            std::size_t i;
-            {
-                std::unique_lock lock(mutex_);
-                ready_.wait(lock, [&] { return stop_ || !queue_.empty(); });
-                if (stop_)
-                    return;
-                i = queue_.front();
-                queue_.pop_front();
-            }
-            work_(slots_[i].slot);
-            {
-                std::lock_guard lock(mutex_);
-                slots_[i].done = true;
-            }
-            done_.notify_all();
-        }
-    }
-
-    std::function<void(Slot &)> work_;
-    std::vector<Entry> slots_;
-    std::vector<std::thread> threads_;
-    std::mutex mutex_;
-    std::condition_variable ready_, done_;
-    std::deque<std::size_t> queue_;
-    bool stop_ = false;
-};
 
 struct EncodeSlot
 {

@@ -4,7 +4,8 @@
 // sound is long enough, while the caller's thread reads the next chunk and writes the last one in
 // file order. Memory stays a few chunks, whatever the length.
 
-#include "wss_format.h"
+#include "ima_lanes.h"
+#include "wss_header.h"
 
 #include <cstdint>
 #include <functional>

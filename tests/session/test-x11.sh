@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The program's window on an X server of its own (Xvfb), as the desktop sees it.
+#   test-x11.sh properties PROGRAM DESKTOP_ENTRY
+#       Without a window manager: WM_CLASS's class is the desktop entry's StartupWMClass (docks and
+#       task bars tie the window to its launcher by it), and _NET_WM_ICON is set, to the icon
+#       theme's icon named by the desktop file id when one is installed (a 48x48 stand-in here),
+#       else to the 32x32 icon built into the program.
+#   test-x11.sh accessibility PROGRAM
+#       Over AT-SPI, in a D-Bus session of the test's own: the window is a frame named by its title
+#       with its controls in reading order, and decoding a damaged file (with the real WSSdec.exe
+#       from the program's folder) opens an alert whose text a screen reader reads.
+# shellcheck disable=SC2317 # functions run through check()
+set -u
+mode=${1:?usage: test-x11.sh properties|accessibility PROGRAM ...}
+program=$(realpath "${2:?usage: test-x11.sh MODE PROGRAM ...}")
+[ "$mode" = accessibility ] && private_bus=yes
+# shellcheck source-path=SCRIPTDIR
+. "$(dirname "$0")/session.sh" "$@"
+need xprop x11-utils
+need xdotool xdotool
+start_xvfb
+export QT_QPA_PLATFORM=xcb
+app_id=$(basename "${3:-}" .desktop)
+
+# Starts the program with XDG_DATA_DIRS=$1 and sets window to its window's id.
+open_window() {
+    XDG_DATA_DIRS=$1 "$program" >>"$work/program.log" 2>&1 &
+    pids+=($!)
+    window=$(timeout 20 xdotool search --sync --name '^TALVEN Sound Decoder / Encoder$' | head -1)
+    [ -n "$window" ] || { cat "$work/program.log"; echo "FAIL: the window did not open"; exit 1; }
+}
+icon_size() { xprop -id "$window" -notype _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | head -1; }
+
+case $mode in
+properties)
+    # An icon theme holding the program's icon under its desktop file id, as the package installs it.
+    theme=$work/share/icons/hicolor
+    mkdir -p "$theme/48x48/apps"
+    printf '[Icon Theme]\nName=Hicolor\nDirectories=48x48/apps\n\n[48x48/apps]\nSize=48\nType=Fixed\n' >"$theme/index.theme"
+    python3 - "$theme/48x48/apps/$app_id.png" <<'PY'
+import struct, sys, zlib
+side = 48
+rows = b''.join(b'\0' + b'\xff\x80\0\xff' * side for _ in range(side))
+def chunk(kind, data):
+    return struct.pack('>I', len(data)) + kind + data + struct.pack('>I', zlib.crc32(kind + data))
+open(sys.argv[1], 'wb').write(b'\x89PNG\r\n\x1a\n' + chunk(b'IHDR', struct.pack('>IIBBBBB', side, side, 8, 6, 0, 0, 0))
+                              + chunk(b'IDAT', zlib.compress(rows)) + chunk(b'IEND', b''))
+PY
+    startup_class=$(sed -n 's/^StartupWMClass=//p' "$3")
+    open_window "$work/share"
+    wm_class=$(xprop -id "$window" -notype WM_CLASS | sed -n 's/^WM_CLASS = "\(.*\)", "\(.*\)"$/\2/p')
+    check "WM_CLASS's class '$wm_class' is the desktop entry's StartupWMClass '$startup_class'" \
+        test -n "$startup_class" -a "$wm_class" = "$startup_class"
+    check "_NET_WM_ICON is the theme's icon $app_id ($(icon_size))" test "$(icon_size)" = 48x48
+    kill "${pids[-1]}" && wait "${pids[-1]}" 2>/dev/null
+    open_window "$work/empty"
+    check "without a theme icon, _NET_WM_ICON is the program's own ($(icon_size))" test "$(icon_size)" = 32x32
+    ;;
+accessibility)
+    find_atspi_python
+    mkdir -p "$work/sounds"
+    printf 'WSS\032\001\000\001\000' >"$work/sounds/tone.wss" # a WSS header cut short
+    open_window ""
+    check "over AT-SPI, the window" atspi window
+    damaged_file_message() { atspi field "WSS file" "$work/sounds/tone.wss" && atspi message Decode damaged; }
+    check "over AT-SPI, a damaged file's message" damaged_file_message
+    ;;
+*)
+    echo "usage: test-x11.sh properties|accessibility PROGRAM ..." >&2
+    exit 2
+    ;;
+esac
+finish

@@ -1,0 +1,122 @@
+// What assistive technology gets: the window as a window named by its title with its controls in
+// reading order, and a message's whole text. (tests/session/ checks the same over AT-SPI.)
+
+#include "gui_helpers.h"
+#include "platform/accessible_window.h"
+#include "platform/message_box.h"
+#include "platform/reading_order.h"
+#include "test_main.h"
+#include "window_fixture.h"
+
+#include <QAccessible>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QMessageBox>
+#include <QProgressBar>
+#include <QTextEdit>
+
+namespace {
+
+QStringList childNames(QAccessibleInterface *parent)
+{
+    QStringList names;
+    for (int i = 0; i < parent->childCount(); ++i) {
+        QAccessibleInterface *child = parent->child(i);
+        names << child->text(QAccessible::Name);
+        if (parent->indexOfChild(child) != i)
+            names << QStringLiteral("(indexOfChild disagrees)");
+    }
+    return names;
+}
+
+} // namespace
+
+class TestAccessibility : public QObject, private WindowFixture
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { Platform::InstallAccessibleWindows(); }
+    void init() { openWindow(); }
+    void cleanup() { closeWindow(); }
+
+    void readingOrder_data()
+    {
+        QTest::addColumn<QList<QRect>>("rects");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::addColumn<QList<int>>("order");
+        const QRect a(0, 0, 50, 20), b(60, 0, 50, 20), c(0, 30, 50, 20), d(60, 30, 50, 20);
+        QTest::newRow("none") << QList<QRect>{} << false << QList<int>{};
+        QTest::newRow("two rows made backwards") << QList<QRect>{d, c, b, a} << false << QList<int>{3, 2, 1, 0};
+        QTest::newRow("right to left") << QList<QRect>{a, b, c, d} << true << QList<int>{1, 0, 3, 2};
+        // A taller control centred on the same line, and one a little higher, share the row.
+        QTest::newRow("one line, mixed heights")
+            << QList<QRect>{QRect(60, 26, 50, 28), QRect(0, 32, 50, 16), a} << false << QList<int>{2, 1, 0};
+        QTest::newRow("not shown come last") << QList<QRect>{QRect(), c, QRect(), a} << false << QList<int>{3, 1, 0, 2};
+    }
+    void readingOrder()
+    {
+        QFETCH(QList<QRect>, rects);
+        QFETCH(bool, rightToLeft);
+        QFETCH(QList<int>, order);
+        QCOMPARE(Platform::ReadingOrder(rects, rightToLeft ? Qt::RightToLeft : Qt::LeftToRight), order);
+    }
+
+    // Controls added later, in a plain container of their own, read in order too.
+    void theWindowIsAWindowReadRowByRow()
+    {
+        auto *statusLine = new QWidget(m_window.get());
+        auto *row = new QHBoxLayout(statusLine);
+        auto *show = new QPushButton(QStringLiteral("Show in folder"));
+        auto *stop = new QPushButton(QStringLiteral("Stop"));
+        auto *progress = new QProgressBar;
+        progress->setAccessibleName(QStringLiteral("Progress"));
+        row->addWidget(progress);
+        row->addWidget(stop);
+        row->addWidget(show);
+        qobject_cast<QGridLayout *>(m_window->layout())->addWidget(statusLine, 2, 0, 1, 3);
+        m_window->setMaximumHeight(QWIDGETSIZE_MAX);
+        m_window->resize(m_window->width(), 200);
+        QTRY_VERIFY(statusLine->y() > widget("cmdEnCode")->y());
+
+        QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_window.get());
+        QCOMPARE(window->role(), QAccessible::Window);
+        QCOMPARE(window->text(QAccessible::Name), QStringLiteral("TALVEN Sound Decoder / Encoder"));
+        QCOMPARE(childNames(window),
+            QStringList({"WSS file", "Select WSS", "Decode", "WAV file", "Select WAV", "Encode", ""}));
+        QCOMPARE(childNames(window->child(6)), QStringList({"Progress", "Stop", "Show in folder"}));
+    }
+
+    // As with a plain message box: the alert's description is the whole message, and the text
+    // view that shows it is named and comes before the buttons.
+    void aMessageGivesItsWholeTextToAssistiveTechnology()
+    {
+        const QString text
+            = QStringLiteral("'WSSdec.exe tone.wss' failed with exit code 1:\nWSSdec.exe: block 3 is damaged");
+        QString description, viewName;
+        bool viewShownBeforeTheButtons = false;
+        ModalAnswer answer([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (!box)
+                return false;
+            QAccessibleInterface *alert = QAccessible::queryAccessibleInterface(box);
+            QAccessibleInterface *view = QAccessible::queryAccessibleInterface(box->findChild<QTextEdit *>());
+            QAccessibleInterface *ok = QAccessible::queryAccessibleInterface(box->button(QMessageBox::Ok));
+            if (alert->role() == QAccessible::AlertMessage)
+                description = alert->text(QAccessible::Description);
+            viewName = view->text(QAccessible::Name);
+            viewShownBeforeTheButtons
+                = !view->state().invisible && alert->indexOfChild(view) < alert->indexOfChild(ok->parent());
+            box->accept();
+            return true;
+        });
+        Platform::ShowMessage(m_window.get(), text);
+        QVERIFY(answer.answered());
+        QCOMPARE(description, text);
+        QCOMPARE(viewName, QStringLiteral("Message"));
+        QVERIFY(viewShownBeforeTheButtons);
+    }
+};
+
+TALVEN_TEST_MAIN(TestAccessibility)
+#include "tst_accessibility.moc"

@@ -1,0 +1,64 @@
+#include "tool_messages.h"
+
+#include "failure.h"
+#include "i18n.h"
+
+namespace wsstool {
+
+std::string usageText(const char *toolName, Direction direction)
+{
+    /* TRANSLATORS: %s is the tool's name, WSSCod.exe or WSSdec.exe; -f is an option, typed as it
+       is. */
+    std::string text = format(_("usage: %s [-f] FILE...\n"), toolName);
+    text += direction == Direction::Encode
+        ? _("Encodes each WAV file FILE as WSS, written beside it with the extension \".wss\".\n")
+        : _("Decodes each WSS file FILE into a 16-bit WAV file, written beside it with the extension \".wav\".\n");
+    /* TRANSLATORS: the options (-f, --force, ...) are typed as they are; keep them, and line up
+       the explanations. */
+    text += _("FILE may hold the wildcards * and ?: every ordinary file it names is converted.\n"
+              "An existing output is kept as NAME.~N~ (left alone if it is the same).\n"
+              "  -f, --force   replace an existing output without keeping it\n"
+              "  -h, --help    show this help\n"
+              "  --version     show the version\n"
+              "  --            every later argument is a file name\n");
+    return text;
+}
+
+std::string noFileNamed(Direction direction)
+{
+    return direction == Direction::Encode ? _("no file named: give the WAV file to encode")
+                                          : _("no file named: give the WSS file to decode");
+}
+
+std::string folderGiven(Direction direction, const std::filesystem::path &folder)
+{
+    if (direction == Direction::Encode)
+        /* TRANSLATORS: %s is a folder's name, in quotes. */
+        return format(_("%s is a folder; give the WAV file to encode in it"), quote(folder).c_str());
+    /* TRANSLATORS: %s is a folder's name, in quotes. */
+    return format(_("%s is a folder; give the WSS file to decode in it"), quote(folder).c_str());
+}
+
+std::string wouldReplaceInput(Direction direction, const std::filesystem::path &output)
+{
+    if (direction == Direction::Encode)
+        /* TRANSLATORS: %s is the name of the file the tool would write, in quotes. */
+        return format(_("the output %s would replace the input; expected a WAV file"), quote(output).c_str());
+    /* TRANSLATORS: %s is the name of the file the tool would write, in quotes. */
+    return format(_("the output %s would replace the input; expected a WSS file"), quote(output).c_str());
+}
+
+std::string summary(Direction direction, std::size_t converted, std::size_t total, std::size_t failed)
+{
+    if (direction == Direction::Encode)
+        /* TRANSLATORS: the last line of a run over several files that were not all converted:
+           converted, named, failed. The form follows the files named. */
+        return format(ngettext("%zu of %zu file encoded; %zu failed", "%zu of %zu files encoded; %zu failed", total),
+            converted, total, failed);
+    /* TRANSLATORS: the last line of a run over several files that were not all converted:
+       converted, named, failed. The form follows the files named. */
+    return format(ngettext("%zu of %zu file decoded; %zu failed", "%zu of %zu files decoded; %zu failed", total),
+        converted, total, failed);
+}
+
+} // namespace wsstool

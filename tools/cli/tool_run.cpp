@@ -1,0 +1,131 @@
+#include "tool_run.h"
+
+#include "command_line.h"
+#include "failure.h"
+#include "i18n.h"
+#include "output_batch.h"
+#include "run_items.h"
+#include "temp_cleanup.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <new>
+
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace wsstool {
+
+namespace {
+
+bool sameFile(const fs::path &a, const fs::path &b)
+{
+    struct stat sa
+    {
+    }, sb{};
+    return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
+        && sa.st_ino == sb.st_ino;
+}
+
+// Converts one file; returns its exit code after reporting a failure.
+int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, OutputBatch &outputs)
+{
+    try {
+        const fs::path name = input.filename();
+        struct stat st
+        {
+        };
+        if (::stat(input.c_str(), &st) == 0 && S_ISDIR(st.st_mode))
+            fail(kExitInput, folderGiven(tool.direction, input));
+        if (name.empty() || name == "." || name == "..")
+            /* TRANSLATORS: %s is what was given as a file name, in quotes ('.', '..'). */
+            fail(kExitUsage, format(_("%s is not a file name"), quote(input).c_str()));
+        fs::path output = input;
+        output.replace_extension(tool.outputSuffix);
+        if (output == input || sameFile(input, output))
+            fail(kExitUsage, wouldReplaceInput(tool.direction, output));
+        outputs.commit(tool.convert(input, output, run));
+        return kExitOk;
+    } catch (const Failure &f) {
+        report(tool.name, f.message);
+        return f.exitCode;
+    } catch (const std::bad_alloc &) {
+        /* TRANSLATORS: %s is the name of the file being converted, in quotes. */
+        report(tool.name, format(_("out of memory while converting %s"), quote(input).c_str()));
+    } catch (const std::exception &e) {
+        /* TRANSLATORS: a failure nobody foresaw: the file's name, in quotes, and the reason, in
+           English. */
+        report(tool.name, format(_("%s: %s"), quote(input).c_str(), e.what()));
+    }
+    return kExitInternal;
+}
+
+} // namespace
+
+int runTool(const ToolInfo &tool, int argc, char **argv)
+{
+    const Arguments args = parseArguments(argc, argv);
+    if (args.help) {
+        std::fputs(usageText(tool.name, tool.direction).c_str(), stdout);
+        return kExitOk;
+    }
+    if (args.version) {
+        std::printf("%s %s\n", tool.name, TALVEN_VERSION);
+        return kExitOk;
+    }
+    if (args.files.empty()) {
+        report(tool.name, noFileNamed(tool.direction));
+        std::fputs(usageText(tool.name, tool.direction).c_str(), stderr);
+        return kExitUsage;
+    }
+    installSignalHandlers();
+    RunContext run;
+    run.toolName = tool.name;
+    run.force = args.force;
+    run.progress = ProgressLines::fromEnvironment();
+
+    const std::vector<RunItem> items = collectItems(args.files);
+    std::vector<int> codes(items.size(), kExitOk);
+    run.progress.files(std::size_t(
+        std::count_if(items.begin(), items.end(), [](const RunItem &item) { return item.failure.empty(); })));
+    {
+        // A single file keeps the plain path: flushed, then put in place.
+        OutputBatch outputs(items.size() > 1, [&](std::size_t i, const Failure &f) {
+            report(tool.name, f.message);
+            codes[i] = f.exitCode;
+            run.progress.failed(items[i].number, items[i].file, f.exitCode);
+        });
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const RunItem &item = items[i];
+            outputs.setItem(i);
+            codes[i] = item.exitCode;
+            if (!item.failure.empty()) {
+                report(tool.name, item.failure);
+                continue;
+            }
+            run.fileNumber = item.number;
+            run.progress.start(item.number, item.file);
+            codes[i] = convertOne(tool, item.file, run, outputs);
+            if (codes[i] != kExitOk)
+                run.progress.failed(item.number, item.file, codes[i]);
+        }
+        outputs.placeAll();
+    }
+    int firstFailure = kExitOk;
+    std::size_t failed = 0;
+    for (const int code : codes) {
+        if (code != kExitOk) {
+            ++failed;
+            if (firstFailure == kExitOk)
+                firstFailure = code;
+        }
+    }
+    if (failed > 0 && items.size() > 1)
+        report(tool.name, summary(tool.direction, items.size() - failed, items.size(), failed));
+    std::fflush(stderr);
+    return firstFailure;
+}
+
+} // namespace wsstool
