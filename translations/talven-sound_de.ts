@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>MessageBox</name>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+</context>
+<context>
     <name>OSUtil</name>
     <message>
         <source>the command line is empty</source>
