@@ -123,9 +123,9 @@ private slots:
             << "de_DE.UTF-8" << QStringList{"&Dekodieren", "&Kodieren", "&WSS auswählen", "WA&V auswählen"}
             << "TALVEN Sound – Dekodierer / Kodierer"
             << "Die Datei '%1' wurde nicht gefunden"
-            << "WSSdec.exe: '%1' is not a WSS file"
+            << "WSSdec.exe: '%1' ist keine WSS-Datei"
             << QStringList{"WSS-Datei auswählen", "Suchen in:", "&Öffnen", "Abbrechen"}
-            << "usage: WSSdec.exe [-f] FILE..."
+            << "Aufruf: WSSdec.exe [-f] DATEI..."
             << QStringList{"Wandelt Audiodateien mit den Werkzeugen WSSdec.exe und WSSCod.exe zwischen WSS und WAV um.",
                    "Zeigt Versionsinformation an."};
         QTest::newRow("C") << "C" << QStringList{"&Decode", "&Encode", "&Select WSS", "Select W&AV"}
@@ -141,9 +141,9 @@ private slots:
             << "fr_FR.UTF-8" << QStringList{"&Décoder", "&Encoder", "&Choisir le WSS", "Choisir le W&AV"}
             << "TALVEN Sound – Décodeur / Encodeur"
             << "Impossible de trouver le fichier '%1'"
-            << "WSSdec.exe: '%1' is not a WSS file"
+            << "WSSdec.exe: '%1' n'est pas un fichier WSS"
             << QStringList{"Choisir le fichier WSS", "Voir dans :", "&Ouvrir", "Annuler"}
-            << "usage: WSSdec.exe [-f] FILE..."
+            << "utilisation\u00a0: WSSdec.exe [-f] FICHIER..."
             << QStringList{"Convertit des fichiers audio entre WSS et WAV avec les outils WSSdec.exe et WSSCod.exe.",
                    "Afficher les informations de version."};
         QTest::newRow("en_US.UTF-8") << "en_US.UTF-8" << QStringList{"&Decode", "&Encode", "&Select WSS", "Select W&AV"}
@@ -159,9 +159,9 @@ private slots:
             << "es_ES.UTF-8" << QStringList{"&Decodificar", "&Codificar", "&Seleccionar WSS", "Seleccionar W&AV"}
             << "TALVEN Sound – Decodificador / Codificador"
             << "No se encontró el archivo '%1'"
-            << "WSSdec.exe: '%1' is not a WSS file"
+            << "WSSdec.exe: '%1' no es un archivo WSS"
             << QStringList{"Seleccionar archivo WSS", "Ver en:", "&Abrir", "Cancelar"}
-            << "usage: WSSdec.exe [-f] FILE..."
+            << "uso: WSSdec.exe [-f] ARCHIVO..."
             << QStringList{"Convierte archivos de audio entre WSS y WAV con las herramientas WSSdec.exe y WSSCod.exe.",
                    "Muestra la información de versión."};
     }
