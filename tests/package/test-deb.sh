@@ -159,6 +159,17 @@ done
 check "the tools are not on the program's PATH" \
     env PATH=/usr/bin:/bin sh -c '! command -v WSSdec.exe >/dev/null && ! command -v WSSCod.exe >/dev/null'
 
+# The translations: the tools' catalogue where gettext looks, found by the installed tools from their
+# own folder (under a German locale made for the test alone), and the desktop entry's German name.
+check "the tools' German translation is in $prefix/share/locale" test -s "$prefix/share/locale/de/LC_MESSAGES/talven-sound.mo"
+check "the installed desktop entry has a German name" grep -q '^Name\[de\]=' "$desktop_entry"
+mkdir -p "$work/locales"
+if command -v localedef >/dev/null && localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" >/dev/null 2>&1; then
+    check "the installed WSSdec.exe answers --help in German" \
+        test "$(env -i LOCPATH="$work/locales" LANG=de_DE.UTF-8 "$program_dir/WSSdec.exe" --help | head -n 1)" = \
+        "Aufruf: WSSdec.exe [-f] DATEI..."
+fi
+
 # The desktop knows WSS files (the shared-mime-info trigger rebuilt the database) and offers the
 # program for them and for WAV files (the desktop-file-utils trigger rebuilt the cache "Open with" reads).
 mkdir -p "$work/home/.config" "$work/runtime" "$work/sound"
