@@ -35,7 +35,7 @@ QString LoadTranslations(const QLocale &locale)
     QCoreApplication::installTranslator(program);
     // Qt's texts in the language the program speaks, not in an earlier one of the user's that only
     // Qt has: one window, one language.
-    const QString language = program->language();
+    QString language = program->language();
     if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);

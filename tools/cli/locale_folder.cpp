@@ -7,7 +7,7 @@ namespace wsstool {
 fs::path localeFolder(const fs::path &toolFolder, const fs::path &installed)
 {
     std::error_code ec;
-    const fs::path beside = toolFolder / "locale";
+    fs::path beside = toolFolder / "locale";
     if (fs::is_directory(beside, ec))
         return beside;
     return (toolFolder / installed).lexically_normal();
