@@ -17,9 +17,9 @@ packages=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsndfile1-de
 # The tests also build and install the Debian package, drive the program under Xvfb, and read it
 # over AT-SPI (a private D-Bus session with its own accessibility bus), also as a Wayland client
 # of a headless weston; they make the locales they run under with localedef (locales).
-test_packages=(xvfb xauth xdotool x11-utils dbus-daemon at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc locales)
+test_packages=(xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc locales)
 # The gates: format and static checks, and libFuzzer (clang with its runtime).
-gate_packages=(clang-format clang-tidy clang libclang-rt-14-dev)
+gate_packages=(clang-format clang-tidy clang libclang-rt-14-dev libbenchmark-dev)
 
 install_missing() {
     local missing=()
@@ -42,6 +42,69 @@ build() {
     cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"
 }
 
+# The gates, all of them every time: every tree is built first, each build using every processor
+# (ccache, with its cache in ~/.cache, makes a file compiled once on this machine cheap to compile
+# again, in any clone); then the gates run side by side, each into build/gates/NAME.log, and a
+# summary says how each went. The fuzz targets, which search for a fixed time, run at normal
+# priority; the suites (which mostly wait on windows and child processes), the format check and
+# clang-tidy run beside them at a lower one.
+run_gates() {
+    local start=$SECONDS
+    # Tests run headless and get their own HOME and config folders (see tests/CMakeLists.txt).
+    for preset in dev asan; do
+        echo "== build: $preset"
+        cmake --preset "$preset" >/dev/null
+        cmake --build --preset "$preset" --parallel "$(nproc)"
+    done
+    echo "== build: release (the program and its tools, hardened and optimised, warnings are errors)"
+    cmake --preset release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build --preset release --parallel "$(nproc)" --target talven-sound wsscod wssdec
+    echo "== build: fuzz targets"
+    cmake --preset fuzz >/dev/null
+    cmake --build --preset fuzz --parallel "$(nproc)"
+    echo "== built in $((SECONDS - start)) s; the gates, side by side (logs in build/gates/)"
+
+    local gates=build/gates
+    rm -rf "$gates"
+    mkdir -p "$gates"
+    # gate NAME COMMAND...: runs COMMAND into NAME.log and notes its exit code and time.
+    gate() {
+        local name=$1 from=$SECONDS code=0
+        shift
+        "$@" >"$gates/$name.log" 2>&1 || code=$?
+        echo "$code $((SECONDS - from))" >"$gates/$name.status"
+    }
+    gate fuzz tests/fuzz/run.sh "${FUZZ_SECONDS:-20}" &
+    (
+        renice -n 5 $BASHPID >/dev/null
+        gate suite-dev ctest --preset dev --parallel "$(nproc)"
+    ) &
+    (
+        renice -n 5 $BASHPID >/dev/null
+        gate suite-asan ctest --preset asan --parallel "$(nproc)"
+    ) &
+    (
+        renice -n 5 $BASHPID >/dev/null
+        gate format .ci/format.sh
+        BUILD_DIR=build/dev gate tidy .ci/tidy.sh
+    ) &
+    wait
+
+    local failed=0 name code seconds
+    for name in suite-dev suite-asan format tidy fuzz; do
+        read -r code seconds <"$gates/$name.status"
+        if [ "$code" -eq 0 ]; then
+            printf '== %-10s passed (%s s): %s\n' "$name" "$seconds" "$(grep -E '^(100% tests passed|format:|tidy:|fuzz:)' "$gates/$name.log" | head -1)"
+        else
+            failed=1
+            printf '== %-10s FAILED (%s s), exit code %s; its log, %s:\n' "$name" "$seconds" "$code" "$gates/$name.log"
+            tail -n 60 "$gates/$name.log"
+        fi
+    done
+    echo "== every gate in $((SECONDS - start)) s"
+    return $failed
+}
+
 case "${1:-}" in
 build)
     install_missing
@@ -55,22 +118,7 @@ run)
 test)
     packages+=("${test_packages[@]}" "${gate_packages[@]}")
     install_missing
-    # Tests run headless and get their own HOME and config folders (see tests/CMakeLists.txt).
-    for preset in dev asan; do
-        echo "== $preset: build and run the tests"
-        cmake --preset "$preset" >/dev/null
-        cmake --build --preset "$preset" --parallel "$(nproc)"
-        ctest --preset "$preset" --parallel "$(nproc)"
-    done
-    echo "== format"
-    .ci/format.sh
-    echo "== clang-tidy"
-    BUILD_DIR=build/dev .ci/tidy.sh
-    echo "== fuzz, ${FUZZ_SECONDS:-20} s per target"
-    tests/fuzz/run.sh "${FUZZ_SECONDS:-20}"
-    echo "== release: the program and its tools, hardened and optimised, without warnings"
-    cmake --preset release -DBUILD_TESTING=OFF >/dev/null
-    cmake --build --preset release --parallel "$(nproc)" --target talven-sound wsscod wssdec
+    run_gates
     ;;
 *)
     echo "usage: ./dev.sh run | test | build" >&2

@@ -43,7 +43,7 @@ QString FindFirstFile(const QString &pattern)
     QDirIterator it(folder, QDir::Files);
     while (it.hasNext()) {
         it.next();
-        const QString name = it.fileName();
+        QString name = it.fileName();
         if (file_names::wildcardMatch(code, name.toUcs4()) && isOrdinaryFile(it.filePath(), name))
             return name;
     }

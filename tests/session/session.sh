@@ -67,6 +67,13 @@ export XDG_CACHE_HOME=$work/home/.cache XDG_RUNTIME_DIR=$work/runtime
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_CACHE_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"
 unset DISPLAY WAYLAND_DISPLAY QT_QPA_PLATFORM QT_IM_MODULE SESSION_MANAGER
+# The private bus started before these were set: the services it starts on demand (the
+# accessibility bus, which keeps its socket under the cache folder) must get them too, or two
+# tests at once would share one socket in the real user's ~/.cache.
+if [ "${private_bus:-}" = yes ]; then
+    need dbus-update-activation-environment dbus-bin
+    dbus-update-activation-environment HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_RUNTIME_DIR
+fi
 
 # Starts an X server of its own (Xvfb picks a free display number) and exports DISPLAY.
 start_xvfb() {
