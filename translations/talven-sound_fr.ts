@@ -23,7 +23,7 @@
     <name>RunReport</name>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>Impossible de lancer &apos;%1&apos; : %2</translation>
+        <translation>Impossible de lancer &apos;%1&apos;&#xa0;: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; failed with exit code %2.</source>
@@ -61,7 +61,7 @@
     <message>
         <source>Only .wss and .wav files can be opened. Not opened:
 %1</source>
-        <translation>Seuls les fichiers .wss et .wav peuvent être ouverts. Non ouverts :
+        <translation>Seuls les fichiers .wss et .wav peuvent être ouverts. Non ouverts&#xa0;:
 %1</translation>
     </message>
     <message>
