@@ -7,6 +7,10 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLineEdit>
+#include <QTimer>
+#include <QWindow>
+
+#include <functional>
 
 void ZRNSoundEncodeDecode::dragEnterEvent(QDragEnterEvent *event)
 {
@@ -44,13 +48,70 @@ bool ZRNSoundEncodeDecode::openFile(const QString &path)
 
 void ZRNSoundEncodeDecode::openFiles(const QStringList &paths)
 {
-    QStringList refused;
-    for (const QString &path : paths) {
-        if (!openFile(path))
-            refused << QStringLiteral("'") + path + QStringLiteral("'");
+    using Why = FilesToOpen::Refused::Why;
+    const FilesToOpen chosen = ChooseFilesToOpen(paths, [](const QString &path) { return OSUtil::IsFile(path); });
+    for (const QString &path : {chosen.wss, chosen.wav}) {
+        if (!path.isEmpty())
+            openFile(path);
     }
-    if (!refused.isEmpty()) {
-        OSUtil::ShowMessage(
-            this, tr("Only .wss and .wav files can be opened. Not opened:\n%1").arg(refused.join(u'\n')));
+    if (chosen.refused.isEmpty())
+        return;
+    QStringList lines{tr("These files were not opened:")};
+    for (const FilesToOpen::Refused &file : chosen.refused) {
+        switch (file.why) {
+        case Why::NotSound:
+            lines << tr("'%1': not a .wss or .wav file").arg(file.path);
+            break;
+        case Why::Missing:
+            lines << tr("'%1': no such file").arg(file.path);
+            break;
+        case Why::RowTaken:
+            lines << tr("'%1': its row takes one file, the first given: '%2'").arg(file.path, file.taken);
+            break;
+        }
     }
+    showMessageWhenPlaced(lines.join(u'\n'));
+}
+
+namespace {
+
+// Calls action once window has been exposed, and so placed on the screen by the window manager.
+class WhenExposed : public QObject
+{
+public:
+    WhenExposed(QWindow *window, std::function<void()> action)
+        : QObject(window)
+        , m_action(std::move(action))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Expose && static_cast<QWindow *>(watched)->isExposed()) {
+            watched->removeEventFilter(this);
+            // After the expose event has been handled, from the event loop.
+            QTimer::singleShot(0, parent(), m_action);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_action;
+};
+
+} // namespace
+
+void ZRNSoundEncodeDecode::showMessageWhenPlaced(const QString &text)
+{
+    // A message box is centred on its window; a window that has just been shown is not in its
+    // place on the screen yet, so the box would open at the screen's corner. It waits.
+    QWindow *window = windowHandle();
+    if (!isVisible() || !window || window->isExposed()) {
+        OSUtil::ShowMessage(this, text);
+        return;
+    }
+    new WhenExposed(window, [this, text] { OSUtil::ShowMessage(this, text); });
 }

@@ -26,3 +26,27 @@ DroppedFile ClassifyDrop(const QMimeData *data)
         dropped.path = path;
     return dropped;
 }
+
+FilesToOpen ChooseFilesToOpen(const QStringList &paths, const std::function<bool(const QString &)> &exists)
+{
+    using Why = FilesToOpen::Refused::Why;
+    FilesToOpen chosen;
+    // The first existing file of each kind, before anything is refused for its sake.
+    for (const QString &path : paths) {
+        const DroppedFile::Row row = RowForFileName(path);
+        QString &slot = row == DroppedFile::Row::Wss ? chosen.wss : chosen.wav;
+        if (row != DroppedFile::Row::None && slot.isEmpty() && exists(path))
+            slot = path;
+    }
+    for (const QString &path : paths) {
+        const DroppedFile::Row row = RowForFileName(path);
+        const QString &taken = row == DroppedFile::Row::Wss ? chosen.wss : chosen.wav;
+        if (row == DroppedFile::Row::None)
+            chosen.refused.append({path, Why::NotSound, QString()});
+        else if (taken.isEmpty() || !exists(path))
+            chosen.refused.append({path, Why::Missing, QString()});
+        else if (path != taken)
+            chosen.refused.append({path, Why::RowTaken, taken});
+    }
+    return chosen;
+}

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 class QMimeData;
 
@@ -20,3 +24,23 @@ DroppedFile::Row RowForFileName(const QString &path);
 // The row that a drop of data fills: one local file that RowForFileName places. Anything else
 // (several files, other files, remote addresses, text) fills none.
 DroppedFile ClassifyDrop(const QMimeData *data);
+
+// Which of the files handed to the program fill the rows.
+struct FilesToOpen
+{
+    QString wss; // the WSS row's file, or "" for none
+    QString wav;
+
+    struct Refused
+    {
+        enum class Why { NotSound, Missing, RowTaken };
+        QString path;
+        Why why = Why::NotSound;
+        QString taken; // for RowTaken: the file that fills the row
+    };
+    QList<Refused> refused; // in the order given
+};
+
+// Each row takes the first of paths of its kind (RowForFileName) that exists; a missing file never
+// fills a row. Every other path is refused, with the reason.
+FilesToOpen ChooseFilesToOpen(const QStringList &paths, const std::function<bool(const QString &)> &exists);

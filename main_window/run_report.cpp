@@ -1,27 +1,54 @@
 #include "main_window/run_report.h"
 
-#include <QCoreApplication>
-
-QString FailureMessage(const QString &commandLine, const OSUtil::RunResult &result)
+RunReport RunReports::failure(const RunSubject &subject, const QString &commandLine, const OSUtil::RunResult &result)
 {
     using Status = OSUtil::RunResult::Status;
-    // One arg() call with all values: a "%2" in a file name must stay as it is.
-    QString message;
-    switch (result.status) {
-    case Status::NotStarted:
-        return QCoreApplication::translate("RunReport", "Could not start '%1': %2").arg(result.program, result.error);
-    case Status::Exited:
-        if (result.exitCode == 0)
-            return QString();
-        message = QCoreApplication::translate("RunReport", "'%1' failed with exit code %2.")
-                      .arg(commandLine, QString::number(result.exitCode));
-        break;
-    case Status::Signalled:
-        message = QCoreApplication::translate("RunReport", "'%1' was stopped by signal %2.")
-                      .arg(commandLine, QString::number(result.signal));
-        break;
+    if (result.succeeded() || result.stopRequested)
+        return {};
+    if (result.status == Status::NotStarted)
+        return {tr("Could not start '%1': %2").arg(result.program, result.error), QString()};
+
+    const QString details = result.errorLines.join(u'\n');
+    // A folder path gives the tool no name: what it says about that is of no use to the user.
+    if (subject.argument.isEmpty()) {
+        const QString advice = subject.action == RunSubject::Action::Decode
+            ? tr("'%1' is a folder: choose a WSS file in it with Select WSS, or type its name.")
+            : tr("'%1' is a folder: choose a WAV file in it with Select WAV, or type its name.");
+        return {advice.arg(subject.path), details};
     }
-    if (!result.errorTail.isEmpty())
-        message += QLatin1String("\n\n") + result.errorTail.join(u'\n');
-    return message;
+
+    // One arg() call with all values: a "%2" in a file name must stay as it is.
+    QString text = result.status == Status::Exited
+        ? tr("'%1' failed with exit code %2.").arg(commandLine, QString::number(result.exitCode))
+        : tr("'%1' was stopped by signal %2.").arg(commandLine, QString::number(result.signal));
+    const QString lines = shownErrorLines(result);
+    if (!lines.isEmpty())
+        text += QLatin1String("\n\n") + lines;
+    const bool allShown = result.errorLinesLeftOut == 0 && result.errorLines.size() <= kShownErrorLines;
+    return {text, allShown ? QString() : details};
+}
+
+QString RunReports::missingFile(RunSubject::Action action, const QString &path)
+{
+    QString text = tr("Could not locate the file '%1'").arg(path);
+    if (path.isEmpty()) {
+        text += u'\n'
+            + (action == RunSubject::Action::Decode
+                    ? tr("Type the path of a WSS file, or choose one with Select WSS.")
+                    : tr("Type the path of a WAV file, or choose one with Select WAV."));
+    }
+    return text;
+}
+
+// The first lines, a count of those left out, and the last line, which for the WSS tools is the
+// summary of a run over several files ("0 of 60 files encoded; 60 failed").
+QString RunReports::shownErrorLines(const OSUtil::RunResult &result)
+{
+    const QStringList &lines = result.errorLines;
+    const int all = int(lines.size()) + result.errorLinesLeftOut;
+    if (all <= kShownErrorLines)
+        return lines.join(u'\n');
+    QStringList shown = lines.mid(0, kShownErrorLines - 1);
+    shown << tr("…and %n more", nullptr, all - kShownErrorLines) << lines.last();
+    return shown.join(u'\n');
 }

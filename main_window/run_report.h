@@ -1,10 +1,32 @@
 #pragma once
 
-#include "os_util/run_and_wait.h"
+#include "main_window/run_status.h"
+#include "os_util/tool_run.h"
 
+#include <QCoreApplication>
 #include <QString>
 
-// What the user is told about a run of a tool. Pure functions of text.
+// What the user is told in a message box about a run of a tool. Pure functions of text.
 
-// The message for a run that did not succeed, or "" when it did.
-QString FailureMessage(const QString &commandLine, const OSUtil::RunResult &result);
+struct RunReport
+{
+    QString text; // "" when there is nothing to report
+    QString details; // the tool's whole error output, where the text holds only part of it
+};
+
+class RunReports
+{
+    Q_DECLARE_TR_FUNCTIONS(RunReports)
+
+public:
+    // At most this many lines of the tool's error output are in the text; the rest are counted.
+    static constexpr int kShownErrorLines = 10;
+
+    // The report of a run that failed. A run that succeeded, or that the user stopped, has none.
+    static RunReport failure(const RunSubject &subject, const QString &commandLine, const OSUtil::RunResult &result);
+    // The file of the field does not exist.
+    static QString missingFile(RunSubject::Action action, const QString &path);
+
+private:
+    static QString shownErrorLines(const OSUtil::RunResult &result);
+};

@@ -1,39 +1,15 @@
 #include "main_window/zrn_sound_encode_decode.h"
 
+#include "main_window/status_line.h"
 #include "os_util/os_util.h"
 
-#include <QEvent>
-#include <QFontMetrics>
 #include <QGridLayout>
 #include <QIcon>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
-#include <QtMath>
+#include <QShortcut>
 
 namespace {
-
-// The window was drawn in twips; at 15 twips to the pixel it is 914 x 74 logical pixels.
-constexpr int px(int twips)
-{
-    return twips / 15;
-}
-
-constexpr int kMarginLeft = px(120);
-constexpr int kMarginTop = px(120);
-constexpr int kMarginRight = px(13710 - 13575); // client width - (Decode's left + width)
-constexpr int kMarginBottom = px(1110 - 975); // client height - (second row's top + height)
-constexpr int kGap = px(105); // between the controls of a row, and between the rows
-constexpr int kRowHeight = px(375);
-constexpr int kButtonWidth = px(1455);
-constexpr int kClientWidth = px(13710);
-
-// The drawing's sizes grown by sx across and sy down, the way dialog units grow with the system
-// font: at the font the window was drawn for both are 1 and nothing moves.
-int scaled(int size, double factor)
-{
-    return qCeil(size * factor);
-}
 
 // "&Decode" is read out as "Decode": the mnemonic's marker is not part of the caption. (No
 // caption holds a literal "&".)
@@ -74,6 +50,7 @@ ZRNSoundEncodeDecode::ZRNSoundEncodeDecode(QWidget *parent)
     setWindowIcon(OSUtil::ProgramIcon());
 
     createControls();
+    createStatusLine();
     layOutControls();
     setTabOrderAndFocus();
     connectHandlers();
@@ -102,52 +79,10 @@ void ZRNSoundEncodeDecode::layOutControls()
     m_grid->addWidget(txtWavFileName, 1, 0);
     m_grid->addWidget(cmdSelectWAVFileName, 1, 1);
     m_grid->addWidget(cmdEnCode, 1, 2);
+    // Under the rows: what runs, and what happened.
+    m_grid->addWidget(m_status, 2, 0, 1, 3);
     m_grid->setColumnStretch(0, 1);
     sizeControlsToFont();
-}
-
-void ZRNSoundEncodeDecode::sizeControlsToFont()
-{
-    // What the captions need at the current font: the style's size for each button's text, with
-    // at least a character's width of room on either side, and the fields' height. The drawing's
-    // sizes are the least a control gets.
-    const QPushButton *buttons[] = {cmdDecode, cmdEnCode, cmdSelectWAVFileName, cmdSelectWWSFileName};
-    int neededWidth = kButtonWidth;
-    int neededHeight = qMax(kRowHeight, qMax(txtWWSFileName->sizeHint().height(), txtWavFileName->sizeHint().height()));
-    for (const QPushButton *button : buttons) {
-        const QFontMetrics metrics(button->font());
-        const int textWidth = metrics.size(Qt::TextShowMnemonic, button->text()).width();
-        neededWidth = qMax(neededWidth, qMax(button->sizeHint().width(), textWidth + 2 * metrics.averageCharWidth()));
-        neededHeight = qMax(neededHeight, button->sizeHint().height());
-    }
-    const double sx = double(neededWidth) / kButtonWidth;
-    const double sy = double(neededHeight) / kRowHeight;
-
-    const int rowHeight = scaled(kRowHeight, sy);
-    for (QPushButton *button : {cmdDecode, cmdEnCode, cmdSelectWAVFileName, cmdSelectWWSFileName})
-        button->setFixedSize(scaled(kButtonWidth, sx), rowHeight);
-    txtWWSFileName->setFixedHeight(rowHeight);
-    txtWavFileName->setFixedHeight(rowHeight);
-    m_grid->setContentsMargins(
-        scaled(kMarginLeft, sx), scaled(kMarginTop, sy), scaled(kMarginRight, sx), scaled(kMarginBottom, sy));
-    m_grid->setHorizontalSpacing(scaled(kGap, sx));
-    m_grid->setVerticalSpacing(scaled(kGap, sy));
-
-    // The fields take the window's width; the height stays that of the two rows.
-    const int height = scaled(kMarginTop, sy) + 2 * rowHeight + scaled(kGap, sy) + scaled(kMarginBottom, sy);
-    setFixedHeight(height);
-    int width = qMax(this->width(), scaled(kClientWidth, sx));
-    // A grown window stays on its screen where it can: the fields give up width first.
-    if (sx > 1 && screen())
-        width = qMax(minimumSizeHint().width(), qMin(width, screen()->availableGeometry().width()));
-    resize(width, height);
-}
-
-void ZRNSoundEncodeDecode::changeEvent(QEvent *event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::FontChange && m_grid)
-        sizeControlsToFont();
 }
 
 void ZRNSoundEncodeDecode::setTabOrderAndFocus()
@@ -157,6 +92,11 @@ void ZRNSoundEncodeDecode::setTabOrderAndFocus()
     setTabOrder(txtWWSFileName, txtWavFileName);
     setTabOrder(txtWavFileName, cmdEnCode);
     setTabOrder(cmdEnCode, cmdDecode);
+    QWidget *previous = cmdDecode;
+    for (QWidget *button : m_status->buttons()) {
+        setTabOrder(previous, button);
+        previous = button;
+    }
     cmdSelectWWSFileName->setFocus();
 }
 
@@ -169,6 +109,14 @@ void ZRNSoundEncodeDecode::connectHandlers()
     // Enter (Return or the keypad's) in a field presses its row's action button.
     connect(txtWWSFileName, &QLineEdit::returnPressed, cmdDecode, &QPushButton::click);
     connect(txtWavFileName, &QLineEdit::returnPressed, cmdEnCode, &QPushButton::click);
+    // Ctrl+Q closes the window as its close button does: a running tool still finishes first.
+    // Ctrl+Q on every platform theme, with the theme's own keys to quit, if any.
+    auto *quit = new QShortcut(this);
+    QList<QKeySequence> quitKeys = QKeySequence::keyBindings(QKeySequence::Quit);
+    if (!quitKeys.contains(QKeySequence(Qt::CTRL | Qt::Key_Q)))
+        quitKeys.prepend(QKeySequence(Qt::CTRL | Qt::Key_Q));
+    quit->setKeys(quitKeys);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
 }
 
 void ZRNSoundEncodeDecode::load()

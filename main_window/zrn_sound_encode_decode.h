@@ -1,10 +1,19 @@
 #pragma once
 
+#include "main_window/run_status.h"
+
+#include <QMargins>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
+class ConversionRun;
 class QLineEdit;
 class QGridLayout;
 class QPushButton;
+class QShortcut;
+class StatusLine;
 
 // The program's one window: a row for a WSS file and a row for a WAV file, each with a path
 // field, a browse button and an action button.
@@ -21,24 +30,34 @@ public:
 
     explicit ZRNSoundEncodeDecode(QWidget *parent = nullptr);
 
-    // Files handed to the program (its command line, a file manager's "Open with"): each .wss or
-    // .wav file fills its row and is remembered, as a drop does; anything else is named in one
-    // message. Paths are used as given.
+    // After Stop, a tool that has not ended within this time may be ended with Force stop.
+    static constexpr int kForceStopDelayMs = 5000;
+
+    // Files handed to the program (its command line, a file manager's "Open with"): the first
+    // existing .wss file fills the WSS row and the first existing .wav file the WAV row, and is
+    // remembered, as a drop does; one message, centred on the window, names each file not taken
+    // and why. Paths are used as given.
     void openFiles(const QStringList &paths);
 
 protected:
+    // While a tool runs the window stays, its rows disabled, and closes when the tool has ended.
+    void closeEvent(QCloseEvent *event) override;
+
     // A .wss or .wav file dropped anywhere on the window fills its row, as a pick would.
     void dragEnterEvent(QDragEnterEvent *event) override;
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
 
-    // A new font resizes the controls to fit their captions.
+    // A new font resizes the controls to fit their captions; the window stays within its screen.
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void createControls();
     void layOutControls();
     void sizeControlsToFont();
+    void keepOnScreen();
     void setTabOrderAndFocus();
     void connectHandlers();
     void load();
@@ -49,8 +68,23 @@ private:
     void cmdSelectWWSFileNameClick();
     void cmdSelectWAVFileNameClick();
 
-    // Checks that the field's file exists and runs the tool on it; reports what went wrong.
-    void convert(const QLineEdit *field, const QString &toolPrefix);
+    // Checks that the field's file exists, asks before an existing output is replaced, and
+    // starts the tool on it. A row runs one tool at a time.
+    void convert(RunSubject::Action action);
+    bool confirmReplacing(const RunSubject &subject);
+    void startRun(const RunSubject &subject, const QString &commandLine);
+    void runEnded(ConversionRun *run);
+    ConversionRun *&runOf(RunSubject::Action action);
+    QList<ConversionRun *> runningRuns() const;
+
+    // The status line, its buttons, and the rows' state while tools run.
+    void createStatusLine();
+    void showStatus();
+    void updateRows();
+    void stopRuns();
+    void forceStopRuns();
+    void showInFolder();
+    void showMessageWhenPlaced(const QString &text);
 
     // Lets the user pick the field's file, starting in the field's folder; keeps the pick.
     void browse(QLineEdit *field, const QString &filter, const QString &title, const QString &key);
@@ -68,4 +102,22 @@ private:
     QPushButton *cmdSelectWAVFileName = nullptr;
     QPushButton *cmdSelectWWSFileName = nullptr;
     QGridLayout *m_grid = nullptr;
+    QMargins m_fittedFrame; // the window manager's frame the size was last fitted with
+    StatusLine *m_status = nullptr;
+
+    ConversionRun *m_decodeRun = nullptr;
+    ConversionRun *m_encodeRun = nullptr;
+    // The run the status line follows: the one started last, until it ends.
+    QPointer<ConversionRun> m_shownRun;
+    // How the last run ended, and its outputs for Show in folder.
+    QString m_lastText;
+    QStringList m_lastOutputs;
+    // Started by Stop; when it fires with a tool still running, Force stop is offered.
+    QTimer m_forceStopTimer;
+    // While a row's button is disabled, its Alt key would type its letter into the focused
+    // field: these take the key instead, and do nothing.
+    QShortcut *m_decodeKeyWhileBusy = nullptr;
+    QShortcut *m_encodeKeyWhileBusy = nullptr;
+    bool m_forceStopOffered = false;
+    bool m_closing = false;
 };

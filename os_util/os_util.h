@@ -3,7 +3,9 @@
 #include "os_util/run_and_wait.h"
 
 #include <QIcon>
+#include <QList>
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -55,8 +57,39 @@ bool SaveSetting(const QString &application, const QString &section, const QStri
 // The name of the first ordinary file that pattern names, or "" (see platform/file_lookup.h).
 QString FindFirstFile(const QString &pattern);
 
-// A modal message with one OK button and no icon, titled with the owner window's caption.
-void ShowMessage(QWidget *owner, const QString &text);
+// The names of the files a WSS tool converts when given pattern's last part in its folder
+// (see platform/file_lookup.h).
+QStringList FindFiles(const QString &pattern);
+
+struct FolderEntry
+{
+    QString name;
+    bool isFile = false; // a regular file, or a link to one
+};
+
+// Everything in folder ("" is the current folder), hidden names included, in no order.
+QList<FolderEntry> ListFolder(const QString &folder);
+
+// The name under which an existing file called name is kept when a new one takes its place,
+// given the names in its folder: name.~N~, N one more than the highest such N among them.
+QString NextBackupName(const QString &name, const QStringList &siblings);
+
+// folder ("" for the current one) as an absolute path without a trailing "/".
+QString AbsoluteFolder(const QString &folder);
+
+// Whether path names a regular file, or a link to one.
+bool IsFile(const QString &path);
+
+// Opens the desktop's file manager with paths selected (see platform/file_manager.h).
+void ShowInFileManager(const QStringList &paths);
+
+// A modal message with one OK button and no icon, titled with the owner window's caption; details,
+// when given, behind its "Show Details..." button.
+void ShowMessage(QWidget *owner, const QString &text, const QString &details = QString());
+
+// A modal question with a button captioned acceptCaption and Cancel, the default and Esc. Returns
+// whether acceptCaption was pressed.
+bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption);
 
 // The program's icon, from the desktop's icon theme when installed (see platform/program_icon.h).
 QIcon ProgramIcon();

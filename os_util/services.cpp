@@ -3,6 +3,7 @@
 #include "os_util/os_util.h"
 
 #include "platform/file_lookup.h"
+#include "platform/file_manager.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/program_icon.h"
@@ -30,9 +31,47 @@ QString FindFirstFile(const QString &pattern)
     return Platform::FindFirstFile(pattern);
 }
 
-void ShowMessage(QWidget *owner, const QString &text)
+QStringList FindFiles(const QString &pattern)
 {
-    Platform::ShowMessage(owner, text);
+    return Platform::FindFiles(pattern);
+}
+
+QList<FolderEntry> ListFolder(const QString &folder)
+{
+    QList<FolderEntry> entries;
+    for (const Platform::FolderEntry &entry : Platform::ListFolder(folder))
+        entries.append({entry.name, entry.isFile});
+    return entries;
+}
+
+QString NextBackupName(const QString &name, const QStringList &siblings)
+{
+    return Platform::NextBackupName(name, siblings);
+}
+
+QString AbsoluteFolder(const QString &folder)
+{
+    return Platform::AbsoluteFolder(folder);
+}
+
+bool IsFile(const QString &path)
+{
+    return Platform::IsFile(path);
+}
+
+void ShowInFileManager(const QStringList &paths)
+{
+    Platform::ShowInFileManager(paths);
+}
+
+void ShowMessage(QWidget *owner, const QString &text, const QString &details)
+{
+    Platform::ShowMessage(owner, text, details);
+}
+
+bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption)
+{
+    return Platform::AskToConfirm(owner, text, acceptCaption);
 }
 
 QIcon ProgramIcon()

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
 #include <QTextEdit>
@@ -73,15 +74,37 @@ void showTextWhole(QMessageBox &box)
     view->stackUnder(label);
 }
 
+// The tool's whole output, say, where the text gives only its start. QMessageBox shows it in a
+// read-only text view of its own, which can be selected and copied.
+void addDetails(QMessageBox &box, const QString &details)
+{
+    if (!details.isEmpty())
+        box.setDetailedText(details);
+}
+
 } // namespace
 
-void ShowMessage(QWidget *owner, const QString &text)
+void ShowMessage(QWidget *owner, const QString &text, const QString &details)
 {
     const QString title = owner ? owner->window()->windowTitle() : QString();
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
+    addDetails(box, details);
     showTextWhole(box);
     box.exec();
+}
+
+bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption)
+{
+    const QString title = owner ? owner->window()->windowTitle() : QString();
+    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, owner);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton *accept = box.addButton(acceptCaption, QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    showTextWhole(box);
+    box.exec();
+    return box.clickedButton() == accept;
 }
 
 } // namespace Platform

@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 namespace Platform {
@@ -27,6 +28,16 @@ QString ProgramFolder()
 bool SetCurrentFolder(const QString &folder)
 {
     return QDir::setCurrent(folder);
+}
+
+QString AbsoluteFolder(const QString &folder)
+{
+    return QDir::cleanPath(QDir::current().absoluteFilePath(folder.isEmpty() ? QStringLiteral(".") : folder));
+}
+
+bool IsFile(const QString &path)
+{
+    return QFileInfo(path).isFile();
 }
 
 bool MakeFolder(const QString &folder)

@@ -16,6 +16,13 @@ QString ProgramFolder();
 
 bool SetCurrentFolder(const QString &folder);
 
+// folder ("" for the current one) as an absolute, clean path without a trailing "/" ("/" for
+// the root).
+QString AbsoluteFolder(const QString &folder);
+
+// Whether path names a regular file, or a link to one.
+bool IsFile(const QString &path);
+
 // Creates folder and any missing parents. Returns whether it exists afterwards.
 bool MakeFolder(const QString &folder);
 

@@ -19,7 +19,7 @@ namespace Platform {
 
 namespace {
 
-// A tool that never ends a line must not make us keep all it writes.
+// A tool that never ends a line of its error output must not make us keep all it writes.
 constexpr qsizetype kMaxLineLength = 4096;
 
 // Why a process could not enter folder, or "" when it could.
@@ -69,10 +69,13 @@ void WaitForEvents()
 ToolProcess::ToolProcess(QObject *parent)
     : QObject(parent)
 {
-    // Like an inherited handle: the tool reads our input and writes to our output directly.
+    // Like an inherited handle, the tool reads our input; its output comes to us.
     m_process.setInputChannelMode(QProcess::ForwardedInputChannel);
-    m_process.setProcessChannelMode(QProcess::ForwardedOutputChannel);
+    m_process.setProcessChannelMode(QProcess::SeparateChannels);
+    connect(&m_process, &QProcess::readyReadStandardOutput, this, &ToolProcess::readOutput);
     connect(&m_process, &QProcess::readyReadStandardError, this, &ToolProcess::readErrorOutput);
+    // QProcess reads what is left in the pipes before it announces the end.
+    connect(&m_process, &QProcess::finished, this, &ToolProcess::finished);
 }
 
 ToolProcess::~ToolProcess()
@@ -83,7 +86,8 @@ ToolProcess::~ToolProcess()
         m_process.waitForFinished(-1);
 }
 
-bool ToolProcess::start(const QString &program, const QStringList &arguments, const QString &workingFolder)
+bool ToolProcess::start(
+    const QString &program, const QStringList &arguments, const QString &workingFolder, const QStringList &environment)
 {
     // Qt 6.4's QProcess leaves a pipe open each time a child fails to start, so the usual
     // reasons are caught here, before anything is opened: a working folder that cannot be
@@ -92,6 +96,14 @@ bool ToolProcess::start(const QString &program, const QStringList &arguments, co
         m_startProblem = folderProblem(workingFolder);
         if (!m_startProblem.isEmpty())
             return false;
+    }
+    if (!environment.isEmpty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const QString &setting : environment) {
+            const qsizetype eq = setting.indexOf(u'=');
+            env.insert(setting.left(eq), eq < 0 ? QString() : setting.mid(eq + 1));
+        }
+        m_process.setProcessEnvironment(env);
     }
     m_process.setProgram(program);
     m_process.setArguments(arguments);
@@ -127,16 +139,46 @@ QString ToolProcess::errorString() const
     return callNameFirst ? text.mid(colon + 2) : text;
 }
 
-QStringList ToolProcess::errorTail() const
+QStringList ToolProcess::errorLines() const
 {
     QStringList lines;
     for (const QByteArray &line : m_errorLines)
         lines << QString::fromLocal8Bit(line);
     if (!m_partialLine.trimmed().isEmpty())
         lines << QString::fromLocal8Bit(m_partialLine);
-    while (lines.size() > kErrorTailLines)
-        lines.removeFirst();
     return lines;
+}
+
+void ToolProcess::terminate()
+{
+    if (isRunning())
+        m_process.terminate();
+}
+
+void ToolProcess::kill()
+{
+    if (isRunning())
+        m_process.kill();
+}
+
+void ToolProcess::readOutput()
+{
+    const QByteArray data = m_process.readAllStandardOutput();
+    qsizetype from = 0;
+    for (qsizetype end = data.indexOf('\n'); end >= 0; end = data.indexOf('\n', from)) {
+        m_partialOutput += data.mid(from, end - from);
+        if (!m_outputTooLong)
+            emit outputLine(m_partialOutput);
+        m_partialOutput.clear();
+        m_outputTooLong = false;
+        from = end + 1;
+    }
+    m_partialOutput += data.mid(from);
+    // A line cut short could be read as a different one: a line too long is dropped whole.
+    if (m_partialOutput.size() > kMaxOutputLine) {
+        m_outputTooLong = true;
+        m_partialOutput.clear();
+    }
 }
 
 void ToolProcess::readErrorOutput()
@@ -151,15 +193,24 @@ void ToolProcess::readErrorOutput()
         if (m_partialLine.endsWith('\r'))
             m_partialLine.chop(1);
         if (!m_partialLine.trimmed().isEmpty())
-            m_errorLines.push_back(m_partialLine.right(kMaxLineLength));
-        if (m_errorLines.size() > kErrorTailLines)
-            m_errorLines.pop_front();
+            keepErrorLine(m_partialLine.right(kMaxLineLength));
         m_partialLine.clear();
         from = end + 1;
     }
     m_partialLine += data.mid(from);
     if (m_partialLine.size() > kMaxLineLength)
         m_partialLine = m_partialLine.right(kMaxLineLength);
+}
+
+void ToolProcess::keepErrorLine(const QByteArray &line)
+{
+    m_errorLines.push_back(line);
+    m_errorBytes += line.size();
+    while (m_errorBytes > kMaxErrorBytes) {
+        m_errorBytes -= m_errorLines.front().size();
+        m_errorLines.pop_front();
+        ++m_errorLinesLeftOut;
+    }
 }
 
 } // namespace Platform

@@ -1,7 +1,9 @@
 // The whole way through: pick a WAV file in the dialog, Encode with the real WSSCod.exe, pick the
-// .wss, Decode with the real WSSdec.exe, and compare the sound that comes back.
+// .wss, Decode with the real WSSdec.exe, and compare the sound that comes back; what the status
+// line says of the real tools' runs, the replace question, Stop in a batch, a batch of failures.
 
 #include "gui_helpers.h"
+#include "main_window/status_line.h"
 #include "main_window/zrn_sound_encode_decode.h"
 #include "test_main.h"
 #include "test_sound.h"
@@ -11,7 +13,11 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QProcess>
+#include <QProgressBar>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,7 +89,7 @@ private slots:
             click("cmdSelectWAVFileName");
             QVERIFY(answer.answered());
         }
-        click("cmdEnCode");
+        clickAndWait("cmdEnCode");
         QVERIFY(QFileInfo(sounds.filePath("tone.wss")).size() > 0);
 
         QVERIFY(QFile::rename(sounds.filePath("tone.wav"), sounds.filePath("original.wav")));
@@ -92,7 +98,7 @@ private slots:
             click("cmdSelectWWSFileName");
             QVERIFY(answer.answered());
         }
-        click("cmdDecode");
+        clickAndWait("cmdDecode");
 
         SF_INFO info;
         const std::vector<short> decoded = readWav(sounds.filePath("tone.wav"), &info);
@@ -112,23 +118,51 @@ private slots:
         for (const char *name : {"a.wav", "b.wav", ".hidden.wav"})
             QVERIFY(writeWav(sounds.filePath(name), tone()));
         field("txtWavFileName")->setText(sounds.filePath("*.wav"));
-        click("cmdEnCode");
+        clickAndWait("cmdEnCode");
         QCOMPARE(QDir(sounds.path()).entryList(QDir::Files), QStringList({"a.wav", "a.wss", "b.wav", "b.wss"}));
     }
 
-    // Encode, then Decode the new .wss: the original WAV is kept beside the decoded copy.
-    void decodingOverTheOriginalWavKeepsIt()
+    // Encode, then Decode the new .wss over the original WAV: the window asks first. Replace
+    // decodes and keeps the original beside the copy; Cancel (or Esc) runs nothing.
+    void decodingOverTheOriginalWavAsksFirst_data()
     {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("replaced");
+        QTest::newRow("Replace") << "Replace" << true;
+        QTest::newRow("Cancel") << "Cancel" << false;
+        QTest::newRow("Esc") << "Esc" << false;
+    }
+    void decodingOverTheOriginalWavAsksFirst()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, replaced);
         QTemporaryDir sounds;
         QVERIFY(writeWav(sounds.filePath("tone.wav"), tone()));
         QFile original(sounds.filePath("tone.wav"));
         QVERIFY(original.open(QIODevice::ReadOnly));
         const QByteArray originalBytes = original.readAll();
+        original.close();
         field("txtWavFileName")->setText(sounds.filePath("tone.wav"));
-        click("cmdEnCode");
-        field("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
-        click("cmdDecode");
+        clickAndWait("cmdEnCode");
+        const QStringList before = QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden);
 
+        field("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
+        QuestionSeen question;
+        const ModalAnswer asked = AnswerNextQuestion(answer, &question);
+        clickAndWait("cmdDecode");
+        QVERIFY(asked.answered());
+        QCOMPARE(question.text,
+            "tone.wav already exists in " + sounds.path()
+                + ". Replace it? The earlier file will be kept beside it as tone.wav.~1~.");
+        QCOMPARE(question.defaultButton, QStringLiteral("Cancel"));
+        QVERIFY2(question.offCentre >= 0 && question.offCentre < 60, qPrintable(QString::number(question.offCentre)));
+
+        if (!replaced) {
+            QCOMPARE(QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden), before);
+            QVERIFY(original.open(QIODevice::ReadOnly));
+            QCOMPARE(original.readAll(), originalBytes);
+            return;
+        }
         QFile kept(sounds.filePath("tone.wav.~1~"));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), originalBytes);
@@ -141,7 +175,7 @@ private slots:
         QTemporaryDir sounds;
         QVERIFY(writeWav(sounds.filePath("tone.wav"), tone()));
         field("txtWavFileName")->setText(sounds.filePath("tone.wav"));
-        click("cmdEnCode");
+        clickAndWait("cmdEnCode");
         QVERIFY(QFile::remove(sounds.filePath("tone.wav")));
 
         QFile wss(sounds.filePath("tone.wss"));
@@ -154,12 +188,149 @@ private slots:
         field("txtWWSFileName")->setText(sounds.filePath("tone.wss"));
         MessageSeen message;
         const ModalAnswer answer = AcceptNextMessage(&message);
-        click("cmdDecode");
+        clickAndWait("cmdDecode");
         QVERIFY(answer.answered());
         QVERIFY2(message.text.startsWith("'WSSdec.exe tone.wss' failed with exit code "), qPrintable(message.text));
         QVERIFY2(message.text.contains("damaged"), qPrintable(message.text));
         QVERIFY(!QFile::exists(sounds.filePath("tone.wav")));
         QCOMPARE(QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tone.wss"});
+    }
+
+    // What the status line says after the real tools' runs, and through a batch.
+    void theStatusLineSaysWhatWasWritten_data()
+    {
+        QTest::addColumn<QStringList>("wavs");
+        QTest::addColumn<QStringList>("earlier"); // outputs there before the run
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected"); // %1 stands for the folder
+        QTest::newRow("one file") << QStringList{"tone.wav"} << QStringList{} << "tone.wav"
+                                  << "Wrote tone.wss in %1";
+        QTest::newRow("one file, the earlier output kept")
+            << QStringList{"tone.wav"} << QStringList{"tone.wss"} << "tone.wav"
+            << "Wrote tone.wss in %1. The earlier tone.wss is kept as tone.wss.~1~";
+        QTest::newRow("a batch") << QStringList{"a.wav", "b.wav", "c.wav"} << QStringList{"b.wss", "c.wss"} << "*.wav"
+                                 << "Encoded 3 files in %1. 2 earlier files kept as NAME.~N~";
+    }
+    void theStatusLineSaysWhatWasWritten()
+    {
+        QFETCH(QStringList, wavs);
+        QFETCH(QStringList, earlier);
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        QTemporaryDir sounds;
+        for (const QString &name : wavs)
+            QVERIFY(writeWav(sounds.filePath(name), tone()));
+        for (const QString &name : earlier)
+            writeFile(sounds.filePath(name), "an earlier file");
+        QStringList said;
+        connect(m_window->findChild<StatusLine *>(), &StatusLine::messageChanged, this, [&](const QString &text) {
+            said << (widget("statusText")->accessibleName() == text ? text : QStringLiteral("(not told)"));
+        });
+        QSignalSpy bar(m_window->findChild<QProgressBar *>(), &QProgressBar::valueChanged);
+
+        field("txtWavFileName")->setText(sounds.filePath(typed));
+        QuestionSeen question;
+        const ModalAnswer replace = AnswerNextQuestion(QStringLiteral("Replace"), &question);
+        clickAndWait("cmdEnCode");
+        QCOMPARE(replace.answered(), !earlier.isEmpty());
+        QCOMPARE(said.last(), expected.arg(sounds.path()));
+        QVERIFY(button("cmdShowInFolder")->isVisible());
+        for (const QString &name : earlier)
+            QCOMPARE(fileContents(sounds.filePath(name + ".~1~")), QByteArray("an earlier file"));
+        // Each new status, as a screen reader hears it; the count and the bar reach 3 of 3.
+        if (wavs.size() > 1) {
+            QCOMPARE(said,
+                (QStringList{"Encoding *.wav…", "Encoding 1 of 3: a.wav", "Encoding 2 of 3: b.wav",
+                    "Encoding 3 of 3: c.wav", expected.arg(sounds.path())}));
+            QCOMPARE(bar.last().first().toInt(), 3);
+            QCOMPARE(m_window->findChild<QProgressBar *>()->maximum(), 3);
+        }
+    }
+
+    // Stopped mid-batch: every output name holds its earlier file or a whole new one, the earlier
+    // files of those replaced are kept, and no temporary file is left.
+    void stopInABatchLeavesOldOrWholeFiles()
+    {
+        constexpr int kFiles = 400;
+        QTemporaryDir sounds;
+        QVERIFY(writeWav(sounds.filePath("take000.wav"), tone()));
+        for (int i = 1; i < kFiles; ++i)
+            QVERIFY(QFile::copy(sounds.filePath("take000.wav"),
+                sounds.filePath(QStringLiteral("take%1.wav").arg(i, 3, 10, QChar(u'0')))));
+        for (int i = 0; i < kFiles; i += 10)
+            writeFile(sounds.filePath(QStringLiteral("take%1.wss").arg(i, 3, 10, QChar(u'0'))), "earlier");
+        // The same sound encoded on its own: every new output must be exactly this.
+        QTemporaryDir reference;
+        QVERIFY(QFile::copy(sounds.filePath("take000.wav"), reference.filePath("take.wav")));
+        QProcess encoder;
+        encoder.setWorkingDirectory(reference.path());
+        encoder.start(QStringLiteral(TOOLS_FOLDER "/WSSCod.exe"), {QStringLiteral("take.wav")});
+        QVERIFY(encoder.waitForFinished() && encoder.exitCode() == 0);
+        const QByteArray whole = fileContents(reference.filePath("take.wss"));
+        QVERIFY(!whole.isEmpty());
+
+        // Stop once a good part of the batch has gone by.
+        connect(m_window->findChild<StatusLine *>(), &StatusLine::messageChanged, this, [this](const QString &text) {
+            if (text.startsWith(QLatin1String("Encoding 80 of ")))
+                click("cmdStop");
+        });
+        field("txtWavFileName")->setText(sounds.filePath("*.wav"));
+        QuestionSeen question;
+        const ModalAnswer replace = AnswerNextQuestion(QStringLiteral("Replace"), &question);
+        clickAndWait("cmdEnCode"); // no message box: the user stopped it
+        QVERIFY(replace.answered());
+        QCOMPARE(question.text,
+            "40 of the 400 WSS files already exist in " + sounds.path()
+                + ". Replace them? The earlier files will be kept beside them as NAME.~N~.");
+
+        const QString said = widget("statusText")->accessibleName();
+        int written = 0, kept = 0;
+        for (int i = 0; i < kFiles; ++i) {
+            const QString output = sounds.filePath(QStringLiteral("take%1.wss").arg(i, 3, 10, QChar(u'0')));
+            const QByteArray bytes = fileContents(output);
+            if (bytes == whole) {
+                ++written;
+                if (i % 10 == 0) {
+                    ++kept;
+                    QCOMPARE(fileContents(output + ".~1~"), QByteArray("earlier"));
+                }
+            } else if (i % 10 == 0) {
+                QCOMPARE(bytes, QByteArray("earlier"));
+            } else {
+                QVERIFY2(!QFile::exists(output), qPrintable(output));
+            }
+        }
+        QVERIFY2(written < kFiles, "the batch ended before Stop");
+        QVERIFY2(kept > 1, "too few files in place when stopped to tell"); // outputs are placed 64 at a time
+        QCOMPARE(said,
+            QStringLiteral("Stopped after %1 of 400 files. %2 earlier files kept as NAME.~N~").arg(written).arg(kept));
+        QCOMPARE(QDir(sounds.path())
+                     .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)
+                     .filter(QRegularExpression("^\\.")),
+            QStringList());
+    }
+
+    // 60 failures: the message counts those left out, the box's details hold every line.
+    void aBatchOfFailuresIsReportedWhole()
+    {
+        QTemporaryDir sounds;
+        for (int i = 1; i <= 60; ++i)
+            writeFile(sounds.filePath(QStringLiteral("f%1.wav").arg(i, 2, 10, QChar(u'0'))), "");
+        field("txtWavFileName")->setText(sounds.filePath("*.wav"));
+        MessageSeen message;
+        const ModalAnswer answer = AcceptNextMessage(&message);
+        clickAndWait("cmdEnCode");
+        QVERIFY(answer.answered());
+        const QStringList details = message.details.split(u'\n');
+        QCOMPARE(details.size(), 61);
+        for (int i = 1; i <= 60; ++i)
+            QVERIFY2(details.at(i - 1).contains(QStringLiteral("'f%1.wav'").arg(i, 2, 10, QChar(u'0'))),
+                qPrintable(details.at(i - 1)));
+        QCOMPARE(details.last(), QStringLiteral("WSSCod.exe: 0 of 60 files encoded; 60 failed"));
+        const QStringList shown = message.text.split(u'\n');
+        const QStringList expected = details.mid(0, 9) << QStringLiteral("…and 51 more") << details.last();
+        QCOMPARE(shown.mid(2), expected);
+        QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Encoding *.wav failed"));
     }
 };
 

@@ -52,7 +52,8 @@ private slots:
     void geometryFollowsTheDrawing()
     {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("TALVEN Sound Decoder / Encoder"));
-        QCOMPARE(m_window->size(), QSize(914, 74));
+        // The drawing's 914 x 74, and the status line's row under it.
+        QCOMPARE(m_window->size(), QSize(914, 74 + 32));
         QVERIFY(!m_window->windowIcon().isNull());
         // left, top, width, height in pixels: the drawing's twips divided by 15
         QCOMPARE(widget("cmdDecode")->geometry(), QRect(808, 8, 97, 25));
@@ -61,13 +62,14 @@ private slots:
         QCOMPARE(widget("txtWWSFileName")->geometry(), QRect(8, 8, 689, 25));
         QCOMPARE(widget("cmdSelectWAVFileName")->geometry(), QRect(704, 40, 97, 25));
         QCOMPARE(widget("cmdSelectWWSFileName")->geometry(), QRect(704, 8, 97, 25));
+        QCOMPARE(widget("statusLine")->geometry(), QRect(8, 72, 897, 25));
 
         // Wider, the fields take the extra width and the buttons keep to the right edge.
-        m_window->resize(1214, 74);
+        m_window->resize(1214, 106);
         QTRY_COMPARE(widget("txtWWSFileName")->width(), 989);
         QCOMPARE(widget("cmdDecode")->geometry(), QRect(1108, 8, 97, 25));
-        QCOMPARE(m_window->minimumHeight(), 74);
-        QCOMPARE(m_window->maximumHeight(), 74);
+        QCOMPARE(m_window->minimumHeight(), 106);
+        QCOMPARE(m_window->maximumHeight(), 106);
     }
 
     void captionsAndTooltips_data()
@@ -160,6 +162,7 @@ private slots:
         field(fieldName)->setText(typedRelative ? typed : sounds.path() + u'/' + typed);
         click(qPrintable(button));
         QDir::setCurrent(before);
+        waitForRuns();
 
         const QList<ToolRecord> records = tools.records(tool);
         QCOMPARE(records.size(), 1);
@@ -231,60 +234,91 @@ private slots:
         field(qPrintable(fieldName))->setText(sounds.filePath(fileName));
         MessageSeen message;
         const ModalAnswer answer = AcceptNextMessage(&message);
-        click(qPrintable(button));
+        clickAndWait(qPrintable(button));
         QVERIFY(answer.answered());
         QCOMPARE(message.text, expected);
     }
 
-    void theWindowStaysLiveAndShowsABusyCursorWhileAToolRuns()
+    void theWindowStaysLiveAndShowsABusyCursorWhileToolsRun()
     {
         FakeTools tools;
         tools.install("WSSdec.exe", {{"sleep_ms", 600}});
         tools.install("WSSCod.exe");
         QTemporaryDir sounds;
         writeFile(sounds.filePath("gun.wss"));
-        writeFile(sounds.filePath("gun.wav"));
+        writeFile(sounds.filePath("shot.wav"));
         field("txtWWSFileName")->setText(sounds.filePath("gun.wss"));
-        field("txtWavFileName")->setText(sounds.filePath("gun.wav"));
+        field("txtWavFileName")->setText(sounds.filePath("shot.wav"));
 
-        Qt::CursorShape shapeDuringRun = Qt::ArrowCursor;
-        QTimer::singleShot(200, this, [&] {
-            if (QGuiApplication::overrideCursor())
-                shapeDuringRun = QGuiApplication::overrideCursor()->shape();
-            click("cmdEnCode"); // runs nested, and ends first
-        });
         click("cmdDecode");
-
-        QCOMPARE(shapeDuringRun, Qt::BusyCursor);
+        QVERIFY(QGuiApplication::overrideCursor());
+        QCOMPARE(QGuiApplication::overrideCursor()->shape(), Qt::BusyCursor);
+        click("cmdEnCode"); // the other row runs beside it, and ends first
+        QTRY_COMPARE(tools.records("WSSCod.exe").size(), 1);
+        QVERIFY(tools.records("WSSdec.exe").isEmpty());
+        QVERIFY(!button("cmdDecode")->isEnabled());
+        waitForRuns();
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
-        QCOMPARE(tools.records("WSSCod.exe").size(), 1);
         QCOMPARE(tools.records("WSSdec.exe").size(), 1);
     }
 
+    // The close button and Ctrl+Q alike: the window stays, says why, and closes when the tool
+    // has ended; the tool is never killed.
+    void closingTheWindowLetsTheToolFinish_data()
+    {
+        QTest::addColumn<bool>("ctrlQ");
+        QTest::newRow("close button") << false;
+        QTest::newRow("Ctrl+Q") << true;
+    }
     void closingTheWindowLetsTheToolFinish()
     {
+        QFETCH(bool, ctrlQ);
         FakeTools tools;
-        tools.install("WSSdec.exe", {{"sleep_ms", 500}});
+        tools.install("WSSCod.exe", {{"sleep_ms", 800}});
         QTemporaryDir sounds;
-        writeFile(sounds.filePath("gun.wss"));
-        field("txtWWSFileName")->setText(sounds.filePath("gun.wss"));
+        writeFile(sounds.filePath("gun.wav"));
+        field("txtWavFileName")->setText(sounds.filePath("gun.wav"));
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
 
         // As in main(): the application's own event loop, which quits when the last window
         // closes. QTest runs none, so without it closing would never ask the program to quit.
         qsizetype recordsWhenQuitting = -1;
         const auto quitting = connect(qApp, &QCoreApplication::aboutToQuit, this,
-            [&] { recordsWhenQuitting = tools.records("WSSdec.exe").size(); });
+            [&] { recordsWhenQuitting = tools.records("WSSCod.exe").size(); });
         QSignalSpy lastWindowClosed(qApp, &QGuiApplication::lastWindowClosed);
-        QTimer::singleShot(0, this, [this] { click("cmdDecode"); });
-        QTimer::singleShot(100, m_window.get(), &QWidget::close);
+        QTimer::singleShot(0, this, [this] { click("cmdEnCode"); });
+        bool stayed = false;
+        QString said;
+        QTimer::singleShot(200, this, [&] {
+            if (ctrlQ)
+                QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
+            else
+                m_window->close();
+            stayed = m_window->isVisible() && !field("txtWavFileName")->isEnabled()
+                && !button("cmdSelectWWSFileName")->isEnabled() && button("cmdStop")->isVisible();
+            said = widget("statusText")->accessibleName();
+        });
+        // A window that never closes ends the loop with 1 instead of hanging the test.
+        QTimer::singleShot(15000, qApp, [] { QCoreApplication::exit(1); });
         QCOMPARE(QApplication::exec(), 0);
         disconnect(quitting);
 
+        QVERIFY(stayed);
+        QCOMPARE(said, QStringLiteral("Closing when WSSCod.exe has finished…"));
         QCOMPARE(lastWindowClosed.count(), 1);
         QVERIFY(!m_window->isVisible());
         // The record is written as the tool's last act: it ran to its end before the program
         // went on to quit.
         QCOMPARE(recordsWhenQuitting, 1);
+    }
+
+    void ctrlQClosesAnIdleWindow()
+    {
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_Q, Qt::ControlModifier);
+        QVERIFY(!m_window->isVisible());
     }
 };
 

@@ -111,18 +111,29 @@ private slots:
         const RunResult result = RunAndWait(QStringLiteral("WSSdec.exe a.wss"), tools.folder());
         QCOMPARE(result.status, RunResult::Status::Signalled);
         QCOMPARE(result.signal, int(SIGTERM));
-        QCOMPARE(result.errorTail, (QStringList{"error line 1", "error line 2"}));
+        QCOMPARE(result.errorLines, (QStringList{"error line 1", "error line 2"}));
     }
 
-    void onlyTheLastTenErrorLinesAreKept()
+    // The message shows some of them; the box's details show them all, up to a bound.
+    void errorLinesAreKept_data()
     {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("all");
+        QTest::newRow("a batch's worth") << 250 << true;
+        QTest::newRow("more than the bound") << 100000 << false;
+    }
+    void errorLinesAreKept()
+    {
+        QFETCH(int, lines);
+        QFETCH(bool, all);
         FakeTools tools;
-        tools.install("WSSdec.exe", {{"exit", 2}, {"stderr_lines", 25}});
+        tools.install("WSSdec.exe", {{"exit", 2}, {"stderr_lines", lines}});
         const RunResult result = RunAndWait(QStringLiteral("WSSdec.exe a.wss"), tools.folder());
-        QStringList expected;
-        for (int i = 16; i <= 25; ++i)
-            expected << QStringLiteral("error line %1").arg(i);
-        QCOMPARE(result.errorTail, expected);
+        QCOMPARE(result.errorLines.size() + result.errorLinesLeftOut, lines);
+        QCOMPARE(result.errorLinesLeftOut == 0, all);
+        QCOMPARE(result.errorLines.last(), QStringLiteral("error line %1").arg(lines));
+        QCOMPARE(result.errorLines.first(), QStringLiteral("error line %1").arg(result.errorLinesLeftOut + 1));
+        QVERIFY(result.errorLines.join(QString()).size() <= qsizetype(1024) * 1024);
     }
 
     void muchOutputDoesNotBlockTheTool()
@@ -131,8 +142,8 @@ private slots:
         tools.install("WSSdec.exe", {{"flood_bytes", 8 << 20}});
         const RunResult result = RunAndWait(QStringLiteral("WSSdec.exe a.wss"), tools.folder());
         QVERIFY(result.succeeded());
-        QCOMPARE(result.errorTail.last(), QStringLiteral("flood done"));
-        QVERIFY(result.errorTail.first().size() <= 4096);
+        QCOMPARE(result.errorLines.last(), QStringLiteral("flood done"));
+        QVERIFY(result.errorLines.first().size() <= 4096);
     }
 
     void eventsAreHandledWhileTheToolRuns()

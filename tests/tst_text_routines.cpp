@@ -139,35 +139,90 @@ private slots:
 
     void failureMessages_data()
     {
+        QTest::addColumn<QString>("argument"); // "" for a folder path
         QTest::addColumn<RunResult>("result");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("details"); // the whole error output is behind the box's details
         RunResult ok;
         ok.status = RunResult::Status::Exited;
         ok.exitCode = 0;
-        QTest::newRow("success says nothing") << ok << "";
+        QTest::newRow("success says nothing") << "50%2.wss" << ok << "" << false;
 
         RunResult failed = ok;
         failed.exitCode = 3;
-        QTest::newRow("exit code") << failed << "'WSSdec.exe 50%2.wss' failed with exit code 3.";
-        failed.errorTail = QStringList{"first", "second"};
+        QTest::newRow("exit code") << "50%2.wss" << failed << "'WSSdec.exe 50%2.wss' failed with exit code 3." << false;
+        failed.errorLines = QStringList{"first", "second"};
         QTest::newRow("exit code with error output")
-            << failed << "'WSSdec.exe 50%2.wss' failed with exit code 3.\n\nfirst\nsecond";
+            << "50%2.wss" << failed << "'WSSdec.exe 50%2.wss' failed with exit code 3.\n\nfirst\nsecond" << false;
+
+        RunResult stopped = failed;
+        stopped.stopRequested = true;
+        QTest::newRow("stopped by the user says nothing") << "50%2.wss" << stopped << "" << false;
+
+        // 60 failures and the summary: the first nine, a count of the rest, and the summary.
+        RunResult batch = failed;
+        batch.errorLines.clear();
+        for (int i = 1; i <= 60; ++i)
+            batch.errorLines << QStringLiteral("WSSdec.exe: 'f%1.wss' is damaged").arg(i);
+        batch.errorLines << QStringLiteral("WSSdec.exe: 0 of 60 files decoded; 60 failed");
+        QStringList shown = batch.errorLines.mid(0, 9);
+        shown << QStringLiteral("…and 51 more") << batch.errorLines.last();
+        QTest::newRow("lines left out are counted")
+            << "50%2.wss" << batch << "'WSSdec.exe 50%2.wss' failed with exit code 3.\n\n" + shown.join(u'\n') << true;
+
+        RunResult usage = failed;
+        usage.exitCode = 2;
+        usage.errorLines = QStringList{"WSSdec.exe: no file named", "usage: WSSdec.exe [-f] FILE..."};
+        QTest::newRow("a folder path says what to do")
+            << "" << usage << "'/snd/' is a folder: choose a WSS file in it with Select WSS, or type its name." << true;
 
         RunResult killed;
         killed.status = RunResult::Status::Signalled;
         killed.signal = 9;
-        QTest::newRow("signal") << killed << "'WSSdec.exe 50%2.wss' was stopped by signal 9.";
+        QTest::newRow("signal") << "50%2.wss" << killed << "'WSSdec.exe 50%2.wss' was stopped by signal 9." << false;
 
         RunResult notStarted;
         notStarted.program = QStringLiteral("WSSdec.exe");
         notStarted.error = QStringLiteral("Permission denied");
-        QTest::newRow("not started") << notStarted << "Could not start 'WSSdec.exe': Permission denied";
+        QTest::newRow("not started") << "50%2.wss" << notStarted << "Could not start 'WSSdec.exe': Permission denied"
+                                     << false;
     }
     void failureMessages()
     {
+        QFETCH(QString, argument);
         QFETCH(RunResult, result);
         QFETCH(QString, expected);
-        QCOMPARE(FailureMessage(QStringLiteral("WSSdec.exe 50%2.wss"), result), expected);
+        QFETCH(bool, details);
+        RunSubject subject;
+        subject.tool = QStringLiteral("WSSdec.exe");
+        subject.argument = argument;
+        subject.path = QStringLiteral("/snd/") + argument;
+        const QString commandLine = QStringLiteral("WSSdec.exe ") + argument;
+        const RunReport report = RunReports::failure(subject, commandLine, result);
+        QCOMPARE(report.text, expected);
+        QCOMPARE(report.details, details ? result.errorLines.join(u'\n') : QString());
+    }
+
+    void missingFileMessages_data()
+    {
+        QTest::addColumn<int>("action");
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("a path") << int(RunSubject::Action::Decode) << "/snd/gun.wss"
+                                << "Could not locate the file '/snd/gun.wss'";
+        QTest::newRow("empty WSS field")
+            << int(RunSubject::Action::Decode) << ""
+            << "Could not locate the file ''\nType the path of a WSS file, or choose one with Select WSS.";
+        QTest::newRow("empty WAV field")
+            << int(RunSubject::Action::Encode) << ""
+            << "Could not locate the file ''\nType the path of a WAV file, or choose one with Select WAV.";
+    }
+    void missingFileMessages()
+    {
+        QFETCH(int, action);
+        QFETCH(QString, path);
+        QFETCH(QString, expected);
+        QCOMPARE(RunReports::missingFile(RunSubject::Action(action), path), expected);
     }
 
     void wildcards_data()

@@ -49,7 +49,7 @@ private slots:
         field("txtWavFileName")->clear();
         field("txtWavFileName")->setFocus();
         QTest::keyClicks(field("txtWavFileName"), sounds.filePath("ramp.wav"));
-        click("cmdEnCode");
+        clickAndWait("cmdEnCode");
         QVERIFY(QFileInfo(sounds.filePath("ramp.wss")).size() > 0);
     }
 

@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTextEdit>
 
@@ -87,15 +88,17 @@ private slots:
         QFETCH(bool, beforeOpening);
         QFont large = m_defaultFont;
         large.setPointSize(18);
+        const int defaultHeight = m_window->height();
         if (beforeOpening)
             closeWindow();
         QApplication::setFont(large);
         if (beforeOpening)
             openWindow();
-        QTRY_VERIFY(m_window->height() > 74); // an open window gets the new font a moment later
+        QTRY_VERIFY(m_window->height() > defaultHeight); // an open window gets the new font a moment later
 
         const QFontMetrics metrics(large);
-        for (const char *name : {"cmdDecode", "cmdEnCode", "cmdSelectWWSFileName", "cmdSelectWAVFileName"}) {
+        for (const char *name :
+            {"cmdDecode", "cmdEnCode", "cmdSelectWWSFileName", "cmdSelectWAVFileName", "cmdStop", "cmdShowInFolder"}) {
             const QSize text = metrics.size(Qt::TextShowMnemonic, button(name)->text());
             QVERIFY2(text.width() + metrics.averageCharWidth() <= button(name)->width(), name);
             QVERIFY2(text.height() + 4 <= button(name)->height(), name);
@@ -106,7 +109,8 @@ private slots:
         QCOMPARE(widget("cmdSelectWAVFileName")->y(), widget("txtWavFileName")->y());
         QVERIFY(widget("txtWavFileName")->y() > widget("txtWWSFileName")->geometry().bottom());
         QCOMPARE(m_window->minimumHeight(), m_window->height());
-        QTRY_VERIFY(widget("cmdEnCode")->geometry().bottom() < m_window->height());
+        QTRY_VERIFY(widget("cmdEnCode")->geometry().bottom() < widget("statusLine")->y());
+        QTRY_VERIFY(widget("statusLine")->geometry().bottom() < m_window->height());
     }
 
     void aLongPathIsShownWholeAndSelectable()
@@ -140,17 +144,47 @@ private slots:
         QCOMPARE(shown, "Could not locate the file '" + path + "'");
     }
 
+    // The first existing file of each kind; one message, centred on the window, for the rest.
     void filesHandedToTheWindowFillTheirRows()
     {
-        const QString wss = QStringLiteral("/snd/gun.WSS"), wav = QStringLiteral("/snd/shot.Wav");
-        MessageSeen message;
-        const ModalAnswer answer = AcceptNextMessage(&message);
-        m_window->openFiles({wss, QStringLiteral("/snd/notes.txt"), wav});
-        QVERIFY(answer.answered());
+        closeWindow();
+        QTemporaryDir sounds;
+        const QString wss = sounds.filePath("gun.WSS"), wav = sounds.filePath("shot.Wav");
+        const QString other = sounds.filePath("other.wss"), notes = sounds.filePath("notes.txt");
+        for (const QString &path : {wss, wav, other, notes})
+            writeFile(path);
+        const QString missing = sounds.filePath("nope.wss");
+
+        // Handed over as main() does, at once after show(), before the window is in its place.
+        QSettings(QSettings::IniFormat, QSettings::UserScope, ZRNSoundEncodeDecode::kSettingsApplication).clear();
+        m_window = std::make_unique<ZRNSoundEncodeDecode>();
+        m_window->move(300, 200);
+        QString text;
+        QPoint boxCentre;
+        ModalAnswer answer([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (!box)
+                return false;
+            text = box->text();
+            boxCentre = box->frameGeometry().center();
+            box->accept();
+            return true;
+        });
+        m_window->show();
+        m_window->openFiles({missing, wss, notes, other, wav});
+        m_window->move(600, 400); // as a window manager places a new window, a moment after show()
+        QTRY_VERIFY(answer.answered());
+
         QCOMPARE(
             QStringList({field("txtWWSFileName")->text(), field("txtWavFileName")->text()}), QStringList({wss, wav}));
         QCOMPARE(QStringList({saved("WSS"), saved("WAV")}), QStringList({wss, wav}));
-        QVERIFY2(message.text.endsWith("\n'/snd/notes.txt'"), qPrintable(message.text));
+        QCOMPARE(text,
+            QStringList({"These files were not opened:", "'" + missing + "': no such file",
+                            "'" + notes + "': not a .wss or .wav file",
+                            "'" + other + "': its row takes one file, the first given: '" + wss + "'"})
+                .join(u'\n'));
+        QVERIFY2((boxCentre - m_window->frameGeometry().center()).manhattanLength() < 60,
+            qPrintable(QStringLiteral("box centred at %1,%2").arg(boxCentre.x()).arg(boxCentre.y())));
     }
 
     void commandLineOptionsWithoutADisplay_data()
@@ -187,6 +221,7 @@ private slots:
     void aFileOnTheCommandLineFillsItsRow()
     {
         QTemporaryDir sounds;
+        writeFile(sounds.filePath("gun shot.WSS"));
         QProcess program;
         program.setWorkingDirectory(sounds.path());
         program.start(QStringLiteral(TALVEN_PROGRAM), {QStringLiteral("gun shot.WSS")});

@@ -48,6 +48,15 @@ public:
             file.write(it.key() + '=' + QByteArray::number(it.value()) + '\n');
     }
 
+    // Lines for the stand-in to work through (recording_tool.cpp): progress lines, "@sleep N",
+    // "@stderr TEXT".
+    void script(const QString &name, const QStringList &lines)
+    {
+        QFile file(pathOf(name) + QStringLiteral(".script"));
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(lines.join(u'\n').toUtf8() + '\n');
+    }
+
     // Every run of the tool that ended normally, oldest first.
     QList<ToolRecord> records(const QString &name) const
     {

@@ -5,6 +5,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
+#include <QTextEdit>
 
 ModalAnswer::ModalAnswer(std::function<bool(QWidget *)> answer)
     : m_answer(std::move(answer))
@@ -58,7 +60,38 @@ ModalAnswer AcceptNextMessage(MessageSeen *seen)
         seen->text = box->text();
         seen->title = box->windowTitle();
         seen->plain = box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 && box->button(QMessageBox::Ok);
+        // QMessageBox shows the details in a read-only text view of its own.
+        for (const QTextEdit *view : box->findChildren<QTextEdit *>()) {
+            if (view->toPlainText() == box->detailedText() && !box->detailedText().isEmpty()
+                && view->textInteractionFlags().testFlag(Qt::TextSelectableByMouse))
+                seen->details = view->toPlainText();
+        }
         box->button(QMessageBox::Ok)->click();
         return true;
+    });
+}
+
+ModalAnswer AnswerNextQuestion(const QString &button, QuestionSeen *seen)
+{
+    return ModalAnswer([button, seen](QWidget *modal) {
+        auto *box = qobject_cast<QMessageBox *>(modal);
+        if (!box || box->icon() != QMessageBox::Question)
+            return false;
+        seen->text = box->text();
+        if (const QWidget *window = box->parentWidget() ? box->parentWidget()->window() : nullptr)
+            seen->offCentre = (box->frameGeometry().center() - window->frameGeometry().center()).manhattanLength();
+        if (box->defaultButton())
+            seen->defaultButton = box->defaultButton()->text().remove(u'&');
+        if (button == QLatin1String("Esc")) {
+            QTest::keyClick(box, Qt::Key_Escape);
+            return true;
+        }
+        for (QAbstractButton *candidate : box->buttons()) {
+            if (candidate->text().remove(u'&') == button) {
+                candidate->click();
+                return true;
+            }
+        }
+        return false;
     });
 }

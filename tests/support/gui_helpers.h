@@ -47,8 +47,22 @@ struct MessageSeen
     QString text;
     QString title;
     bool plain = false; // no icon, and OK is its only button
+    QString details; // behind "Show Details...", selectable
 };
 
 // Presses OK on the next message box and notes what it showed in *seen, which must outlive the
 // answer.
 [[nodiscard]] ModalAnswer AcceptNextMessage(MessageSeen *seen);
+
+// What a question (the replace question) showed.
+struct QuestionSeen
+{
+    QString text;
+    QString defaultButton; // its caption, without the mnemonic's "&"
+    int offCentre = -1; // how far its centre is from its window's, in pixels (Manhattan)
+};
+
+// Answers the next question box by pressing the button captioned button ("Replace", "Cancel"),
+// or with the Esc key when button is "Esc"; notes what it showed in *seen, which must outlive the
+// answer.
+[[nodiscard]] ModalAnswer AnswerNextQuestion(const QString &button, QuestionSeen *seen);

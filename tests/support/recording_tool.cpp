@@ -7,6 +7,14 @@
 //   stderr_lines=N write N numbered lines to the error output
 //   flood_bytes=N  write N bytes to the standard output and to the error output
 //   signal=N       stop by this signal instead of exiting
+//   ignore_term=1  go on when asked to stop (SIGTERM)
+//
+// Then, when "<its path>.script" exists, it works through it line by line, as a WSS tool writes
+// its progress lines:
+//   @sleep N       sleep N milliseconds
+//   @stderr TEXT   write TEXT as a line to the error output
+//   anything else  a progress line: written to the standard output and flushed, but only when
+//                  WSS_PROGRESS=1 asks for progress lines, as the WSS tools do
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -34,6 +42,8 @@ int main(int argc, char *argv[])
         }
     }
 
+    if (conf.value("ignore_term") > 0)
+        std::signal(SIGTERM, SIG_IGN);
     if (conf.value("sleep_ms") > 0)
         QThread::msleep(ulong(conf.value("sleep_ms")));
     for (int i = 1; i <= conf.value("stderr_lines"); ++i)
@@ -48,6 +58,21 @@ int main(int argc, char *argv[])
     }
     std::fflush(stdout);
     std::fflush(stderr);
+    QFile script(self + QStringLiteral(".script"));
+    if (script.open(QIODevice::ReadOnly)) {
+        const bool progress = qgetenv("WSS_PROGRESS") == "1";
+        for (const QByteArray &line : script.readAll().split('\n')) {
+            if (line.startsWith("@sleep ")) {
+                QThread::msleep(ulong(line.mid(7).toInt()));
+            } else if (line.startsWith("@stderr ")) {
+                std::fprintf(stderr, "%s\n", line.mid(8).constData());
+                std::fflush(stderr);
+            } else if (progress && !line.isEmpty()) {
+                std::printf("%s\n", line.constData());
+                std::fflush(stdout);
+            }
+        }
+    }
     if (conf.value("signal") > 0)
         std::raise(conf.value("signal"));
 

@@ -1,8 +1,8 @@
 #pragma once
 
 // A main() for test programs that keeps them away from the real user's files: HOME and the XDG
-// folders point into a temporary folder made for this run, and the platform is headless unless
-// the environment already chose one.
+// folders point into a temporary folder made for this run, and the platform is headless (on the
+// screen tests/CMakeLists.txt names) unless the environment already chose one.
 
 #include <QApplication>
 #include <QByteArray>
@@ -10,6 +10,10 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+
+#ifndef TALVEN_TEST_PLATFORM
+#define TALVEN_TEST_PLATFORM "offscreen"
+#endif
 
 namespace TestEnv {
 
@@ -32,7 +36,7 @@ inline void isolate()
     QFile::setPermissions(home().path() + QStringLiteral("/.runtime"),
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QT_QPA_PLATFORM", TALVEN_TEST_PLATFORM);
     QDir().mkpath(home().path() + QStringLiteral("/.config"));
 }
 

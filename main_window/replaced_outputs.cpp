@@ -1,0 +1,42 @@
+#include "main_window/replaced_outputs.h"
+
+#include <QSet>
+
+QString OutputName(const QString &input, const QString &suffix)
+{
+    // As std::filesystem::path::replace_extension in the tools: the extension starts at the last
+    // "." of the name, unless that is its first character (".take" has none).
+    const qsizetype dot = input.lastIndexOf(u'.');
+    return (dot > 0 ? input.left(dot) : input) + suffix;
+}
+
+QStringList ExistingOutputs(const QStringList &inputs, const QString &suffix, const QList<OSUtil::FolderEntry> &folder)
+{
+    QSet<QString> files;
+    for (const OSUtil::FolderEntry &entry : folder) {
+        if (entry.isFile)
+            files.insert(entry.name);
+    }
+    QStringList existing;
+    QSet<QString> seen;
+    for (const QString &input : inputs) {
+        const QString output = OutputName(input, suffix);
+        if (output == input || !files.contains(output) || seen.contains(output))
+            continue;
+        seen.insert(output);
+        existing << output;
+    }
+    return existing;
+}
+
+QString ReplaceQuestion::text(const QStringList &existing, qsizetype inputCount, const QString &outputKind,
+    const QString &folder, const QString &backup)
+{
+    if (existing.size() == 1) {
+        return tr("%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.")
+            .arg(existing.first(), folder, backup);
+    }
+    return tr("%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them "
+              "as NAME.~N~.")
+        .arg(QString::number(existing.size()), QString::number(inputCount), outputKind, folder);
+}

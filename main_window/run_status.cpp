@@ -1,0 +1,110 @@
+#include "main_window/run_status.h"
+
+namespace {
+
+using Action = RunSubject::Action;
+
+} // namespace
+
+bool RunSubject::isPattern() const
+{
+    return argument.contains(u'*') || argument.contains(u'?');
+}
+
+void RunProgress::add(const OSUtil::ProgressEvent &event)
+{
+    using Kind = OSUtil::ProgressEvent::Kind;
+    switch (event.kind) {
+    case Kind::Files:
+        total = event.count;
+        break;
+    case Kind::Start:
+        current = event.index;
+        currentName = event.name;
+        break;
+    case Kind::Kept:
+        kept.append({event.name, event.backup});
+        break;
+    case Kind::Wrote:
+        outputs << event.name;
+        break;
+    case Kind::Same:
+        outputs << event.name;
+        ++unchanged;
+        break;
+    case Kind::Failed:
+        ++failed;
+        break;
+    }
+}
+
+int RunProgress::finished() const
+{
+    // Outputs are put in place in batches, after later files have started: the files before the
+    // current one are done with too.
+    return qMax(int(outputs.size()) + failed, current - 1);
+}
+
+QString RunStatus::running(const RunSubject &subject, const RunProgress &progress)
+{
+    const bool decode = subject.action == Action::Decode;
+    if (progress.total > 1 && progress.current > 0) {
+        return (decode ? tr("Decoding %1 of %2: %3") : tr("Encoding %1 of %2: %3"))
+            .arg(QString::number(progress.current), QString::number(progress.total), progress.currentName);
+    }
+    const QString name = progress.currentName.isEmpty() ? subject.shownName() : progress.currentName;
+    return (decode ? tr("Decoding %1…") : tr("Encoding %1…")).arg(name);
+}
+
+QString RunStatus::stopping(const RunSubject &subject)
+{
+    return tr("Stopping %1…").arg(subject.tool);
+}
+
+QString RunStatus::ended(const RunSubject &subject, const RunProgress &progress, const OSUtil::RunResult &result)
+{
+    QStringList sentences{outcome(subject, progress, result)};
+    if (!progress.kept.isEmpty())
+        sentences << keptText(progress);
+    return sentences.join(QStringLiteral(". "));
+}
+
+QString RunStatus::closing(const QStringList &tools)
+{
+    if (tools.size() > 1)
+        return tr("Closing when %1 and %2 have finished…").arg(tools.at(0), tools.at(1));
+    return tr("Closing when %1 has finished…").arg(tools.value(0));
+}
+
+QString RunStatus::outcome(const RunSubject &subject, const RunProgress &progress, const OSUtil::RunResult &result)
+{
+    const bool decode = subject.action == Action::Decode;
+    const QString name = subject.shownName();
+    if (result.stopRequested && !result.succeeded()) {
+        if (progress.total > 1)
+            return tr("Stopped after %1 of %2 files")
+                .arg(QString::number(progress.outputs.size()), QString::number(progress.total));
+        return (decode ? tr("Decoding %1 stopped") : tr("Encoding %1 stopped")).arg(name);
+    }
+    if (!result.succeeded())
+        return (decode ? tr("Decoding %1 failed") : tr("Encoding %1 failed")).arg(name);
+
+    const qsizetype done = progress.outputs.size();
+    if (done == 0) // a tool that says nothing: its exit code is all there is
+        return (decode ? tr("Decoding %1 finished") : tr("Encoding %1 finished")).arg(name);
+    if (done > 1)
+        return (decode ? tr("Decoded %n files in %1", nullptr, int(done))
+                       : tr("Encoded %n files in %1", nullptr, int(done)))
+            .arg(subject.folder);
+    if (progress.unchanged == 1)
+        return tr("%1 in %2 already held this sound; it is left as it was")
+            .arg(progress.outputs.first(), subject.folder);
+    return tr("Wrote %1 in %2").arg(progress.outputs.first(), subject.folder);
+}
+
+QString RunStatus::keptText(const RunProgress &progress)
+{
+    if (progress.kept.size() == 1)
+        return tr("The earlier %1 is kept as %2").arg(progress.kept.first().output, progress.kept.first().backup);
+    return tr("%n earlier files kept as NAME.~N~", nullptr, int(progress.kept.size()));
+}

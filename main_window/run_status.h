@@ -1,0 +1,69 @@
+#pragma once
+
+#include "os_util/tool_run.h"
+
+#include <QCoreApplication>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// What the status line says about a run of a tool: pure functions of what the run is, what its
+// progress lines said and how it ended.
+
+// A run of Decode or Encode: which tool, on what, where.
+struct RunSubject
+{
+    enum class Action { Decode, Encode };
+
+    Action action = Action::Decode;
+    QString tool; // "WSSdec.exe"
+    QString argument; // the name the tool is given: a file name, a pattern, or "" for a folder
+    QString path; // the field's text
+    QString folder; // where the tool runs: absolute, without a trailing "/"
+
+    // A pattern converts every file it names: the status line counts them.
+    bool isPattern() const;
+    // What the run is on, for the status line: the name given, or the path of a folder.
+    QString shownName() const { return argument.isEmpty() ? path : argument; }
+};
+
+struct KeptFile
+{
+    QString output;
+    QString backup;
+};
+
+// What the run's progress lines have said so far.
+struct RunProgress
+{
+    int total = -1; // files to convert, from the "files" line; -1 until it comes
+    int current = 0; // the file being converted, 1-based; 0 before the first
+    QString currentName;
+    QStringList outputs; // in place: written, or already holding the same bytes, in order
+    int unchanged = 0; // of outputs, those that already held the same bytes
+    QList<KeptFile> kept;
+    int failed = 0;
+
+    void add(const OSUtil::ProgressEvent &event);
+    // Files done with, converted or failed: how far the progress bar has come.
+    int finished() const;
+};
+
+class RunStatus
+{
+    Q_DECLARE_TR_FUNCTIONS(RunStatus)
+
+public:
+    // While the tool runs: "Decoding gun.wss…", "Encoding 37 of 500: take37.wav".
+    static QString running(const RunSubject &subject, const RunProgress &progress);
+    // After Stop, until the tool has ended.
+    static QString stopping(const RunSubject &subject);
+    // After it ended: what was written and where, what was kept; or that it failed or was stopped.
+    static QString ended(const RunSubject &subject, const RunProgress &progress, const OSUtil::RunResult &result);
+    // While the window waits for tools before it closes.
+    static QString closing(const QStringList &tools);
+
+private:
+    static QString outcome(const RunSubject &subject, const RunProgress &progress, const OSUtil::RunResult &result);
+    static QString keptText(const RunProgress &progress);
+};

@@ -1,0 +1,128 @@
+#include "main_window/status_line.h"
+
+#include <QAccessible>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+
+namespace {
+
+// A label that shows as much of its text as fits, shortened in the middle, so that a long path
+// never widens the window. The whole text is its tooltip and accessible name.
+class ElidedLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    void setFullText(const QString &text)
+    {
+        m_full = text;
+        setToolTip(text);
+        elide();
+    }
+
+protected:
+    void resizeEvent(QResizeEvent *event) override
+    {
+        QLabel::resizeEvent(event);
+        elide();
+    }
+
+private:
+    void elide() { setText(fontMetrics().elidedText(m_full, Qt::ElideMiddle, qMax(0, contentsRect().width()))); }
+
+    QString m_full;
+};
+
+QPushButton *makeButton(QWidget *parent, const char *name, const QString &caption, const QString &accessibleName)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(accessibleName);
+    button->setAutoDefault(true);
+    button->hide();
+    return button;
+}
+
+} // namespace
+
+StatusLine::StatusLine(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("statusLine"));
+    m_text = new ElidedLabel(this);
+    m_text->setObjectName(QStringLiteral("statusText"));
+    m_text->setTextFormat(Qt::PlainText);
+    m_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+
+    m_progress = new QProgressBar(this);
+    m_progress->setObjectName(QStringLiteral("statusProgress"));
+    m_progress->setAccessibleName(tr("Progress"));
+    m_progress->setTextVisible(false);
+    m_progress->hide();
+
+    m_stop = makeButton(this, "cmdStop", tr("Stop"), tr("Stop"));
+    m_stop->setToolTip(tr("Stop the running tool (Esc). Files already written are kept."));
+    m_stop->setShortcut(QKeySequence(Qt::Key_Escape));
+    m_forceStop = makeButton(this, "cmdForceStop", tr("F&orce stop"), tr("Force stop"));
+    m_forceStop->setToolTip(tr("End the tool at once: it has not stopped when asked."));
+    m_showInFolder = makeButton(this, "cmdShowInFolder", tr("Show in &folder"), tr("Show in folder"));
+    m_showInFolder->setToolTip(tr("Open the folder with the written files selected."));
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_text, 1);
+    layout->addWidget(m_progress);
+    layout->addWidget(m_stop);
+    layout->addWidget(m_forceStop);
+    layout->addWidget(m_showInFolder);
+
+    connect(m_stop, &QPushButton::clicked, this, &StatusLine::stopClicked);
+    connect(m_forceStop, &QPushButton::clicked, this, &StatusLine::forceStopClicked);
+    connect(m_showInFolder, &QPushButton::clicked, this, &StatusLine::showInFolderClicked);
+}
+
+void StatusLine::setText(const QString &text)
+{
+    if (text == m_fullText)
+        return;
+    m_fullText = text;
+    static_cast<ElidedLabel *>(m_text)->setFullText(text);
+    // The accessible name is the whole text; changing it sends the accessibility event that
+    // makes a screen reader speak the new status.
+    m_text->setAccessibleName(text);
+    QAccessibleEvent changed(m_text, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
+    emit messageChanged(text);
+}
+
+void StatusLine::setProgress(int value, int maximum)
+{
+    m_progress->setVisible(maximum >= 0);
+    if (maximum < 0)
+        return;
+    m_progress->setRange(0, maximum);
+    m_progress->setValue(qMin(value, maximum));
+}
+
+void StatusLine::setAction(Action action)
+{
+    m_stop->setVisible(action == Action::Stop || action == Action::Stopping);
+    m_stop->setEnabled(action == Action::Stop);
+    m_forceStop->setVisible(action == Action::ForceStop);
+    m_showInFolder->setVisible(action == Action::ShowInFolder);
+}
+
+QList<QPushButton *> StatusLine::buttons() const
+{
+    return {m_stop, m_forceStop, m_showInFolder};
+}
+
+void StatusLine::setControlSize(int buttonWidth, int barWidth, int height)
+{
+    for (QPushButton *button : buttons())
+        button->setFixedSize(buttonWidth, height);
+    m_progress->setFixedSize(barWidth, height);
+    setFixedHeight(height);
+}
