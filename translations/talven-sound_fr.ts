@@ -20,10 +20,29 @@
     </message>
 </context>
 <context>
-    <name>RunReport</name>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
+        <translation>%1 existe déjà dans %2. Le remplacer&#xa0;? L&apos;ancien fichier sera conservé à côté sous le nom %3.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>%1 des %2 fichiers %3 existent déjà dans %4. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReports</name>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
         <translation>Impossible de lancer &apos;%1&apos;&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
+        <translation>&apos;%1&apos; est un dossier&#xa0;: choisissez-y un fichier WSS avec «&#xa0;Choisir le WSS&#xa0;», ou saisissez son nom.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
+        <translation>&apos;%1&apos; est un dossier&#xa0;: choisissez-y un fichier WAV avec «&#xa0;Choisir le WAV&#xa0;», ou saisissez son nom.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; failed with exit code %2.</source>
@@ -32,6 +51,156 @@
     <message>
         <source>&apos;%1&apos; was stopped by signal %2.</source>
         <translation>&apos;%1&apos; a été arrêté par le signal %2.</translation>
+    </message>
+    <message>
+        <source>Could not locate the file &apos;%1&apos;</source>
+        <translation>Impossible de trouver le fichier &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Type the path of a WSS file, or choose one with Select WSS.</source>
+        <translation>Saisissez le chemin d&apos;un fichier WSS, ou choisissez-en un avec «&#xa0;Choisir le WSS&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Type the path of a WAV file, or choose one with Select WAV.</source>
+        <translation>Saisissez le chemin d&apos;un fichier WAV, ou choisissez-en un avec «&#xa0;Choisir le WAV&#xa0;».</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>… et %n autre</numerusform>
+            <numerusform>… et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunStatus</name>
+    <message>
+        <source>Decoding %1 of %2: %3</source>
+        <translation>Décodage du fichier %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Encoding %1 of %2: %3</source>
+        <translation>Encodage du fichier %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Decoding %1…</source>
+        <translation>Décodage de %1…</translation>
+    </message>
+    <message>
+        <source>Encoding %1…</source>
+        <translation>Encodage de %1…</translation>
+    </message>
+    <message>
+        <source>Stopping %1…</source>
+        <translation>Arrêt de %1…</translation>
+    </message>
+    <message>
+        <source>Closing when %1 and %2 have finished…</source>
+        <translation>Fermeture dès que %1 et %2 seront terminés…</translation>
+    </message>
+    <message>
+        <source>Closing when %1 has finished…</source>
+        <translation>Fermeture dès que %1 sera terminé…</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 files</source>
+        <translation>Arrêté après %1 fichiers sur %2</translation>
+    </message>
+    <message>
+        <source>Decoding %1 stopped</source>
+        <translation>Décodage de %1 arrêté</translation>
+    </message>
+    <message>
+        <source>Encoding %1 stopped</source>
+        <translation>Encodage de %1 arrêté</translation>
+    </message>
+    <message>
+        <source>Decoding %1 failed</source>
+        <translation>Échec du décodage de %1</translation>
+    </message>
+    <message>
+        <source>Encoding %1 failed</source>
+        <translation>Échec de l&apos;encodage de %1</translation>
+    </message>
+    <message>
+        <source>Decoding %1 finished</source>
+        <translation>Décodage de %1 terminé</translation>
+    </message>
+    <message>
+        <source>Encoding %1 finished</source>
+        <translation>Encodage de %1 terminé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %n files in %1</source>
+        <translation>
+            <numerusform>%n fichier décodé dans %1</numerusform>
+            <numerusform>%n fichiers décodés dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %n files in %1</source>
+        <translation>
+            <numerusform>%n fichier encodé dans %1</numerusform>
+            <numerusform>%n fichiers encodés dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 in %2 already held this sound; it is left as it was</source>
+        <translation>%1 dans %2 contenait déjà ce son&#xa0;; il reste tel quel</translation>
+    </message>
+    <message>
+        <source>Wrote %1 in %2</source>
+        <translation>%1 écrit dans %2</translation>
+    </message>
+    <message>
+        <source>The earlier %1 is kept as %2</source>
+        <translation>L&apos;ancien fichier %1 est conservé sous le nom %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%n ancien fichier conservé sous NOM.~N~</numerusform>
+            <numerusform>%n anciens fichiers conservés sous NOM.~N~</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop the running tool (Esc). Files already written are kept.</source>
+        <translation>Arrêter l&apos;outil en cours (Échap). Les fichiers déjà écrits sont conservés.</translation>
+    </message>
+    <message>
+        <source>F&amp;orce stop</source>
+        <translation>&amp;Forcer l&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Force stop</source>
+        <translation>Forcer l&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>End the tool at once: it has not stopped when asked.</source>
+        <translation>Terminer l&apos;outil immédiatement&#xa0;: il ne s&apos;est pas arrêté quand on le lui a demandé.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>&amp;Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Open the folder with the written files selected.</source>
+        <translation>Ouvrir le dossier avec les fichiers écrits sélectionnés.</translation>
     </message>
 </context>
 <context>
@@ -53,16 +222,6 @@
     <message>
         <source>Select WAV File</source>
         <translation>Choisir le fichier WAV</translation>
-    </message>
-    <message>
-        <source>Could not locate the file &apos;%1&apos;</source>
-        <translation>Impossible de trouver le fichier &apos;%1&apos;</translation>
-    </message>
-    <message>
-        <source>Only .wss and .wav files can be opened. Not opened:
-%1</source>
-        <translation>Seuls les fichiers .wss et .wav peuvent être ouverts. Non ouverts&#xa0;:
-%1</translation>
     </message>
     <message>
         <source>TALVEN Sound Decoder / Encoder</source>
@@ -107,6 +266,26 @@
     <message>
         <source>Browse for the WSS file that you want to decode</source>
         <translation>Rechercher le fichier WSS que vous voulez décoder</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>These files were not opened:</source>
+        <translation>Ces fichiers n&apos;ont pas été ouverts&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: not a .wss or .wav file</source>
+        <translation>&apos;%1&apos;&#xa0;: ni un fichier .wss ni un fichier .wav</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no such file</source>
+        <translation>&apos;%1&apos;&#xa0;: fichier introuvable</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
+        <translation>&apos;%1&apos;&#xa0;: sa ligne ne prend qu&apos;un fichier, le premier donné&#xa0;: &apos;%2&apos;</translation>
     </message>
 </context>
 <context>

@@ -208,10 +208,13 @@ private slots:
         // A file that is not there, then a tool's own error line under the window's.
         QTemporaryDir sounds;
         const QString missing = sounds.filePath(QStringLiteral("missing.wss"));
-        QCOMPARE(messageAfterDecoding(missing), missingFile.arg(missing));
+        QString text;
+        decode(missing, &text);
+        QCOMPARE(text, missingFile.arg(missing));
         const QString noise = sounds.filePath(QStringLiteral("noise.wss"));
         writeFile(noise, "not a sound");
-        const QString failure = messageAfterDecoding(noise);
+        QString failure;
+        decode(noise, &failure);
         QVERIFY2(failure.endsWith(u'\n' + toolLine.arg(QStringLiteral("noise.wss"))), qPrintable(failure));
 
         // Qt's own file dialog: its title and label, and its buttons.
@@ -239,13 +242,14 @@ private slots:
 
 private:
     // The text of the message Decode shows for path ("" when none showed).
-    QString messageAfterDecoding(const QString &path)
+    void decode(const QString &path, QString *messageText)
     {
         field("txtWWSFileName")->setText(path);
         MessageSeen message;
         const ModalAnswer answer = AcceptNextMessage(&message);
-        click("cmdDecode"); // returns once the message has been answered
-        return answer.answered() ? message.text : QString();
+        clickAndWait("cmdDecode");
+        QTRY_VERIFY(answer.answered());
+        *messageText = message.text;
     }
 
     QHash<QString, QString> m_missing; // locale -> why it could not be made
