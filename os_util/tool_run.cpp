@@ -25,7 +25,8 @@ bool ToolRun::start(const QString &commandLine, const QString &workingFolder)
     m_result.program = words.first();
     const QString path = Platform::FindTool(m_result.program);
     if (path.isEmpty()) {
-        m_result.error = QCoreApplication::translate("OSUtil", "no such program in the program's folder or on the PATH");
+        m_result.error
+            = QCoreApplication::translate("OSUtil", "no such program in the program's folder or on the PATH");
         return false;
     }
 
