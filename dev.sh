@@ -10,11 +10,14 @@ set -euo pipefail
 cd "$(dirname "$0")"
 
 build_dir=${BUILD_DIR:-build}
-packages=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsndfile1-dev zlib1g-dev libwayland-dev)
+packages=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsndfile1-dev zlib1g-dev libwayland-dev
+    # The translations: Qt Linguist's lupdate and lrelease with their CMake functions, gettext's
+    # tools, the AppStream rules msgfmt reads for the metainfo, and Qt's own translated texts.
+    qt6-l10n-tools qt6-tools-dev gettext appstream qt6-translations-l10n)
 # The tests also build and install the Debian package, drive the program under Xvfb, and read it
 # over AT-SPI (a private D-Bus session with its own accessibility bus), also as a Wayland client
-# of a headless weston.
-test_packages=(xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian appstream shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc)
+# of a headless weston; they make the locales they run under with localedef (locales).
+test_packages=(xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc locales)
 # The gates: format and static checks, and libFuzzer (clang with its runtime).
 gate_packages=(clang-format clang-tidy clang libclang-rt-14-dev libbenchmark-dev)
 

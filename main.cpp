@@ -1,6 +1,7 @@
 #include "main_window/zrn_sound_encode_decode.h"
 #include "platform/accessible_window.h"
 #include "platform/display.h"
+#include "platform/translations.h"
 #include "platform/wayland_seat.h"
 
 #include <QApplication>
@@ -16,16 +17,23 @@ namespace {
 // unknown option ends the program with exit code 2 and one line on the error output.
 QStringList filesToOpen(const QCoreApplication &app)
 {
+    // From here on every text, the --help text's too, is in the user's language.
+    Platform::LoadTranslations();
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Converts sound files between WSS and WAV with the WSSdec.exe and WSSCod.exe tools."));
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "main", "Converts sound files between WSS and WAV with the WSSdec.exe and WSSCod.exe tools."));
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-        QStringLiteral("WSS or WAV files to show in the window, each in its row."), QStringLiteral("[FILE...]"));
+    //: How --help names the files given on the command line (capitals, as in --help texts).
+    const QString file = QCoreApplication::translate("main", "FILE");
+    parser.addPositionalArgument(file,
+        QCoreApplication::translate("main", "WSS or WAV files to show in the window, each in its row."),
+        QStringLiteral("[%1...]").arg(file));
     if (!parser.parse(app.arguments())) {
-        std::fprintf(stderr, "%s: %s Try '%s --help'.\n", qPrintable(QCoreApplication::applicationName()),
-            qPrintable(parser.errorText()), qPrintable(QCoreApplication::applicationName()));
+        std::fprintf(stderr, "%s: %s %s\n", qPrintable(QCoreApplication::applicationName()),
+            qPrintable(parser.errorText()),
+            qPrintable(
+                QCoreApplication::translate("main", "Try '%1 --help'.").arg(QCoreApplication::applicationName())));
         std::exit(2);
     }
     if (parser.isSet(QStringLiteral("help")))
@@ -51,8 +59,9 @@ int main(int argc, char *argv[])
     if (!Platform::HasDisplay()) {
         QCoreApplication app(argc, argv);
         filesToOpen(app);
-        std::fputs(
-            "talven-sound: no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).\n", stderr);
+        std::fprintf(stderr, "talven-sound: %s\n",
+            qPrintable(QCoreApplication::translate(
+                "main", "no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).")));
         return 1;
     }
     Platform::AvoidTextInputWithoutSeat();

@@ -7,12 +7,14 @@
 
 void ZRNSoundEncodeDecode::cmdSelectWWSFileNameClick()
 {
-    browse(txtWWSFileName, QStringLiteral("WSS file,*.WSS"), tr("Select WSS File"), kWssKey);
+    //: The file type the dialog lists; no comma.
+    browse(txtWWSFileName, tr("WSS file") + QStringLiteral(",*.WSS"), tr("Select WSS File"), kWssKey);
 }
 
 void ZRNSoundEncodeDecode::cmdSelectWAVFileNameClick()
 {
-    browse(txtWavFileName, QStringLiteral("WAV file,*.WAV"), tr("Select WAV File"), kWavKey);
+    //: The file type the dialog lists; no comma.
+    browse(txtWavFileName, tr("WAV file") + QStringLiteral(",*.WAV"), tr("Select WAV File"), kWavKey);
 }
 
 void ZRNSoundEncodeDecode::browse(QLineEdit *field, const QString &filter, const QString &title, const QString &key)

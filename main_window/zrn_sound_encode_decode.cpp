@@ -46,7 +46,7 @@ ZRNSoundEncodeDecode::ZRNSoundEncodeDecode(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("ZRNSoundEncodeDecode"));
-    setWindowTitle(QStringLiteral("TALVEN Sound Decoder / Encoder"));
+    setWindowTitle(tr("TALVEN Sound Decoder / Encoder"));
     setWindowIcon(OSUtil::ProgramIcon());
 
     createControls();

@@ -3,6 +3,8 @@
 #include "os_util/command_line_text.h"
 #include "platform/tool_process.h"
 
+#include <QCoreApplication>
+
 namespace OSUtil {
 
 ToolRun::ToolRun(QObject *parent)
@@ -17,13 +19,14 @@ bool ToolRun::start(const QString &commandLine, const QString &workingFolder)
     m_result = RunResult();
     const QStringList words = SplitCommandLine(commandLine);
     if (words.isEmpty()) {
-        m_result.error = QStringLiteral("the command line is empty");
+        m_result.error = QCoreApplication::translate("OSUtil", "the command line is empty");
         return false;
     }
     m_result.program = words.first();
     const QString path = Platform::FindTool(m_result.program);
     if (path.isEmpty()) {
-        m_result.error = QStringLiteral("no such program in the program's folder or on the PATH");
+        m_result.error
+            = QCoreApplication::translate("OSUtil", "no such program in the program's folder or on the PATH");
         return false;
     }
 

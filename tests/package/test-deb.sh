@@ -93,7 +93,8 @@ if [ "$mode" = lint ]; then
     echo "Depends: $depends"
     check "the package depends on libqt6widgets6" grep -q 'libqt6widgets6' <<<"$depends"
     check "the package depends on libsndfile1" grep -q 'libsndfile1' <<<"$depends"
-    check "the package recommends qt6-wayland" test "$(dpkg-deb -f "$deb" Recommends)" = qt6-wayland
+    check "the package recommends qt6-wayland and qt6-translations-l10n" \
+        test "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, qt6-translations-l10n"
     check "the package's section is sound" test "$(dpkg-deb -f "$deb" Section)" = sound
     command -v lintian >/dev/null || skip "lintian is missing (install lintian)"
     # The info tags kept, and why:
@@ -157,6 +158,17 @@ for tool in WSSdec.exe WSSCod.exe; do
 done
 check "the tools are not on the program's PATH" \
     env PATH=/usr/bin:/bin sh -c '! command -v WSSdec.exe >/dev/null && ! command -v WSSCod.exe >/dev/null'
+
+# The translations: the tools' catalogue where gettext looks, found by the installed tools from their
+# own folder (under a German locale made for the test alone), and the desktop entry's German name.
+check "the tools' German translation is in $prefix/share/locale" test -s "$prefix/share/locale/de/LC_MESSAGES/talven-sound.mo"
+check "the installed desktop entry has a German name" grep -q '^Name\[de\]=' "$desktop_entry"
+mkdir -p "$work/locales"
+if command -v localedef >/dev/null && localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" >/dev/null 2>&1; then
+    check "the installed WSSdec.exe answers --help in German" \
+        test "$(env -i LOCPATH="$work/locales" LANG=de_DE.UTF-8 "$program_dir/WSSdec.exe" --help | head -n 1)" = \
+        "Aufruf: WSSdec.exe [-f] DATEI..."
+fi
 
 # The desktop knows WSS files (the shared-mime-info trigger rebuilt the database) and offers the
 # program for them and for WAV files (the desktop-file-utils trigger rebuilt the cache "Open with" reads).

@@ -1,5 +1,7 @@
 #include "i18n.h"
 
+#include "locale_folder.h"
+
 #include <clocale>
 #include <cstdarg>
 #include <cstdio>
@@ -9,7 +11,7 @@ namespace wsstool {
 void setUpTranslations()
 {
     std::setlocale(LC_ALL, "");
-    bindtextdomain("talven-sound", TALVEN_LOCALE_DIR);
+    bindtextdomain("talven-sound", localeFolderOfThisTool().c_str());
     textdomain("talven-sound");
 }
 

@@ -18,7 +18,8 @@
 namespace wsstool {
 
 // Takes the locale from the environment (LANG, LC_ALL, LANGUAGE, ...) and finds the translations
-// in the installed locale folder. Called first in each tool's main().
+// beside the tools in a build, else in the installed locale folder (locale_folder.h). Called first
+// in each tool's main().
 void setUpTranslations();
 
 // printf into a std::string, for messages: format(_("cannot open %s: %s"), name, why).

@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Message</source>
+        <translation>Meldung</translation>
+    </message>
+</context>
+<context>
+    <name>OSUtil</name>
+    <message>
+        <source>the command line is empty</source>
+        <translation>die Befehlszeile ist leer</translation>
+    </message>
+    <message>
+        <source>no such program in the program&apos;s folder or on the PATH</source>
+        <translation>kein solches Programm im Ordner des Programms oder im PATH</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
+        <translation>%1 ist in %2 bereits vorhanden. Ersetzen? Die bisherige Datei wird daneben als %3 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>%1 der %2 %3-Dateien sind in %4 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReports</name>
+    <message>
+        <source>Could not start &apos;%1&apos;: %2</source>
+        <translation>&apos;%1&apos; konnte nicht gestartet werden: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
+        <translation>&apos;%1&apos; ist ein Ordner: Wählen Sie darin mit „WSS auswählen“ eine WSS-Datei aus, oder geben Sie ihren Namen ein.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
+        <translation>&apos;%1&apos; ist ein Ordner: Wählen Sie darin mit „WAV auswählen“ eine WAV-Datei aus, oder geben Sie ihren Namen ein.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; failed with exit code %2.</source>
+        <translation>&apos;%1&apos; ist mit dem Exit-Code %2 fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was stopped by signal %2.</source>
+        <translation>&apos;%1&apos; wurde durch das Signal %2 beendet.</translation>
+    </message>
+    <message>
+        <source>Could not locate the file &apos;%1&apos;</source>
+        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Type the path of a WSS file, or choose one with Select WSS.</source>
+        <translation>Geben Sie den Pfad einer WSS-Datei ein oder wählen Sie eine mit „WSS auswählen“ aus.</translation>
+    </message>
+    <message>
+        <source>Type the path of a WAV file, or choose one with Select WAV.</source>
+        <translation>Geben Sie den Pfad einer WAV-Datei ein oder wählen Sie eine mit „WAV auswählen“ aus.</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>… und %n weitere</numerusform>
+            <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunStatus</name>
+    <message>
+        <source>Decoding %1 of %2: %3</source>
+        <translation>Datei %1 von %2 wird dekodiert: %3</translation>
+    </message>
+    <message>
+        <source>Encoding %1 of %2: %3</source>
+        <translation>Datei %1 von %2 wird kodiert: %3</translation>
+    </message>
+    <message>
+        <source>Decoding %1…</source>
+        <translation>%1 wird dekodiert …</translation>
+    </message>
+    <message>
+        <source>Encoding %1…</source>
+        <translation>%1 wird kodiert …</translation>
+    </message>
+    <message>
+        <source>Stopping %1…</source>
+        <translation>%1 wird angehalten …</translation>
+    </message>
+    <message>
+        <source>Closing when %1 and %2 have finished…</source>
+        <translation>Wird geschlossen, sobald %1 und %2 fertig sind …</translation>
+    </message>
+    <message>
+        <source>Closing when %1 has finished…</source>
+        <translation>Wird geschlossen, sobald %1 fertig ist …</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 files</source>
+        <translation>Nach %1 von %2 Dateien angehalten</translation>
+    </message>
+    <message>
+        <source>Decoding %1 stopped</source>
+        <translation>Dekodieren von %1 angehalten</translation>
+    </message>
+    <message>
+        <source>Encoding %1 stopped</source>
+        <translation>Kodieren von %1 angehalten</translation>
+    </message>
+    <message>
+        <source>Decoding %1 failed</source>
+        <translation>Dekodieren von %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Encoding %1 failed</source>
+        <translation>Kodieren von %1 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Decoding %1 finished</source>
+        <translation>Dekodieren von %1 abgeschlossen</translation>
+    </message>
+    <message>
+        <source>Encoding %1 finished</source>
+        <translation>Kodieren von %1 abgeschlossen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %n files in %1</source>
+        <translation>
+            <numerusform>%n Datei in %1 dekodiert</numerusform>
+            <numerusform>%n Dateien in %1 dekodiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %n files in %1</source>
+        <translation>
+            <numerusform>%n Datei in %1 kodiert</numerusform>
+            <numerusform>%n Dateien in %1 kodiert</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 in %2 already held this sound; it is left as it was</source>
+        <translation>%1 in %2 enthielt diesen Klang bereits und bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>Wrote %1 in %2</source>
+        <translation>%1 in %2 geschrieben</translation>
+    </message>
+    <message>
+        <source>The earlier %1 is kept as %2</source>
+        <translation>Die bisherige Datei %1 wird als %2 aufbewahrt</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%n bisherige Datei als NAME.~N~ aufbewahrt</numerusform>
+            <numerusform>%n bisherige Dateien als NAME.~N~ aufbewahrt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>Progress</source>
+        <translation>Fortschritt</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Anhalten</translation>
+    </message>
+    <message>
+        <source>Stop the running tool (Esc). Files already written are kept.</source>
+        <translation>Das laufende Werkzeug anhalten (Esc). Bereits geschriebene Dateien bleiben erhalten.</translation>
+    </message>
+    <message>
+        <source>F&amp;orce stop</source>
+        <translation>Abbruch &amp;erzwingen</translation>
+    </message>
+    <message>
+        <source>Force stop</source>
+        <translation>Abbruch erzwingen</translation>
+    </message>
+    <message>
+        <source>End the tool at once: it has not stopped when asked.</source>
+        <translation>Das Werkzeug sofort beenden: Es hat auf die Aufforderung nicht angehalten.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>Im &amp;Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>Open the folder with the written files selected.</source>
+        <translation>Den Ordner öffnen, mit den geschriebenen Dateien ausgewählt.</translation>
+    </message>
+</context>
+<context>
+    <name>ZRNSoundEncodeDecode</name>
+    <message>
+        <source>WSS file</source>
+        <extracomment>The file type the dialog lists; no comma.</extracomment>
+        <translation>WSS-Datei</translation>
+    </message>
+    <message>
+        <source>Select WSS File</source>
+        <translation>WSS-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>WAV file</source>
+        <extracomment>The file type the dialog lists; no comma.</extracomment>
+        <translation>WAV-Datei</translation>
+    </message>
+    <message>
+        <source>Select WAV File</source>
+        <translation>WAV-Datei auswählen</translation>
+    </message>
+    <message>
+        <source>TALVEN Sound Decoder / Encoder</source>
+        <translation>TALVEN Sound – Dekodierer / Kodierer</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>&amp;Dekodieren</translation>
+    </message>
+    <message>
+        <source>Decode the selected WSS file.</source>
+        <translation>Die gewählte WSS-Datei dekodieren.</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>&amp;Kodieren</translation>
+    </message>
+    <message>
+        <source>Encode the selected WAV file.</source>
+        <translation>Die gewählte WAV-Datei kodieren.</translation>
+    </message>
+    <message>
+        <source>WAV file to encode</source>
+        <translation>Zu kodierende WAV-Datei</translation>
+    </message>
+    <message>
+        <source>WSS file to decode</source>
+        <translation>Zu dekodierende WSS-Datei</translation>
+    </message>
+    <message>
+        <source>Select W&amp;AV</source>
+        <translation>WA&amp;V auswählen</translation>
+    </message>
+    <message>
+        <source>Browse for the WAV file that you want to encode</source>
+        <translation>Die WAV-Datei suchen, die Sie kodieren möchten</translation>
+    </message>
+    <message>
+        <source>&amp;Select WSS</source>
+        <translation>&amp;WSS auswählen</translation>
+    </message>
+    <message>
+        <source>Browse for the WSS file that you want to decode</source>
+        <translation>Die WSS-Datei suchen, die Sie dekodieren möchten</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>These files were not opened:</source>
+        <translation>Diese Dateien wurden nicht geöffnet:</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: not a .wss or .wav file</source>
+        <translation>&apos;%1&apos;: keine .wss- oder .wav-Datei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no such file</source>
+        <translation>&apos;%1&apos;: keine solche Datei</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
+        <translation>&apos;%1&apos;: Die Zeile nimmt nur eine Datei auf, die zuerst angegebene: &apos;%2&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Converts sound files between WSS and WAV with the WSSdec.exe and WSSCod.exe tools.</source>
+        <translation>Wandelt Audiodateien mit den Werkzeugen WSSdec.exe und WSSCod.exe zwischen WSS und WAV um.</translation>
+    </message>
+    <message>
+        <source>WSS or WAV files to show in the window, each in its row.</source>
+        <translation>WSS- oder WAV-Dateien, die das Fenster zeigt, jede in ihrer Zeile.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>&apos;%1 --help&apos; liefert weitere Informationen.</translation>
+    </message>
+    <message>
+        <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>keine Anzeige, auf der sich das Fenster öffnen ließe (DISPLAY und WAYLAND_DISPLAY sind nicht gesetzt).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>How --help names the files given on the command line (capitals, as in --help texts).</extracomment>
+        <translation>DATEI</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="es_ES">
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Message</source>
+        <translation>Mensaje</translation>
+    </message>
+</context>
+<context>
+    <name>OSUtil</name>
+    <message>
+        <source>the command line is empty</source>
+        <translation>la línea de comandos está vacía</translation>
+    </message>
+    <message>
+        <source>no such program in the program&apos;s folder or on the PATH</source>
+        <translation>no existe tal programa en la carpeta del programa ni en el PATH</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
+        <translation>%1 ya existe en %2. ¿Reemplazarlo? El archivo anterior se conservará a su lado como %3.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>%1 de los %2 archivos %3 ya existen en %4. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReports</name>
+    <message>
+        <source>Could not start &apos;%1&apos;: %2</source>
+        <translation>No se pudo iniciar &apos;%1&apos;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
+        <translation>&apos;%1&apos; es una carpeta: elija en ella un archivo WSS con «Seleccionar WSS» o escriba su nombre.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
+        <translation>&apos;%1&apos; es una carpeta: elija en ella un archivo WAV con «Seleccionar WAV» o escriba su nombre.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; failed with exit code %2.</source>
+        <translation>&apos;%1&apos; falló con el código de salida %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was stopped by signal %2.</source>
+        <translation>&apos;%1&apos; fue detenido por la señal %2.</translation>
+    </message>
+    <message>
+        <source>Could not locate the file &apos;%1&apos;</source>
+        <translation>No se encontró el archivo &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Type the path of a WSS file, or choose one with Select WSS.</source>
+        <translation>Escriba la ruta de un archivo WSS o elija uno con «Seleccionar WSS».</translation>
+    </message>
+    <message>
+        <source>Type the path of a WAV file, or choose one with Select WAV.</source>
+        <translation>Escriba la ruta de un archivo WAV o elija uno con «Seleccionar WAV».</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>… y %n más</numerusform>
+            <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunStatus</name>
+    <message>
+        <source>Decoding %1 of %2: %3</source>
+        <translation>Decodificando el archivo %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Encoding %1 of %2: %3</source>
+        <translation>Codificando el archivo %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Decoding %1…</source>
+        <translation>Decodificando %1…</translation>
+    </message>
+    <message>
+        <source>Encoding %1…</source>
+        <translation>Codificando %1…</translation>
+    </message>
+    <message>
+        <source>Stopping %1…</source>
+        <translation>Deteniendo %1…</translation>
+    </message>
+    <message>
+        <source>Closing when %1 and %2 have finished…</source>
+        <translation>Se cerrará cuando %1 y %2 terminen…</translation>
+    </message>
+    <message>
+        <source>Closing when %1 has finished…</source>
+        <translation>Se cerrará cuando %1 termine…</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 files</source>
+        <translation>Detenido tras %1 de %2 archivos</translation>
+    </message>
+    <message>
+        <source>Decoding %1 stopped</source>
+        <translation>Decodificación de %1 detenida</translation>
+    </message>
+    <message>
+        <source>Encoding %1 stopped</source>
+        <translation>Codificación de %1 detenida</translation>
+    </message>
+    <message>
+        <source>Decoding %1 failed</source>
+        <translation>Falló la decodificación de %1</translation>
+    </message>
+    <message>
+        <source>Encoding %1 failed</source>
+        <translation>Falló la codificación de %1</translation>
+    </message>
+    <message>
+        <source>Decoding %1 finished</source>
+        <translation>Decodificación de %1 terminada</translation>
+    </message>
+    <message>
+        <source>Encoding %1 finished</source>
+        <translation>Codificación de %1 terminada</translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %n files in %1</source>
+        <translation>
+            <numerusform>%n archivo decodificado en %1</numerusform>
+            <numerusform>%n archivos decodificados en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %n files in %1</source>
+        <translation>
+            <numerusform>%n archivo codificado en %1</numerusform>
+            <numerusform>%n archivos codificados en %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 in %2 already held this sound; it is left as it was</source>
+        <translation>%1 en %2 ya contenía este sonido; se deja como estaba</translation>
+    </message>
+    <message>
+        <source>Wrote %1 in %2</source>
+        <translation>%1 escrito en %2</translation>
+    </message>
+    <message>
+        <source>The earlier %1 is kept as %2</source>
+        <translation>El archivo anterior %1 se conserva como %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%n archivo anterior conservado como NOMBRE.~N~</numerusform>
+            <numerusform>%n archivos anteriores conservados como NOMBRE.~N~</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progreso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Detener</translation>
+    </message>
+    <message>
+        <source>Stop the running tool (Esc). Files already written are kept.</source>
+        <translation>Detener la herramienta en curso (Esc). Los archivos ya escritos se conservan.</translation>
+    </message>
+    <message>
+        <source>F&amp;orce stop</source>
+        <translation>&amp;Forzar la detención</translation>
+    </message>
+    <message>
+        <source>Force stop</source>
+        <translation>Forzar la detención</translation>
+    </message>
+    <message>
+        <source>End the tool at once: it has not stopped when asked.</source>
+        <translation>Terminar la herramienta de inmediato: no se detuvo cuando se le pidió.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>&amp;Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>Open the folder with the written files selected.</source>
+        <translation>Abrir la carpeta con los archivos escritos seleccionados.</translation>
+    </message>
+</context>
+<context>
+    <name>ZRNSoundEncodeDecode</name>
+    <message>
+        <source>WSS file</source>
+        <extracomment>The file type the dialog lists; no comma.</extracomment>
+        <translation>Archivo WSS</translation>
+    </message>
+    <message>
+        <source>Select WSS File</source>
+        <translation>Seleccionar archivo WSS</translation>
+    </message>
+    <message>
+        <source>WAV file</source>
+        <extracomment>The file type the dialog lists; no comma.</extracomment>
+        <translation>Archivo WAV</translation>
+    </message>
+    <message>
+        <source>Select WAV File</source>
+        <translation>Seleccionar archivo WAV</translation>
+    </message>
+    <message>
+        <source>TALVEN Sound Decoder / Encoder</source>
+        <translation>TALVEN Sound – Decodificador / Codificador</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>&amp;Decodificar</translation>
+    </message>
+    <message>
+        <source>Decode the selected WSS file.</source>
+        <translation>Decodificar el archivo WSS seleccionado.</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>&amp;Codificar</translation>
+    </message>
+    <message>
+        <source>Encode the selected WAV file.</source>
+        <translation>Codificar el archivo WAV seleccionado.</translation>
+    </message>
+    <message>
+        <source>WAV file to encode</source>
+        <translation>Archivo WAV que codificar</translation>
+    </message>
+    <message>
+        <source>WSS file to decode</source>
+        <translation>Archivo WSS que decodificar</translation>
+    </message>
+    <message>
+        <source>Select W&amp;AV</source>
+        <translation>Seleccionar W&amp;AV</translation>
+    </message>
+    <message>
+        <source>Browse for the WAV file that you want to encode</source>
+        <translation>Buscar el archivo WAV que quiere codificar</translation>
+    </message>
+    <message>
+        <source>&amp;Select WSS</source>
+        <translation>&amp;Seleccionar WSS</translation>
+    </message>
+    <message>
+        <source>Browse for the WSS file that you want to decode</source>
+        <translation>Buscar el archivo WSS que quiere decodificar</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>These files were not opened:</source>
+        <translation>Estos archivos no se abrieron:</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: not a .wss or .wav file</source>
+        <translation>&apos;%1&apos;: no es un archivo .wss ni .wav</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no such file</source>
+        <translation>&apos;%1&apos;: no existe el archivo</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
+        <translation>&apos;%1&apos;: su fila admite un solo archivo, el primero indicado: &apos;%2&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Converts sound files between WSS and WAV with the WSSdec.exe and WSSCod.exe tools.</source>
+        <translation>Convierte archivos de audio entre WSS y WAV con las herramientas WSSdec.exe y WSSCod.exe.</translation>
+    </message>
+    <message>
+        <source>WSS or WAV files to show in the window, each in its row.</source>
+        <translation>Archivos WSS o WAV que mostrar en la ventana, cada uno en su fila.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
+    </message>
+    <message>
+        <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>no hay ninguna pantalla en la que abrir la ventana (DISPLAY y WAYLAND_DISPLAY no están definidas).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>How --help names the files given on the command line (capitals, as in --help texts).</extracomment>
+        <translation>ARCHIVO</translation>
+    </message>
+</context>
+</TS>

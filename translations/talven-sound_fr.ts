@@ -1,0 +1,315 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr_FR">
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Message</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>OSUtil</name>
+    <message>
+        <source>the command line is empty</source>
+        <translation>la ligne de commande est vide</translation>
+    </message>
+    <message>
+        <source>no such program in the program&apos;s folder or on the PATH</source>
+        <translation>programme introuvable dans le dossier du programme ou dans le PATH</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
+        <translation>%1 existe déjà dans %2. Le remplacer&#xa0;? L&apos;ancien fichier sera conservé à côté sous le nom %3.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>%1 des %2 fichiers %3 existent déjà dans %4. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReports</name>
+    <message>
+        <source>Could not start &apos;%1&apos;: %2</source>
+        <translation>Impossible de lancer &apos;%1&apos;&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
+        <translation>&apos;%1&apos; est un dossier&#xa0;: choisissez-y un fichier WSS avec «&#xa0;Choisir le WSS&#xa0;», ou saisissez son nom.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
+        <translation>&apos;%1&apos; est un dossier&#xa0;: choisissez-y un fichier WAV avec «&#xa0;Choisir le WAV&#xa0;», ou saisissez son nom.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; failed with exit code %2.</source>
+        <translation>&apos;%1&apos; a échoué avec le code de sortie %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was stopped by signal %2.</source>
+        <translation>&apos;%1&apos; a été arrêté par le signal %2.</translation>
+    </message>
+    <message>
+        <source>Could not locate the file &apos;%1&apos;</source>
+        <translation>Impossible de trouver le fichier &apos;%1&apos;</translation>
+    </message>
+    <message>
+        <source>Type the path of a WSS file, or choose one with Select WSS.</source>
+        <translation>Saisissez le chemin d&apos;un fichier WSS, ou choisissez-en un avec «&#xa0;Choisir le WSS&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Type the path of a WAV file, or choose one with Select WAV.</source>
+        <translation>Saisissez le chemin d&apos;un fichier WAV, ou choisissez-en un avec «&#xa0;Choisir le WAV&#xa0;».</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>… et %n autre</numerusform>
+            <numerusform>… et %n autres</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunStatus</name>
+    <message>
+        <source>Decoding %1 of %2: %3</source>
+        <translation>Décodage du fichier %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Encoding %1 of %2: %3</source>
+        <translation>Encodage du fichier %1 sur %2&#xa0;: %3</translation>
+    </message>
+    <message>
+        <source>Decoding %1…</source>
+        <translation>Décodage de %1…</translation>
+    </message>
+    <message>
+        <source>Encoding %1…</source>
+        <translation>Encodage de %1…</translation>
+    </message>
+    <message>
+        <source>Stopping %1…</source>
+        <translation>Arrêt de %1…</translation>
+    </message>
+    <message>
+        <source>Closing when %1 and %2 have finished…</source>
+        <translation>Fermeture dès que %1 et %2 seront terminés…</translation>
+    </message>
+    <message>
+        <source>Closing when %1 has finished…</source>
+        <translation>Fermeture dès que %1 sera terminé…</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 files</source>
+        <translation>Arrêté après %1 fichiers sur %2</translation>
+    </message>
+    <message>
+        <source>Decoding %1 stopped</source>
+        <translation>Décodage de %1 arrêté</translation>
+    </message>
+    <message>
+        <source>Encoding %1 stopped</source>
+        <translation>Encodage de %1 arrêté</translation>
+    </message>
+    <message>
+        <source>Decoding %1 failed</source>
+        <translation>Échec du décodage de %1</translation>
+    </message>
+    <message>
+        <source>Encoding %1 failed</source>
+        <translation>Échec de l&apos;encodage de %1</translation>
+    </message>
+    <message>
+        <source>Decoding %1 finished</source>
+        <translation>Décodage de %1 terminé</translation>
+    </message>
+    <message>
+        <source>Encoding %1 finished</source>
+        <translation>Encodage de %1 terminé</translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %n files in %1</source>
+        <translation>
+            <numerusform>%n fichier décodé dans %1</numerusform>
+            <numerusform>%n fichiers décodés dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %n files in %1</source>
+        <translation>
+            <numerusform>%n fichier encodé dans %1</numerusform>
+            <numerusform>%n fichiers encodés dans %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 in %2 already held this sound; it is left as it was</source>
+        <translation>%1 dans %2 contenait déjà ce son&#xa0;; il reste tel quel</translation>
+    </message>
+    <message>
+        <source>Wrote %1 in %2</source>
+        <translation>%1 écrit dans %2</translation>
+    </message>
+    <message>
+        <source>The earlier %1 is kept as %2</source>
+        <translation>L&apos;ancien fichier %1 est conservé sous le nom %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%n ancien fichier conservé sous NOM.~N~</numerusform>
+            <numerusform>%n anciens fichiers conservés sous NOM.~N~</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progression</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Arrêter</translation>
+    </message>
+    <message>
+        <source>Stop the running tool (Esc). Files already written are kept.</source>
+        <translation>Arrêter l&apos;outil en cours (Échap). Les fichiers déjà écrits sont conservés.</translation>
+    </message>
+    <message>
+        <source>F&amp;orce stop</source>
+        <translation>&amp;Forcer l&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>Force stop</source>
+        <translation>Forcer l&apos;arrêt</translation>
+    </message>
+    <message>
+        <source>End the tool at once: it has not stopped when asked.</source>
+        <translation>Terminer l&apos;outil immédiatement&#xa0;: il ne s&apos;est pas arrêté quand on le lui a demandé.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>&amp;Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>Open the folder with the written files selected.</source>
+        <translation>Ouvrir le dossier avec les fichiers écrits sélectionnés.</translation>
+    </message>
+</context>
+<context>
+    <name>ZRNSoundEncodeDecode</name>
+    <message>
+        <source>WSS file</source>
+        <extracomment>The file type the dialog lists; no comma.</extracomment>
+        <translation>Fichier WSS</translation>
+    </message>
+    <message>
+        <source>Select WSS File</source>
+        <translation>Choisir le fichier WSS</translation>
+    </message>
+    <message>
+        <source>WAV file</source>
+        <extracomment>The file type the dialog lists; no comma.</extracomment>
+        <translation>Fichier WAV</translation>
+    </message>
+    <message>
+        <source>Select WAV File</source>
+        <translation>Choisir le fichier WAV</translation>
+    </message>
+    <message>
+        <source>TALVEN Sound Decoder / Encoder</source>
+        <translation>TALVEN Sound – Décodeur / Encodeur</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>&amp;Décoder</translation>
+    </message>
+    <message>
+        <source>Decode the selected WSS file.</source>
+        <translation>Décoder le fichier WSS choisi.</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>&amp;Encoder</translation>
+    </message>
+    <message>
+        <source>Encode the selected WAV file.</source>
+        <translation>Encoder le fichier WAV choisi.</translation>
+    </message>
+    <message>
+        <source>WAV file to encode</source>
+        <translation>Fichier WAV à encoder</translation>
+    </message>
+    <message>
+        <source>WSS file to decode</source>
+        <translation>Fichier WSS à décoder</translation>
+    </message>
+    <message>
+        <source>Select W&amp;AV</source>
+        <translation>Choisir le W&amp;AV</translation>
+    </message>
+    <message>
+        <source>Browse for the WAV file that you want to encode</source>
+        <translation>Rechercher le fichier WAV que vous voulez encoder</translation>
+    </message>
+    <message>
+        <source>&amp;Select WSS</source>
+        <translation>&amp;Choisir le WSS</translation>
+    </message>
+    <message>
+        <source>Browse for the WSS file that you want to decode</source>
+        <translation>Rechercher le fichier WSS que vous voulez décoder</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>These files were not opened:</source>
+        <translation>Ces fichiers n&apos;ont pas été ouverts&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: not a .wss or .wav file</source>
+        <translation>&apos;%1&apos;&#xa0;: ni un fichier .wss ni un fichier .wav</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no such file</source>
+        <translation>&apos;%1&apos;&#xa0;: fichier introuvable</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
+        <translation>&apos;%1&apos;&#xa0;: sa ligne ne prend qu&apos;un fichier, le premier donné&#xa0;: &apos;%2&apos;</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Converts sound files between WSS and WAV with the WSSdec.exe and WSSCod.exe tools.</source>
+        <translation>Convertit des fichiers audio entre WSS et WAV avec les outils WSSdec.exe et WSSCod.exe.</translation>
+    </message>
+    <message>
+        <source>WSS or WAV files to show in the window, each in its row.</source>
+        <translation>Fichiers WSS ou WAV à afficher dans la fenêtre, chacun dans sa ligne.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Saisissez &apos;%1 --help&apos; pour plus d&apos;informations.</translation>
+    </message>
+    <message>
+        <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>aucun affichage où ouvrir la fenêtre (DISPLAY et WAYLAND_DISPLAY ne sont pas définies).</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>How --help names the files given on the command line (capitals, as in --help texts).</extracomment>
+        <translation>FICHIER</translation>
+    </message>
+</context>
+</TS>
