@@ -48,8 +48,8 @@ constexpr std::pair<std::string_view, std::uint64_t> splitBackupName(std::string
     const std::size_t mark = candidate.rfind(".~", candidate.size() - 4); // N has at least one digit
     if (mark == std::string_view::npos || mark == 0)
         return {{}, 0};
-    return {candidate.substr(0, mark),
-        backup_detail::parseNumber(candidate.substr(mark + 2, candidate.size() - mark - 3))};
+    return {
+        candidate.substr(0, mark), backup_detail::parseNumber(candidate.substr(mark + 2, candidate.size() - mark - 3))};
 }
 
 // The N of candidate when it is a backup name of name; else 0.
