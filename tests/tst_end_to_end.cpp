@@ -72,7 +72,7 @@ private slots:
     void initTestCase()
     {
         // The real tools, found on the PATH as an installed copy would find them in its folder.
-        qputenv("PATH", QFile::encodeName(QStringLiteral(TOOLS_FOLDER)) + ':' + qgetenv("PATH"));
+        qputenv("PATH", QFile::encodeName(buildPath(TOOLS_FOLDER)) + ':' + qgetenv("PATH"));
     }
 
     void init() { openWindow(); }
@@ -264,7 +264,7 @@ private slots:
         QVERIFY(QFile::copy(sounds.filePath("take000.wav"), reference.filePath("take.wav")));
         QProcess encoder;
         encoder.setWorkingDirectory(reference.path());
-        encoder.start(QStringLiteral(TOOLS_FOLDER "/WSSCod.exe"), {QStringLiteral("take.wav")});
+        encoder.start(buildPath(TOOLS_FOLDER) + QStringLiteral("/WSSCod.exe"), {QStringLiteral("take.wav")});
         QVERIFY(encoder.waitForFinished() && encoder.exitCode() == 0);
         const QByteArray whole = fileContents(reference.filePath("take.wss"));
         QVERIFY(!whole.isEmpty());

@@ -22,7 +22,7 @@ private slots:
     void initTestCase()
     {
         QCOMPARE(QGuiApplication::platformName(), QStringLiteral("wayland"));
-        qputenv("PATH", QFile::encodeName(QStringLiteral(TOOLS_FOLDER)) + ':' + qgetenv("PATH"));
+        qputenv("PATH", QFile::encodeName(buildPath(TOOLS_FOLDER)) + ':' + qgetenv("PATH"));
     }
     void init() { openWindow(); }
     void cleanup() { closeWindow(); }

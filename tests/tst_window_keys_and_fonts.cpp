@@ -211,7 +211,7 @@ private slots:
         for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
             env.remove(name);
         program.setProcessEnvironment(env);
-        program.start(QStringLiteral(TALVEN_PROGRAM), {option});
+        program.start(buildPath(TALVEN_PROGRAM), {option});
         QVERIFY(program.waitForFinished());
         QCOMPARE(program.exitCode(), exitCode);
         QCOMPARE(QString::fromLocal8Bit(program.readAllStandardOutput()).left(out.size()), out);
@@ -224,7 +224,7 @@ private slots:
         writeFile(sounds.filePath("gun shot.WSS"));
         QProcess program;
         program.setWorkingDirectory(sounds.path());
-        program.start(QStringLiteral(TALVEN_PROGRAM), {QStringLiteral("gun shot.WSS")});
+        program.start(buildPath(TALVEN_PROGRAM), {QStringLiteral("gun shot.WSS")});
         QTRY_COMPARE(saved("WSS"), sounds.filePath("gun shot.WSS"));
         program.kill();
         program.waitForFinished();

@@ -41,7 +41,7 @@ bool writeA(const QString &path, const QString &value)
 
 QString fixture(const QString &name)
 {
-    return QStringLiteral(PROFILE_FIXTURES "/") + name;
+    return buildPath(PROFILE_FIXTURES) + u'/' + name;
 }
 
 // Owner, group and other permissions of a Unix mode such as 0640.
@@ -311,7 +311,7 @@ void TestProfileFile::unreadableFileIsLeftAlone()
             if (::setgroups(0, nullptr) != 0 || ::setgid(kNobody) != 0 || ::setuid(kNobody) != 0)
                 ::_exit(99);
         });
-        writer.start(QStringLiteral(PROFILE_WRITER), {m_ini, QStringLiteral("k"), QStringLiteral("1")});
+        writer.start(buildPath(PROFILE_WRITER), {m_ini, QStringLiteral("k"), QStringLiteral("1")});
         QVERIFY(writer.waitForFinished(60000));
         QCOMPARE(writer.exitStatus(), QProcess::NormalExit);
         QCOMPARE(writer.exitCode(), 1); // the helper's "writing failed"
@@ -346,7 +346,7 @@ void TestProfileFile::concurrentWritersLoseNothing()
     for (const QString &prefix : prefixes) {
         writers.push_back(std::make_unique<QProcess>());
         writers.back()->setProcessChannelMode(QProcess::ForwardedChannels);
-        writers.back()->start(QStringLiteral(PROFILE_WRITER), {m_ini, prefix, QString::number(keysPerWriter)});
+        writers.back()->start(buildPath(PROFILE_WRITER), {m_ini, prefix, QString::number(keysPerWriter)});
     }
     for (auto &writer : writers) {
         QVERIFY(writer->waitForFinished(120000));

@@ -2,6 +2,7 @@
 
 // A temporary folder of stand-in tools (copies of recording_tool) put first on the PATH.
 
+#include "build_path.h"
 #include <QByteArray>
 #include <QFile>
 #include <QJsonArray>
@@ -36,7 +37,7 @@ public:
     void install(const QString &name, const QMap<QByteArray, int> &conf = {})
     {
         QFile::remove(pathOf(name));
-        QVERIFY(QFile::copy(QStringLiteral(RECORDING_TOOL), pathOf(name)));
+        QVERIFY(QFile::copy(buildPath(RECORDING_TOOL), pathOf(name)));
         configure(name, conf);
     }
 

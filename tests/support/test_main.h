@@ -4,6 +4,8 @@
 // folders point into a temporary folder made for this run, and the platform is headless (on the
 // screen tests/CMakeLists.txt names) unless the environment already chose one.
 
+#include "build_path.h"
+
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
@@ -11,8 +13,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#ifndef TALVEN_TEST_PLATFORM
-#define TALVEN_TEST_PLATFORM "offscreen"
+#ifndef TALVEN_TEST_SCREEN
+#define TALVEN_TEST_SCREEN "screens/desktop.json"
 #endif
 
 namespace TestEnv {
@@ -36,7 +38,7 @@ inline void isolate()
     QFile::setPermissions(home().path() + QStringLiteral("/.runtime"),
         QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", TALVEN_TEST_PLATFORM);
+        qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + QFile::encodeName(buildPath(TALVEN_TEST_SCREEN)));
     QDir().mkpath(home().path() + QStringLiteral("/.config"));
 }
 

@@ -1,6 +1,7 @@
 // WSSCod.exe and WSSdec.exe run as the program runs them: one file name, in the file's folder.
 // Every test works in its own temporary folder.
 
+#include "build_path.h"
 #include "test_sound.h"
 #include "wss_block_coder.h"
 #include "wss_header.h"
@@ -28,8 +29,8 @@
 
 namespace {
 
-const QString kEncoder = QStringLiteral(WSSCOD);
-const QString kDecoder = QStringLiteral(WSSDEC);
+const QString kEncoder = buildPath(WSSCOD);
+const QString kDecoder = buildPath(WSSDEC);
 
 struct Result
 {
@@ -43,7 +44,9 @@ struct Result
 // `settings` ("TALVEN_SHIM_LOG=...") say. (AddressSanitizer would refuse a library loaded before it.)
 QStringList shim(const QStringList &settings)
 {
-    return QStringList{"LD_PRELOAD=" SYSCALL_SHIM, "ASAN_OPTIONS=verify_asan_link_order=0"} + settings;
+    return QStringList{QStringLiteral("LD_PRELOAD=") + buildPath(SYSCALL_SHIM),
+               QStringLiteral("ASAN_OPTIONS=verify_asan_link_order=0")}
+    + settings;
 }
 
 // This process's environment with `settings` ("NAME=value") added.

@@ -23,8 +23,8 @@
 
 namespace {
 
-const QString kLocales = QStringLiteral(LOCALES_FOLDER);
-const QString kTools = QStringLiteral(TOOLS_FOLDER);
+const QString kLocales = buildPath(LOCALES_FOLDER);
+const QString kTools = buildPath(TOOLS_FOLDER);
 const QStringList kButtons = {
     QStringLiteral("cmdDecode"),
     QStringLiteral("cmdEnCode"),
@@ -235,7 +235,7 @@ private slots:
         const QString help = standardOutput(kTools + QStringLiteral("/WSSdec.exe"), {QStringLiteral("--help")});
         QCOMPARE(help.section(u'\n', 0, 0), toolHelp);
         // The program picks the language from its environment (QLocale::system()) by itself.
-        const QString programOutput = standardOutput(QStringLiteral(TALVEN_PROGRAM), {QStringLiteral("--help")});
+        const QString programOutput = standardOutput(buildPath(TALVEN_PROGRAM), {QStringLiteral("--help")});
         for (const QString &line : programHelp)
             QVERIFY2(programOutput.contains(line), qPrintable(programOutput));
     }
