@@ -232,6 +232,17 @@ QByteArray le32(quint32 v)
     return QByteArray(bytes, 4);
 }
 
+// a.wav, b.wav and c.wav, and c.wss already there: one output new, one replacing.
+bool writeThreeWavsAndAnEarlierOutput(const QDir &d)
+{
+    for (const char *name : {"a.wav", "b.wav", "c.wav"})
+        if (!writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000,
+                test_sound::makeSound("low sine", 1, 8000, 3000)))
+            return false;
+    writeFile(d.filePath("c.wss"), "earlier");
+    return true;
+}
+
 } // namespace
 
 class TestWssTools : public QObject
@@ -1081,13 +1092,12 @@ private slots:
             writeFile(d.filePath(names.last()), makeWss());
             writeFile(d.filePath(QString::asprintf("n%d.wav", i)), "earlier");
         }
-        const QString log = QDir::temp().filePath("backups-shim.log"); // not in the folder listed
-        QFile::remove(log);
+        const QTemporaryDir logs; // not in the folder listed; a folder of this run's own
+        const QString log = logs.filePath("shim.log");
         const Result r = run(kDecoder, dir.path(), names, {}, shim({"TALVEN_SHIM_LOG=" + log}));
         QCOMPARE(r.code, 0);
         QCOMPARE(r.errorLines.size(), 5);
         QCOMPARE(QString::fromUtf8(readFile(log)).split('\n').filter("opendir " + dir.path()).size(), 1);
-        QFile::remove(log);
         QCOMPARE(readFile(d.filePath("n4.wav.~1~")), "earlier");
     }
 
@@ -1112,8 +1122,8 @@ private slots:
             test_sound::makeSound("low sine", 1, 8000, 200)));
         for (int i = 0; i < 100; ++i)
             QVERIFY(QFile::copy(d.filePath("a.wav"), d.filePath(QString::asprintf("f%02d.wav", i))));
-        const QString log = QDir::temp().filePath("descriptors-shim.log");
-        QFile::remove(log);
+        const QTemporaryDir logs;
+        const QString log = logs.filePath("shim.log");
         const Result r = run(
             kEncoder, dir.path(), {"f*.wav"},
             [limit] {
@@ -1126,7 +1136,6 @@ private slots:
         QCOMPARE(d.entryList({"f*.wss"}).size(), 100);
         QCOMPARE(temporaryFiles(dir.path()), QStringList());
         QCOMPARE(!readFile(log).contains("emfile "), noneRefused);
-        QFile::remove(log);
     }
 
     // When the backup numbers have run out, the tool says so and replaces nothing.
@@ -1186,17 +1195,13 @@ private slots:
         QFETCH(int, umask);
         QTemporaryDir dir;
         const QDir d(dir.path());
-        for (const char *name : {"a.wav", "b.wav", "c.wav"})
-            QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000,
-                test_sound::makeSound("low sine", 1, 8000, 3000)));
-        writeFile(d.filePath("c.wss"), "earlier");
-        const QString log = QDir::temp().filePath("flush-shim.log");
-        QFile::remove(log);
+        QVERIFY(writeThreeWavsAndAnEarlierOutput(d));
+        const QTemporaryDir logs;
+        const QString log = logs.filePath("shim.log");
         const Result r = run(
             kEncoder, dir.path(), args, [umask] { ::umask(mode_t(umask)); }, shim({"TALVEN_SHIM_LOG=" + log}));
         QCOMPARE(r.code, 0);
         const QStringList calls = QString::fromUtf8(readFile(log)).split('\n', Qt::SkipEmptyParts);
-        QFile::remove(log);
         QMap<QString, bool> flushed; // temporary file: flushed since its last write
         QSet<QString> named;
         for (const QString &call : calls) {
@@ -1242,10 +1247,7 @@ private slots:
         QFETCH(QStringList, errors);
         QTemporaryDir dir;
         const QDir d(dir.path());
-        for (const char *name : {"a.wav", "b.wav", "c.wav"})
-            QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000,
-                test_sound::makeSound("low sine", 1, 8000, 3000)));
-        writeFile(d.filePath("c.wss"), "earlier");
+        QVERIFY(writeThreeWavsAndAnEarlierOutput(d));
         const auto before = snapshot(dir.path());
         const Result r = run(kEncoder, dir.path(), args, {}, shim({"TALVEN_SHIM_FAIL_FLUSH=1"}));
         QCOMPARE(r.errorLines, errors.replaceInStrings("DIR", dir.path()));
