@@ -79,7 +79,7 @@ QByteArray pcmFormat(int channels, int rate, int bits, bool bigEndian = false)
     const int frame = channels * bits / 8;
     return chunk("fmt ",
         number(1, 2, bigEndian) + number(quint64(channels), 2, bigEndian) + number(quint64(rate), 4, bigEndian)
-            + number(quint64(rate * frame), 4, bigEndian) + number(quint64(frame), 2, bigEndian)
+            + number(quint64(rate) * quint64(frame), 4, bigEndian) + number(quint64(frame), 2, bigEndian)
             + number(quint64(bits), 2, bigEndian),
         true, bigEndian);
 }
