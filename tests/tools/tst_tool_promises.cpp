@@ -1,6 +1,7 @@
-// Promises tools/README.md makes about a whole run that no other test holds: a signal the tool was
-// started with set to be ignored stays ignored, and a run over several files exits with the code
-// of its first failure. Every test works in its own temporary folder.
+// Promises tools/README.md makes about a run that no other test holds: a signal the tool was
+// started with set to be ignored stays ignored; a run over several files exits with the code of
+// its first failure; an output that leads to the input is refused; wildcards in the folder part
+// of a name are not expanded. Every test works in its own temporary folder.
 
 #include "build_path.h"
 #include "wss_block_coder.h"
@@ -13,6 +14,8 @@
 #include <QTest>
 
 #include <csignal>
+
+#include <unistd.h>
 
 namespace {
 
@@ -123,6 +126,56 @@ private slots:
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), code);
         QVERIFY(d.exists("a.wav") == args.contains("a.wss"));
+    }
+
+    // An output name that leads to the input file (a link to it) is refused: the input is never
+    // written or backed up.
+    void outputThatLeadsToTheInputIsRefused_data()
+    {
+        QTest::addColumn<bool>("hardLink");
+        QTest::newRow("symbolic link") << false;
+        QTest::newRow("hard link") << true;
+    }
+    void outputThatLeadsToTheInputIsRefused()
+    {
+        QFETCH(bool, hardLink);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        writeFile(d.filePath("a.wss"), makeWss());
+        if (hardLink)
+            QCOMPARE(::link(QFile::encodeName(d.filePath("a.wss")).constData(),
+                         QFile::encodeName(d.filePath("a.wav")).constData()),
+                0);
+        else
+            QVERIFY(QFile::link("a.wss", d.filePath("a.wav")));
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(kDecoder, {"a.wss"});
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
+            "WSSdec.exe: the output 'a.wav' would replace the input; expected a WSS file\n");
+        QCOMPARE(p.exitCode(), 2);
+        QCOMPARE(d.entryList(QDir::Files | QDir::Hidden | QDir::System), QStringList({"a.wav", "a.wss"}));
+        QFile input(d.filePath("a.wss"));
+        QVERIFY(input.open(QIODevice::ReadOnly));
+        QCOMPARE(input.readAll(), makeWss());
+    }
+
+    // "*" and "?" are wildcards in the last part of a name only: "s*/a.wss" names the folder "s*".
+    void wildcardsInTheFolderPartAreNotExpanded()
+    {
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        QVERIFY(d.mkdir("sub"));
+        writeFile(d.filePath("sub/a.wss"), makeWss());
+        QProcess p;
+        p.setWorkingDirectory(dir.path());
+        p.start(kDecoder, {"s*/a.wss"});
+        QVERIFY(p.waitForFinished());
+        QCOMPARE(QString::fromUtf8(p.readAllStandardError()),
+            "WSSdec.exe: cannot open 's*/a.wss': No such file or directory\n");
+        QCOMPARE(p.exitCode(), 1);
+        QVERIFY(!d.exists("sub/a.wav"));
     }
 };
 

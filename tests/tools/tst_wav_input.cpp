@@ -256,9 +256,10 @@ private slots:
     }
 
     // Chunks of odd length are followed by a pad byte, which some writers leave out: the data
-    // chunk is found either way, and the sound is the same. A data chunk before the fmt chunk
-    // that says how to read it is not WAV, and is refused, saying so.
-    void chunksWithoutTheirPadByte_data()
+    // chunk is found either way, and the sound is the same. RF64 gives its lengths in a ds64 chunk.
+    // A data chunk before the fmt chunk that says how to read it is not WAV, and is refused,
+    // saying so.
+    void chunkLayouts_data()
     {
         QTest::addColumn<QByteArray>("wav");
         QTest::addColumn<int>("code");
@@ -278,12 +279,16 @@ private slots:
             << riff(format + list + "data" + number(0xFFFFFFFF, 4) + sound) << 0
             << "'in.wav' does not give the length of its sound; read it to the end of the file: 52920 bytes, 13230 "
                "frames (0:00.300)";
+        QTest::newRow("RF64") << "RF64" + number(0xFFFFFFFF, 4) + "WAVE"
+                + chunk("ds64", number(quint64(52920 + 72), 8) + number(52920, 8) + number(13230, 8) + number(0, 4))
+                + format + "data" + number(0xFFFFFFFF, 4)
+                + sound << 0 << "";
         QTest::newRow("data before fmt") << riff(chunk("data", sound) + format) << 1
                                          << "damaged WAV file 'in.wav': its data chunk comes before its fmt chunk";
         QTest::newRow("data before fmt, no length") << riff("data" + number(0, 4) + sound + format) << 1
                                                     << "damaged WAV file 'in.wav': no fmt chunk before its data chunk";
     }
-    void chunksWithoutTheirPadByte()
+    void chunkLayouts()
     {
         QFETCH(QByteArray, wav);
         QFETCH(int, code);
