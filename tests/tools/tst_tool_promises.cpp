@@ -57,11 +57,18 @@ class TestToolPromises : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_home;
+
 private slots:
+    // The tools run in English (the tests quote their messages), and away from the real user's
+    // files: HOME and the config folder are a temporary folder of this run's own.
     void initTestCase()
     {
         qputenv("LC_ALL", "C.UTF-8");
         qunsetenv("LANGUAGE");
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(".config")));
     }
 
     // Started with a signal ignored (nohup, or a shell's background job without job control), the

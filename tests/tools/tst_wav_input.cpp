@@ -113,11 +113,18 @@ class TestWavInput : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir m_home;
+
 private slots:
+    // The tools run in English (the tests quote their messages), and away from the real user's
+    // files: HOME and the config folder are a temporary folder of this run's own.
     void initTestCase()
     {
         qputenv("LC_ALL", "C.UTF-8");
         qunsetenv("LANGUAGE");
+        QVERIFY(m_home.isValid());
+        qputenv("HOME", QFile::encodeName(m_home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_home.filePath(".config")));
     }
 
     // A recorder that never wrote its lengths back leaves 0xFFFFFFFF or 0 in the RIFF and data
