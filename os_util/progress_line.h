@@ -17,7 +17,7 @@ inline constexpr char kProgressVariable[] = "WSS_PROGRESS";
 struct ProgressEvent
 {
     enum class Kind {
-        Files, // "files" N: N files will be converted (count)
+        Files, // "files" N: N items will end, each a file or a pattern that names none (count)
         Start, // "start" I INPUT: file I begins (index, name)
         Kept, // "kept" I OUTPUT BACKUP: the existing OUTPUT was kept as BACKUP (index, name, backup)
         Wrote, // "wrote" I OUTPUT: file I's output is in place, complete (index, name)

@@ -199,6 +199,9 @@ private slots:
                                  << "";
         QTest::newRow("unknown") << "--frob" << 2 << ""
                                  << "talven-sound: Unknown option 'frob'. Try 'talven-sound --help'.\n";
+        QTest::newRow("no display for the window") << "gun.wss" << 1 << ""
+                                                   << "talven-sound: no display to open the window on (DISPLAY and "
+                                                      "WAYLAND_DISPLAY are not set).\n";
     }
     void commandLineOptionsWithoutADisplay()
     {

@@ -12,7 +12,10 @@
 #include "wss_stream.h"
 
 #include <algorithm>
+#include <clocale>
 #include <vector>
+
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using namespace wsstool;
@@ -56,18 +59,40 @@ namespace {
     failReading(p, why);
 }
 
-// Opens the WAV file for libsndfile: as it is, or, when its data chunk gives no length, through
-// `patched`, as if it gave the length the file holds (which libsndfile would read as no sound).
-Sndfile openWav(
-    const InputFile &in, const fs::path &inPath, const WavLayout &layout, PatchedFile &patched, SF_INFO &info)
+// Refuses a WAV file whose sound comes before the fmt chunk that says how to read it.
+void refuseDataFirst(const fs::path &p, const WavLayout &layout)
 {
+    if (!layout.dataBeforeFormat)
+        return;
+    const std::string name = quote(p);
+    if (layout.hasFormat)
+        /* TRANSLATORS: %s is the file's name, in quotes; "data chunk" and "fmt chunk": the parts of
+           a WAV file that hold its sound and say how to read it. */
+        fail(kExitInput, format(_("damaged WAV file %s: its data chunk comes before its fmt chunk"), name.c_str()));
+    /* TRANSLATORS: %s is the file's name, in quotes; "data chunk" and "fmt chunk": the parts of a
+       WAV file that hold its sound and say how to read it. */
+    fail(kExitInput, format(_("damaged WAV file %s: no fmt chunk before its data chunk"), name.c_str()));
+}
+
+// Opens the WAV file for libsndfile: as it is, or, where libsndfile would read it wrong (a data
+// chunk that gives no length, which it reads as no sound or, past 4 GiB, cuts at 4 GiB; a chunk
+// without its pad byte, after which it finds no data chunk), through `spliced`: a plain WAV head
+// of the length the file holds, followed by the file's sound.
+Sndfile openWav(
+    const InputFile &in, const fs::path &inPath, const WavLayout &layout, SplicedFile &spliced, SF_INFO &info)
+{
+    refuseDataFirst(inPath, layout);
     SNDFILE *wav = nullptr;
-    if (layout.lengthMissing()) {
-        constexpr std::uint64_t kMost = 0xFFFFFFFEu; // as much as a 32-bit length can say
-        patched = {in.fd(), layout.fileSize, layout.kind == WavLayout::Rifx,
-            {{layout.lengthAt, std::uint32_t(std::min(layout.held(), kMost))},
-                {4, std::uint32_t(std::min(layout.fileSize - 8, kMost))}}};
-        wav = openSndfileReading(patched, info);
+    if (layout.hasFormat && layout.dataChunks > 0 && (layout.lengthMissing() || layout.padMissing)) {
+        spliced = {in.fd(), plainWavHead(layout), layout.dataOffset, layout.held(), 0};
+        if (spliced.head.empty())
+            fail(kExitInput,
+                /* TRANSLATORS: %s is the file's name, in quotes. RIFX: the big-endian kind of WAV
+                   file; RF64: the kind that can hold more than 4 GiB. */
+                format(_("%s is a big-endian WAV file (RIFX) with more than 4 GiB of sound: such a file can only be "
+                         "RF64, which is little-endian; not converted"),
+                    quote(inPath).c_str()));
+        wav = openSndfileReading(spliced, info);
     } else {
         wav = sf_open_fd(in.fd(), SFM_READ, &info, SF_FALSE);
     }
@@ -80,30 +105,101 @@ Sndfile openWav(
     return Sndfile(wav);
 }
 
-// Says on the error output, in one line with both lengths, when the sound is not what the WAV
-// header says: no length given, less than it says, or a last frame cut short. Converted anyway.
-void noteLength(const RunContext &run, const fs::path &p, const WavLayout &layout)
+// A length of sound as the clock shows it: "0:00.300", "6:59:25.845".
+std::string durationText(std::uint64_t frames, std::uint32_t sampleRate)
 {
-    const std::string name = quote(p);
-    const auto held = (unsigned long long)layout.held();
-    const unsigned frame = layout.frameBytes();
-    if (layout.lengthMissing())
-        report(run.toolName,
-            /* TRANSLATORS: the file's name, in quotes, and the bytes of sound it holds. */
-            format(_("%s does not give the length of its sound; read it to the end of the file: %llu bytes"),
-                name.c_str(), held));
-    else if (layout.dataChunks > 0 && layout.declared > held)
-        report(run.toolName,
+    const std::uint64_t ms = sampleRate == 0 ? 0 : (frames * 1000 + sampleRate / 2) / sampleRate;
+    const auto seconds = (unsigned long long)(ms / 1000), h = seconds / 3600, m = seconds / 60 % 60, s = seconds % 60;
+    const char *point = std::localeconv()->decimal_point;
+    const auto thousandths = unsigned(ms % 1000);
+    return h > 0 ? format("%llu:%02llu:%02llu%s%03u", h, m, s, point, thousandths)
+                 : format("%llu:%02llu%s%03u", m, s, point, thousandths);
+}
+
+// Says on the error output, in one line, when the sound is not what the WAV header says: no
+// length given, less than it says, or a last frame cut short; with what was converted, in frames
+// and in time, and the bytes of an incomplete last frame, which were left out.
+void noteLength(
+    const RunContext &run, const fs::path &p, const WavLayout &layout, std::uint64_t frames, std::uint32_t sampleRate)
+{
+    const std::string name = quote(p), time = durationText(frames, sampleRate);
+    const auto held = (unsigned long long)layout.held(), converted = (unsigned long long)frames;
+    const auto n = (unsigned long)frames; // for the plural
+    const unsigned frame = layout.frameBytes(), left = frame > 0 ? unsigned(held % frame) : 0;
+    std::string text;
+    if (layout.lengthMissing() && left == 0)
+        text = format(
+            /* TRANSLATORS: the file's name, in quotes; the bytes of sound it holds; the frames they
+               make (a frame: one sample of each channel), all converted; how long they last. */
+            ngettext("%s does not give the length of its sound; read it to the end of the file: %llu bytes, %llu frame "
+                     "(%s)",
+                "%s does not give the length of its sound; read it to the end of the file: %llu bytes, %llu frames "
+                "(%s)",
+                n),
+            name.c_str(), held, converted, time.c_str());
+    else if (layout.lengthMissing())
+        text = format(
+            /* TRANSLATORS: the file's name, in quotes; the bytes of sound it holds; the frames
+               converted (a frame: one sample of each channel); how long they last; the bytes left
+               over at the end, and the bytes a whole frame takes. */
+            ngettext("%s does not give the length of its sound; read it to the end of the file: %llu bytes; converted "
+                     "%llu frame (%s) and left out an incomplete last frame (%u of %u bytes)",
+                "%s does not give the length of its sound; read it to the end of the file: %llu bytes; converted %llu "
+                "frames (%s) and left out an incomplete last frame (%u of %u bytes)",
+                n),
+            name.c_str(), held, converted, time.c_str(), left, frame);
+    else if (layout.dataChunks > 0 && layout.declared > held && left == 0)
+        text = format(
             /* TRANSLATORS: the file's name, in quotes; the length its header gives; the bytes it
-               holds. */
-            format(_("%s is cut short: its sound should be %llu bytes long but the file holds %llu; converted those"),
-                name.c_str(), (unsigned long long)layout.declared, held));
-    else if (frame > 0 && held % frame != 0)
-        report(run.toolName,
-            /* TRANSLATORS: the file's name, in quotes; the bytes of sound it holds; the bytes that
-               make whole frames, which were converted. */
-            format(_("%s ends inside a frame: of its %llu bytes of sound, converted the %llu that make whole frames"),
-                name.c_str(), held, held - held % frame));
+               holds; the frames they make (a frame: one sample of each channel), all converted; how
+               long they last. */
+            ngettext("%s is cut short: its sound should be %llu bytes long but the file holds %llu; converted those, "
+                     "%llu frame (%s)",
+                "%s is cut short: its sound should be %llu bytes long but the file holds %llu; converted those, %llu "
+                "frames (%s)",
+                n),
+            name.c_str(), (unsigned long long)layout.declared, held, converted, time.c_str());
+    else if (layout.dataChunks > 0 && layout.declared > held)
+        text = format(
+            /* TRANSLATORS: the file's name, in quotes; the length its header gives; the bytes it
+               holds; the frames converted (a frame: one sample of each channel); how long they
+               last; the bytes left over at the end, and the bytes a whole frame takes. */
+            ngettext("%s is cut short: its sound should be %llu bytes long but the file holds %llu; converted %llu "
+                     "frame (%s) and left out an incomplete last frame (%u of %u bytes)",
+                "%s is cut short: its sound should be %llu bytes long but the file holds %llu; converted %llu frames "
+                "(%s) and left out an incomplete last frame (%u of %u bytes)",
+                n),
+            name.c_str(), (unsigned long long)layout.declared, held, converted, time.c_str(), left, frame);
+    else if (left > 0)
+        text = format(
+            /* TRANSLATORS: the file's name, in quotes; the bytes of sound it holds; the frames
+               converted (a frame: one sample of each channel); how long they last; the bytes left
+               over at the end, and the bytes a whole frame takes. */
+            ngettext("%s ends inside a frame: of its %llu bytes of sound, converted %llu frame (%s) and left out an "
+                     "incomplete last frame (%u of %u bytes)",
+                "%s ends inside a frame: of its %llu bytes of sound, converted %llu frames (%s) and left out an "
+                "incomplete last frame (%u of %u bytes)",
+                n),
+            name.c_str(), held, converted, time.c_str(), left, frame);
+    if (!text.empty())
+        report(run.toolName, text);
+}
+
+// Fails when the file got shorter while it was read (`frames` of the `expected` came): the sound
+// converted is not the file's, and the next reader would find another.
+void refuseShrunk(
+    const InputFile &in, const fs::path &p, const WavLayout &layout, std::uint64_t frames, std::uint64_t expected)
+{
+    struct stat st
+    {
+    };
+    if (frames >= expected || ::fstat(in.fd(), &st) != 0 || std::uint64_t(st.st_size) >= layout.fileSize)
+        return;
+    fail(kExitInput,
+        /* TRANSLATORS: the file's name, in quotes; its length when the tool began to read it, and
+           its length now, in bytes. */
+        format(_("%s got shorter while it was read, from %llu to %llu bytes; not converted"), quote(p).c_str(),
+            (unsigned long long)layout.fileSize, (unsigned long long)st.st_size));
 }
 
 OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &run)
@@ -113,9 +209,9 @@ OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &r
         /* TRANSLATORS: %s is the file's name, in quotes. */
         fail(kExitInput, format(_("%s is not a WAV file (it is empty)"), quote(inPath).c_str()));
     const WavLayout layout = readWavLayout(in.fd());
-    PatchedFile patched{-1, 0, false, {}, 0};
+    SplicedFile spliced;
     SF_INFO info{};
-    Sndfile wav = openWav(in, inPath, layout, patched, info);
+    Sndfile wav = openWav(in, inPath, layout, spliced, info);
     if (!isWavFamily(info.format))
         notWav(inPath);
     if (info.channels < 1 || unsigned(info.channels) > wss::kMaxChannels)
@@ -146,6 +242,7 @@ OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &r
             out.check();
         },
         wss::optionsFromEnvironment());
+    refuseShrunk(in, inPath, layout, frames, header.frames);
     if (sf_error(wav.get()) != SF_ERR_NO_ERROR)
         failReading(inPath, sf_strerror(wav.get()));
     // The WAV header's length is only a promise; the file says what it holds.
@@ -153,7 +250,7 @@ OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &r
         header.frames = frames;
         out.writeAt(0, wss::serializeHeader(header).data(), wss::kHeaderSize);
     }
-    noteLength(run, inPath, layout);
+    noteLength(run, inPath, layout, frames, header.sampleRate);
     return out;
 }
 

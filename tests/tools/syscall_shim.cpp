@@ -16,6 +16,8 @@
 //   TALVEN_SHIM_KILL_AFTER_RENAME=N  SIGKILL right after the Nth rename or link that succeeds
 //   TALVEN_SHIM_STALL_READ=NAME   a read() from a file of that last part, past its first bytes,
 //                                 never returns (the process waits there for a signal)
+//   TALVEN_SHIM_SHRINK_AT=NAME:N  a read() from a file of that last part at offset N or later
+//                                 first cuts the file to N bytes (as if another program did)
 //   TALVEN_SHIM_FD_LIMIT=N        open() and mkostemp() fail with EMFILE where the descriptor
 //                                 would be N or more (a lower limit the tool does not know of)
 
@@ -174,6 +176,16 @@ ssize_t read(int fd, void *buf, size_t n)
         if (strcmp(name, stall) == 0 && lseek(fd, 0, SEEK_CUR) > 0)
             for (;;)
                 pause();
+    }
+    if (const char *shrink = setting("TALVEN_SHIM_SHRINK_AT")) {
+        char name[PATH_MAX], link[64];
+        nameOf(fd, name, sizeof name);
+        const char *colon = strrchr(shrink, ':');
+        const off_t at = colon ? off_t(strtoll(colon + 1, NULL, 10)) : 0;
+        snprintf(link, sizeof link, "/proc/self/fd/%d", fd);
+        if (colon && strlen(name) == size_t(colon - shrink) && strncmp(name, shrink, size_t(colon - shrink)) == 0
+            && lseek(fd, 0, SEEK_CUR) >= at)
+            (void)truncate(link, at);
     }
     return NEXT(read)(fd, buf, n);
 }

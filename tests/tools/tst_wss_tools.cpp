@@ -934,15 +934,17 @@ private slots:
         QTest::addColumn<int>("frames"); // converted
         QTest::addColumn<QString>("message");
         const QString missing
-            = "'in.wav' does not give the length of its sound; read it to the end of the file: 40000 bytes";
+            = "'in.wav' does not give the length of its sound; read it to the end of the file: 40000 bytes, 10000 "
+              "frames (0:01.250)";
         const QString more = "'in.wav' is cut short: its sound should be 80000 bytes long but the file holds 40000; "
-                             "converted those";
+                             "converted those, 10000 frames (0:01.250)";
         QTest::newRow("length 0") << 0u << 0 << 10000 << missing;
         QTest::newRow("length 0xFFFFFFFF") << 0xFFFFFFFFu << 0 << 10000 << missing;
         QTest::newRow("more than it holds") << 80000u << 0 << 10000 << more;
-        QTest::newRow("ends inside a frame")
-            << 39998u << 2 << 9999
-            << "'in.wav' ends inside a frame: of its 39998 bytes of sound, converted the 39996 that make whole frames";
+        QTest::newRow("ends inside a frame") << 39998u << 2 << 9999
+                                             << "'in.wav' ends inside a frame: of its 39998 bytes of sound, converted "
+                                                "9999 frames (0:01.250) and left out "
+                                                "an incomplete last frame (2 of 4 bytes)";
     }
     void wavLengthAsTheFileHoldsIt()
     {

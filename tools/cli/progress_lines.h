@@ -3,7 +3,8 @@
 // The progress lines: with WSS_PROGRESS=1 in the environment, a tool tells on standard output what
 // it does, one line an event, so that the window can say "Encoding 37 of 500" and "Wrote gun.wav".
 // A line is fields separated by one TAB, ended by "\n", written and flushed on its own:
-//   files N                    once, after the arguments are expanded
+//   files N                    once, after the arguments are expanded: the files, and each
+//                              pattern that names none (it fails, as in the summary)
 //   start I INPUT              file I (1-based, of N) begins
 //   kept I OUTPUT BACKUP       the existing OUTPUT was kept as BACKUP
 //   wrote I OUTPUT             file I's output has taken its name

@@ -29,14 +29,14 @@ std::vector<RunItem> collectItems(const std::vector<std::string> &arguments)
         if (matches.error != 0) {
             const std::size_t slash = arg.rfind('/');
             const std::string folder = slash == std::string::npos ? std::string(".") : arg.substr(0, slash + 1);
-            items.push_back({{},
+            items.push_back({arg,
                 /* TRANSLATORS: the folder, in quotes; the pattern, in quotes; the system's reason. */
                 format(_("cannot read the folder %s to look for %s: %s"), quote(folder).c_str(), quote(arg).c_str(),
                     errorText(matches.error).c_str()),
                 kExitInput, 0});
         } else if (matches.files.empty()) {
             /* TRANSLATORS: %s is a pattern with * or ?, in quotes. */
-            items.push_back({{}, format(_("no file matches %s"), quote(arg).c_str()), kExitInput, 0});
+            items.push_back({arg, format(_("no file matches %s"), quote(arg).c_str()), kExitInput, 0});
         }
         for (fs::path &f : matches.files)
             items.push_back({std::move(f), {}, kExitOk, 0});
@@ -49,8 +49,7 @@ std::vector<RunItem> collectItems(const std::vector<std::string> &arguments)
     for (RunItem &item : items) {
         if (item.failure.empty() && !named.insert(nameKey(item.file)).second)
             continue;
-        if (item.failure.empty())
-            item.number = ++number;
+        item.number = ++number;
         once.push_back(std::move(item));
     }
     return once;

@@ -10,13 +10,14 @@
 
 namespace wsstool {
 
-// A file to convert, or a pattern that names none.
+// A file to convert, or a pattern that names none. Each counts once, in the progress lines'
+// total and in the summary alike.
 struct RunItem
 {
-    std::filesystem::path file;
+    std::filesystem::path file; // the pattern, where it names none
     std::string failure; // set when there is nothing to convert
     int exitCode = 0;
-    std::size_t number = 0; // of the files to convert, 1-based; 0 when there is nothing to convert
+    std::size_t number = 0; // of the run's items, 1-based
 };
 
 // A name that exists is taken as it is, wildcard characters and all; a pattern gives its matches

@@ -1,5 +1,8 @@
 #include "sndfile_io.h"
 
+#include <algorithm>
+#include <cstring>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -53,62 +56,64 @@ sf_count_t ioTell(void *user)
     return ::lseek(o.fd(), 0, SEEK_CUR);
 }
 
-// Reading through a PatchedFile, with pread() from its own position.
-PatchedFile &patchedOf(void *user)
+// Reading through a SplicedFile: its head from memory, the rest with pread() from the file.
+SplicedFile &splicedOf(void *user)
 {
-    return *static_cast<PatchedFile *>(user);
+    return *static_cast<SplicedFile *>(user);
 }
 
-sf_count_t patchedLength(void *user)
+sf_count_t splicedLength(void *user)
 {
-    return sf_count_t(patchedOf(user).size);
+    return sf_count_t(splicedOf(user).size());
 }
 
-sf_count_t patchedSeek(sf_count_t offset, int whence, void *user)
+sf_count_t splicedSeek(sf_count_t offset, int whence, void *user)
 {
-    PatchedFile &f = patchedOf(user);
-    const sf_count_t from = whence == SEEK_CUR ? sf_count_t(f.position) : whence == SEEK_END ? sf_count_t(f.size) : 0;
+    SplicedFile &f = splicedOf(user);
+    const sf_count_t from = whence == SEEK_CUR ? sf_count_t(f.position) : whence == SEEK_END ? sf_count_t(f.size()) : 0;
     if (offset < -from)
         return -1;
     f.position = std::uint64_t(from + offset);
     return sf_count_t(f.position);
 }
 
-sf_count_t patchedRead(void *ptr, sf_count_t count, void *user)
+sf_count_t splicedRead(void *ptr, sf_count_t count, void *user)
 {
-    PatchedFile &f = patchedOf(user);
+    SplicedFile &f = splicedOf(user);
     auto *bytes = static_cast<std::uint8_t *>(ptr);
-    const ssize_t r = ::pread(f.fd, bytes, std::size_t(count), off_t(f.position));
-    if (r <= 0)
-        return 0;
-    for (const PatchedFile::Patch &p : f.patches) {
-        for (std::uint64_t i = 0; i < 4; ++i) {
-            const std::uint64_t at = p.offset + i;
-            if (at >= f.position && at < f.position + std::uint64_t(r)) {
-                const unsigned shift = unsigned(8 * (f.bigEndian ? 3 - i : i));
-                bytes[at - f.position] = std::uint8_t(p.value >> shift);
-            }
+    std::uint64_t want = std::uint64_t(std::max<sf_count_t>(count, 0));
+    std::uint64_t done = 0;
+    if (f.position < f.head.size()) {
+        done = std::min<std::uint64_t>(want, f.head.size() - f.position);
+        std::memcpy(bytes, f.head.data() + f.position, std::size_t(done));
+    }
+    if (done < want) { // past the head: the file's stretch
+        const std::uint64_t at = f.position + done - f.head.size();
+        if (at < f.length) {
+            want = std::min(want - done, f.length - at);
+            const ssize_t r = ::pread(f.fd, bytes + done, std::size_t(want), off_t(f.from + at));
+            done += r > 0 ? std::uint64_t(r) : 0;
         }
     }
-    f.position += std::uint64_t(r);
-    return r;
+    f.position += done;
+    return sf_count_t(done);
 }
 
-sf_count_t patchedWrite(const void *, sf_count_t, void *)
+sf_count_t splicedWrite(const void *, sf_count_t, void *)
 {
     return 0;
 }
 
-sf_count_t patchedTell(void *user)
+sf_count_t splicedTell(void *user)
 {
-    return sf_count_t(patchedOf(user).position);
+    return sf_count_t(splicedOf(user).position);
 }
 
 } // namespace
 
-SNDFILE *openSndfileReading(PatchedFile &file, SF_INFO &info)
+SNDFILE *openSndfileReading(SplicedFile &file, SF_INFO &info)
 {
-    static SF_VIRTUAL_IO io = {patchedLength, patchedSeek, patchedRead, patchedWrite, patchedTell};
+    static SF_VIRTUAL_IO io = {splicedLength, splicedSeek, splicedRead, splicedWrite, splicedTell};
     return sf_open_virtual(&io, SFM_READ, &info, &file);
 }
 

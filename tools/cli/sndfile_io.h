@@ -23,23 +23,20 @@ using Sndfile = std::unique_ptr<SNDFILE, SndfileCloser>;
 // libsndfile writing through `out`. Write errors land in out.failed() / out.check().
 SNDFILE *openSndfile(OutputFile &out, SF_INFO &info);
 
-// A file read as if some of its bytes were others: a WAV header's 32-bit lengths put right,
-// without changing the file. Lives as long as the SNDFILE reading it.
-struct PatchedFile
+// A WAV file read as another: a head made in memory (plainWavHead), followed by `length` bytes of
+// the file from `from` on, its sound. Lives as long as the SNDFILE reading it.
+struct SplicedFile
 {
-    struct Patch
-    {
-        std::uint64_t offset;
-        std::uint32_t value; // little-endian, or big-endian in a RIFX file
-    };
-    int fd;
-    std::uint64_t size;
-    bool bigEndian = false;
-    std::vector<Patch> patches;
+    int fd = -1;
+    std::vector<std::uint8_t> head;
+    std::uint64_t from = 0;
+    std::uint64_t length = 0;
     std::uint64_t position = 0;
+
+    std::uint64_t size() const { return head.size() + length; }
 };
 
-// libsndfile reading `file` through its patches.
-SNDFILE *openSndfileReading(PatchedFile &file, SF_INFO &info);
+// libsndfile reading `file`.
+SNDFILE *openSndfileReading(SplicedFile &file, SF_INFO &info);
 
 } // namespace wsstool

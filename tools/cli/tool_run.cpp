@@ -115,8 +115,7 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
 
     const std::vector<RunItem> items = collectItems(args.files);
     std::vector<int> codes(items.size(), kExitOk);
-    run.progress.files(std::size_t(
-        std::count_if(items.begin(), items.end(), [](const RunItem &item) { return item.failure.empty(); })));
+    run.progress.files(items.size());
     {
         // A single file keeps the plain path: flushed, then put in place.
         OutputBatch outputs(items.size() > 1, [&](std::size_t i, const Failure &f) {
@@ -131,6 +130,7 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
             codes[i] = item.exitCode;
             if (!item.failure.empty()) {
                 report(tool.name, item.failure);
+                run.progress.failed(item.number, item.file, item.exitCode);
                 continue;
             }
             run.fileNumber = item.number;
