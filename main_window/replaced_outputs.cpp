@@ -40,3 +40,10 @@ QString ReplaceQuestion::text(const QStringList &existing, qsizetype inputCount,
               "as NAME.~N~.")
         .arg(QString::number(existing.size()), QString::number(inputCount), outputKind, folder);
 }
+
+QString ReplaceQuestion::noBackupLeft(const QString &existing, const QString &folder)
+{
+    return tr("%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to "
+              "replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.")
+        .arg(existing, folder);
+}
