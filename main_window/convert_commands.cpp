@@ -10,6 +10,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 namespace {
 
@@ -50,9 +51,11 @@ void ZRNSoundEncodeDecode::convert(Action action)
     subject.folder = OSUtil::AbsoluteFolder(OSUtil::DirectoryPart(path));
     // The question runs an event loop: the row may have started a run meanwhile, or the window
     // been closed, and then this one starts nothing.
-    m_asking = true;
-    const bool confirmed = confirmReplacing(subject);
-    m_asking = false;
+    bool confirmed = false;
+    {
+        const QScopedValueRollback asking(m_asking, true);
+        confirmed = confirmReplacing(subject);
+    }
     if (m_runs->closing() && !m_runs->isBusy()) {
         close();
         return;

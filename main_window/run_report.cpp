@@ -10,7 +10,8 @@ RunReport RunReports::failure(
         // Stopped by the user: nothing to report, unless files failed before the stop.
         if (failedFiles == 0)
             return {};
-        QString text = tr("'%1' was stopped; before that, %n file(s) failed.", nullptr, failedFiles).arg(commandLine);
+        QString text
+            = tr("'%1' was stopped. Files that failed before the stop: %n.", nullptr, failedFiles).arg(commandLine);
         const QString lines = shownErrorLines(result);
         if (!lines.isEmpty())
             text += QLatin1String("\n\n") + lines;

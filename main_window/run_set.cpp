@@ -4,8 +4,7 @@
 
 RunSet::RunSet(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 bool RunSet::canStart(Action action) const
 {

@@ -81,7 +81,7 @@ QString RunStatus::ended(const RunSubject &subject, const RunProgress &progress,
     QStringList sentences{outcome(subject, progress, result)};
     // Stop ends the run, not what went wrong before it.
     if (result.stopRequested && !result.succeeded() && progress.failed > 0)
-        sentences << tr("%n file(s) failed before the stop", nullptr, progress.failed);
+        sentences << tr("Files that failed before the stop: %n", nullptr, progress.failed);
     if (!progress.kept.isEmpty())
         sentences << keptText(progress);
     return sentences.join(QStringLiteral(". "));
