@@ -1,13 +1,14 @@
 #include "main_window/replaced_outputs.h"
 
+#include "file_names/output_name.h"
+
 #include <QSet>
 
 QString OutputName(const QString &input, const QString &suffix)
 {
-    // As std::filesystem::path::replace_extension in the tools: the extension starts at the last
-    // "." of the name, unless that is its first character (".take" has none).
-    const qsizetype dot = input.lastIndexOf(u'.');
-    return (dot > 0 ? input.left(dot) : input) + suffix;
+    const auto view
+        = [](const QString &text) { return std::u16string_view(QStringView(text).utf16(), size_t(text.size())); };
+    return QString::fromStdU16String(file_names::outputName(view(input), view(suffix)));
 }
 
 QStringList ExistingOutputs(const QStringList &inputs, const QString &suffix, const QList<OSUtil::FolderEntry> &folder)

@@ -43,7 +43,8 @@ private slots:
         QVERIFY(start(runs, Action::Encode, "*.wav"));
         QTRY_COMPARE(runs.text(), QStringLiteral("Encoding 1 of 3: take1.wav"));
         QCOMPARE(runs.offers(), RunSet::Offers(Offer::Stop));
-        QTRY_COMPARE_WITH_TIMEOUT(runs.offers(), Offer::Stop | Offer::ForceStop, ConversionRun::kForceStopDelayMs + 3000);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            runs.offers(), Offer::Stop | Offer::ForceStop, ConversionRun::kForceStopDelayMs + 3000);
         runs.forceStop();
         QTRY_VERIFY(!runs.isRunning(Action::Decode));
         QVERIFY(runs.isRunning(Action::Encode));
@@ -76,8 +77,7 @@ private slots:
         QCOMPARE(runs.progressValue(), 1);
         runs.stop();
         QTRY_VERIFY_WITH_TIMEOUT(!runs.isBusy(), 20000);
-        QCOMPARE(runs.text(),
-            QStringLiteral("Wrote gun.wav in %1. Stopped after 1 of 3 files").arg(m_sounds.path()));
+        QCOMPARE(runs.text(), QStringLiteral("Wrote gun.wav in %1. Stopped after 1 of 3 files").arg(m_sounds.path()));
         QCOMPARE(runs.outputs(), (QStringList{m_sounds.filePath("gun.wav"), m_sounds.filePath("take1.wss")}));
         QCOMPARE(runs.offers(), RunSet::Offers(Offer::ShowInFolder));
     }

@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -89,8 +90,9 @@ private slots:
     void twoFailuresAreToldOneAfterTheOther()
     {
         FakeTools tools;
-        tools.install("WSSdec.exe", {{"sleep_ms", 300}, {"exit", 1}});
-        tools.install("WSSCod.exe", {{"sleep_ms", 300}, {"exit", 2}});
+        // The decoder ends first, the encoder while its box is open.
+        tools.install("WSSdec.exe", {{"sleep_ms", 200}, {"exit", 1}});
+        tools.install("WSSCod.exe", {{"sleep_ms", 700}, {"exit", 2}});
         bool waited = false;
         BoxWatcher watcher([&](QMessageBox *box) {
             // Answered only once both tools have ended, so that both reports are due.
@@ -106,7 +108,8 @@ private slots:
         QVERIFY(waited);
         QCOMPARE(watcher.mostOpen, 1);
         QCOMPARE(watcher.texts,
-            (QStringList{"'WSSdec.exe gun.wss' failed with exit code 1.", "'WSSCod.exe take.wav' failed with exit code 2."}));
+            (QStringList{
+                "'WSSdec.exe gun.wss' failed with exit code 1.", "'WSSCod.exe take.wav' failed with exit code 2."}));
     }
 
     // While the replace question is open, the row starts a run (here on another file), or the
