@@ -78,22 +78,19 @@ bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)
     if (existing.isEmpty())
         return true;
     // Only a single output's backup is named: the question counts several.
+    QString backup;
     if (existing.size() == 1) {
         QStringList names;
         for (const OSUtil::FolderEntry &entry : folder)
             names << entry.name;
-        const QString backup = OSUtil::NextBackupName(existing.first(), names);
+        backup = OSUtil::NextBackupName(existing.first(), names);
         // Every backup number taken: the tool would refuse to replace it, so it is not offered.
         if (backup.isEmpty()) {
             OSUtil::ShowMessage(this, ReplaceQuestion::noBackupLeft(existing.first(), subject.folder));
             return false;
         }
-        return OSUtil::AskToConfirm(this,
-            ReplaceQuestion::text(existing, inputs.size(), decode ? QStringLiteral("WAV") : QStringLiteral("WSS"),
-                subject.folder, backup),
-            tr("&Replace"));
     }
     const QString question = ReplaceQuestion::text(
-        existing, inputs.size(), decode ? QStringLiteral("WAV") : QStringLiteral("WSS"), subject.folder, QString());
+        existing, inputs.size(), decode ? QStringLiteral("WAV") : QStringLiteral("WSS"), subject.folder, backup);
     return OSUtil::AskToConfirm(this, question, tr("&Replace"));
 }
