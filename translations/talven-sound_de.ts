@@ -20,6 +20,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceQuestion</name>
     <message>
         <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
@@ -38,27 +46,27 @@
     <name>RunReports</name>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>&apos;%1&apos; konnte nicht gestartet werden: %2</translation>
+        <translation>„%1“ konnte nicht gestartet werden: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
-        <translation>&apos;%1&apos; ist ein Ordner: Wählen Sie darin mit „WSS auswählen“ eine WSS-Datei aus, oder geben Sie ihren Namen ein.</translation>
+        <translation>„%1“ ist ein Ordner: Wählen Sie darin mit „WSS auswählen“ eine WSS-Datei aus, oder geben Sie ihren Namen ein.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
-        <translation>&apos;%1&apos; ist ein Ordner: Wählen Sie darin mit „WAV auswählen“ eine WAV-Datei aus, oder geben Sie ihren Namen ein.</translation>
+        <translation>„%1“ ist ein Ordner: Wählen Sie darin mit „WAV auswählen“ eine WAV-Datei aus, oder geben Sie ihren Namen ein.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>&apos;%1&apos; ist mit dem Exit-Code %2 fehlgeschlagen.</translation>
+        <translation>„%1“ ist mit dem Exit-Code %2 fehlgeschlagen.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>&apos;%1&apos; wurde durch das Signal %2 beendet.</translation>
+        <translation>„%1“ wurde durch das Signal %2 beendet.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
-        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden</translation>
+        <translation>Die Datei „%1“ wurde nicht gefunden</translation>
     </message>
     <message>
         <source>Type the path of a WSS file, or choose one with Select WSS.</source>
@@ -78,8 +86,8 @@
     <message numerus="yes">
         <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
         <translation>
-            <numerusform>&apos;%1&apos; wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
-            <numerusform>&apos;%1&apos; wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
+            <numerusform>„%1“ wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
+            <numerusform>„%1“ wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -295,15 +303,15 @@
     </message>
     <message>
         <source>&apos;%1&apos;: not a .wss or .wav file</source>
-        <translation>&apos;%1&apos;: keine .wss- oder .wav-Datei</translation>
+        <translation>„%1“: keine .wss- oder .wav-Datei</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: no such file</source>
-        <translation>&apos;%1&apos;: keine solche Datei</translation>
+        <translation>„%1“: keine solche Datei</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
-        <translation>&apos;%1&apos;: Die Zeile nimmt nur eine Datei auf, die zuerst angegebene: &apos;%2&apos;</translation>
+        <translation>„%1“: Die Zeile nimmt nur eine Datei auf, die zuerst angegebene: „%2“</translation>
     </message>
 </context>
 <context>
@@ -318,7 +326,7 @@
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>&apos;%1 --help&apos; liefert weitere Informationen.</translation>
+        <translation>„%1 --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
         <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>

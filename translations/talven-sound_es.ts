@@ -20,6 +20,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceQuestion</name>
     <message>
         <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
@@ -38,27 +46,27 @@
     <name>RunReports</name>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>No se pudo iniciar &apos;%1&apos;: %2</translation>
+        <translation>No se pudo iniciar «%1»: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
-        <translation>&apos;%1&apos; es una carpeta: elija en ella un archivo WSS con «Seleccionar WSS» o escriba su nombre.</translation>
+        <translation>«%1» es una carpeta: elija en ella un archivo WSS con «Seleccionar WSS» o escriba su nombre.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
-        <translation>&apos;%1&apos; es una carpeta: elija en ella un archivo WAV con «Seleccionar WAV» o escriba su nombre.</translation>
+        <translation>«%1» es una carpeta: elija en ella un archivo WAV con «Seleccionar WAV» o escriba su nombre.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>&apos;%1&apos; falló con el código de salida %2.</translation>
+        <translation>«%1» falló con el código de salida %2.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>&apos;%1&apos; fue detenido por la señal %2.</translation>
+        <translation>«%1» fue detenido por la señal %2.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
-        <translation>No se encontró el archivo &apos;%1&apos;</translation>
+        <translation>No se encontró el archivo «%1»</translation>
     </message>
     <message>
         <source>Type the path of a WSS file, or choose one with Select WSS.</source>
@@ -78,8 +86,8 @@
     <message numerus="yes">
         <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
         <translation>
-            <numerusform>&apos;%1&apos; se detuvo. Archivos que fallaron antes de la detención: %n.</numerusform>
-            <numerusform>&apos;%1&apos; se detuvo. Archivos que fallaron antes de la detención: %n.</numerusform>
+            <numerusform>«%1» se detuvo. Archivos que fallaron antes de la detención: %n.</numerusform>
+            <numerusform>«%1» se detuvo. Archivos que fallaron antes de la detención: %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -295,15 +303,15 @@
     </message>
     <message>
         <source>&apos;%1&apos;: not a .wss or .wav file</source>
-        <translation>&apos;%1&apos;: no es un archivo .wss ni .wav</translation>
+        <translation>«%1»: no es un archivo .wss ni .wav</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: no such file</source>
-        <translation>&apos;%1&apos;: no existe el archivo</translation>
+        <translation>«%1»: no existe el archivo</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
-        <translation>&apos;%1&apos;: su fila admite un solo archivo, el primero indicado: &apos;%2&apos;</translation>
+        <translation>«%1»: su fila admite un solo archivo, el primero indicado: «%2»</translation>
     </message>
 </context>
 <context>
@@ -318,7 +326,7 @@
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
+        <translation>Pruebe «%1 --help» para más información.</translation>
     </message>
     <message>
         <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>

@@ -20,6 +20,14 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceQuestion</name>
     <message>
         <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
@@ -38,27 +46,27 @@
     <name>RunReports</name>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>Impossible de lancer &apos;%1&apos;&#xa0;: %2</translation>
+        <translation>Impossible de lancer «&#xa0;%1&#xa0;»&#xa0;: %2</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
-        <translation>&apos;%1&apos; est un dossier&#xa0;: choisissez-y un fichier WSS avec «&#xa0;Choisir le WSS&#xa0;», ou saisissez son nom.</translation>
+        <translation>«&#xa0;%1&#xa0;» est un dossier&#xa0;: choisissez-y un fichier WSS avec «&#xa0;Choisir le WSS&#xa0;», ou saisissez son nom.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
-        <translation>&apos;%1&apos; est un dossier&#xa0;: choisissez-y un fichier WAV avec «&#xa0;Choisir le WAV&#xa0;», ou saisissez son nom.</translation>
+        <translation>«&#xa0;%1&#xa0;» est un dossier&#xa0;: choisissez-y un fichier WAV avec «&#xa0;Choisir le WAV&#xa0;», ou saisissez son nom.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>&apos;%1&apos; a échoué avec le code de sortie %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» a échoué avec le code de sortie %2.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>&apos;%1&apos; a été arrêté par le signal %2.</translation>
+        <translation>«&#xa0;%1&#xa0;» a été arrêté par le signal %2.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
-        <translation>Impossible de trouver le fichier &apos;%1&apos;</translation>
+        <translation>Impossible de trouver le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Type the path of a WSS file, or choose one with Select WSS.</source>
@@ -78,8 +86,8 @@
     <message numerus="yes">
         <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
         <translation>
-            <numerusform>&apos;%1&apos; a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %n.</numerusform>
-            <numerusform>&apos;%1&apos; a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %n.</numerusform>
+            <numerusform>«&#xa0;%1&#xa0;» a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %n.</numerusform>
+            <numerusform>«&#xa0;%1&#xa0;» a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -295,15 +303,15 @@
     </message>
     <message>
         <source>&apos;%1&apos;: not a .wss or .wav file</source>
-        <translation>&apos;%1&apos;&#xa0;: ni un fichier .wss ni un fichier .wav</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: ni un fichier .wss ni un fichier .wav</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: no such file</source>
-        <translation>&apos;%1&apos;&#xa0;: fichier introuvable</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: fichier introuvable</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
-        <translation>&apos;%1&apos;&#xa0;: sa ligne ne prend qu&apos;un fichier, le premier donné&#xa0;: &apos;%2&apos;</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: sa ligne ne prend qu&apos;un fichier, le premier donné&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
 </context>
 <context>
@@ -318,7 +326,7 @@
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>Saisissez &apos;%1 --help&apos; pour plus d&apos;informations.</translation>
+        <translation>Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>

@@ -1,0 +1,365 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ar_EG">
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Message</source>
+        <translation>رسالة</translation>
+    </message>
+</context>
+<context>
+    <name>OSUtil</name>
+    <message>
+        <source>the command line is empty</source>
+        <translation>سطر الأوامر فارغ</translation>
+    </message>
+    <message>
+        <source>no such program in the program&apos;s folder or on the PATH</source>
+        <translation>لا يوجد برنامج بهذا الاسم في مجلد البرنامج ولا في PATH</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <translation>RTL</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
+        <translation>⁨%1⁩ موجود مسبقًا في ⁨%2⁩. أتريد استبداله؟ سيُحتفظ بالملف السابق بجواره باسم ⁨%3⁩.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>⁨%1⁩ من ملفات ⁨%3⁩ البالغ عددها ⁨%2⁩ موجودة مسبقًا في ⁨%4⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</translation>
+    </message>
+    <message>
+        <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
+        <translation>⁨%1⁩ موجود مسبقًا في ⁨%2⁩، وكل أرقام النسخ الاحتياطية له مستخدمة، لذا سترفض الأداة استبداله. انقل نسخه الاحتياطية (⁨%1⁩.~N~) أو احذفها، أو انقل الملف نفسه أو احذفه، ثم أعد المحاولة.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReports</name>
+    <message numerus="yes">
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
+        <translation>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not start &apos;%1&apos;: %2</source>
+        <translation>تعذّر تشغيل «⁨%1⁩»: ⁨%2⁩</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
+        <translation>«⁨%1⁩» مجلد: اختر ملف WSS داخله بزر «اختر WSS»، أو اكتب اسمه.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
+        <translation>«⁨%1⁩» مجلد: اختر ملف WAV داخله بزر «اختر WAV»، أو اكتب اسمه.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; failed with exit code %2.</source>
+        <translation>فشل «⁨%1⁩» برمز الخروج ⁨%2⁩.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was stopped by signal %2.</source>
+        <translation>أُوقف «⁨%1⁩» بالإشارة ⁨%2⁩.</translation>
+    </message>
+    <message>
+        <source>Could not locate the file &apos;%1&apos;</source>
+        <translation>تعذّر العثور على الملف «⁨%1⁩»</translation>
+    </message>
+    <message>
+        <source>Type the path of a WSS file, or choose one with Select WSS.</source>
+        <translation>اكتب مسار ملف WSS، أو اختر واحدًا بزر «اختر WSS».</translation>
+    </message>
+    <message>
+        <source>Type the path of a WAV file, or choose one with Select WAV.</source>
+        <translation>اكتب مسار ملف WAV، أو اختر واحدًا بزر «اختر WAV».</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…و⁨%n⁩ غيرها</numerusform>
+            <numerusform>…وواحد آخر</numerusform>
+            <numerusform>…واثنان آخران</numerusform>
+            <numerusform>…و⁨%n⁩ أخرى</numerusform>
+            <numerusform>…و⁨%n⁩ أخرى</numerusform>
+            <numerusform>…و⁨%n⁩ أخرى</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunStatus</name>
+    <message>
+        <source>Decoding %1 of %2: %3</source>
+        <translation>يجري فك ترميز ⁨%1⁩ من ⁨%2⁩: ⁨%3⁩</translation>
+    </message>
+    <message>
+        <source>Encoding %1 of %2: %3</source>
+        <translation>يجري ترميز ⁨%1⁩ من ⁨%2⁩: ⁨%3⁩</translation>
+    </message>
+    <message>
+        <source>Decoding %1…</source>
+        <translation>يجري فك ترميز ⁨%1⁩…</translation>
+    </message>
+    <message>
+        <source>Encoding %1…</source>
+        <translation>يجري ترميز ⁨%1⁩…</translation>
+    </message>
+    <message>
+        <source>Stopping %1…</source>
+        <translation>يجري إيقاف ⁨%1⁩…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that failed before the stop: %n</source>
+        <translation>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Closing when %1 and %2 have finished…</source>
+        <translation>ستُغلق النافذة عند انتهاء ⁨%1⁩ و⁨%2⁩…</translation>
+    </message>
+    <message>
+        <source>Closing when %1 has finished…</source>
+        <translation>ستُغلق النافذة عند انتهاء ⁨%1⁩…</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 files</source>
+        <translation>أُوقف بعد ⁨%1⁩ من ⁨%2⁩ ملفات</translation>
+    </message>
+    <message>
+        <source>Decoding %1 stopped</source>
+        <translation>أُوقف فك ترميز ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>Encoding %1 stopped</source>
+        <translation>أُوقف ترميز ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>Decoding %1 failed</source>
+        <translation>فشل فك ترميز ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>Encoding %1 failed</source>
+        <translation>فشل ترميز ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>Decoding %1 finished</source>
+        <translation>اكتمل فك ترميز ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>Encoding %1 finished</source>
+        <translation>اكتمل ترميز ⁨%1⁩</translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %n files in %1</source>
+        <translation>
+            <numerusform>لم يُفك ترميز أي ملف في ⁨%1⁩</numerusform>
+            <numerusform>فُكّ ترميز ملف واحد في ⁨%1⁩</numerusform>
+            <numerusform>فُكّ ترميز ملفين في ⁨%1⁩</numerusform>
+            <numerusform>فُكّ ترميز ⁨%n⁩ ملفات في ⁨%1⁩</numerusform>
+            <numerusform>فُكّ ترميز ⁨%n⁩ ملفًا في ⁨%1⁩</numerusform>
+            <numerusform>فُكّ ترميز ⁨%n⁩ ملف في ⁨%1⁩</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %n files in %1</source>
+        <translation>
+            <numerusform>لم يُرمَّز أي ملف في ⁨%1⁩</numerusform>
+            <numerusform>رُمِّز ملف واحد في ⁨%1⁩</numerusform>
+            <numerusform>رُمِّز ملفان في ⁨%1⁩</numerusform>
+            <numerusform>رُمِّزت ⁨%n⁩ ملفات في ⁨%1⁩</numerusform>
+            <numerusform>رُمِّز ⁨%n⁩ ملفًا في ⁨%1⁩</numerusform>
+            <numerusform>رُمِّز ⁨%n⁩ ملف في ⁨%1⁩</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 in %2 already held this sound; it is left as it was</source>
+        <translation>⁨%1⁩ في ⁨%2⁩ يحوي هذا الصوت مسبقًا؛ تُرك كما هو</translation>
+    </message>
+    <message>
+        <source>Wrote %1 in %2</source>
+        <translation>كُتب ⁨%1⁩ في ⁨%2⁩</translation>
+    </message>
+    <message>
+        <source>The earlier %1 is kept as %2</source>
+        <translation>حُفظ الملف السابق ⁨%1⁩ باسم ⁨%2⁩</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>لم يُحفظ أي ملف سابق باسم NAME.~N~</numerusform>
+            <numerusform>حُفظ ملف سابق واحد باسم NAME.~N~</numerusform>
+            <numerusform>حُفظ ملفان سابقان باسم NAME.~N~</numerusform>
+            <numerusform>حُفظت ⁨%n⁩ ملفات سابقة باسم NAME.~N~</numerusform>
+            <numerusform>حُفظ ⁨%n⁩ ملفًا سابقًا باسم NAME.~N~</numerusform>
+            <numerusform>حُفظ ⁨%n⁩ ملف سابق باسم NAME.~N~</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>Progress</source>
+        <translation>التقدّم</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>أوقف</translation>
+    </message>
+    <message>
+        <source>Stop the running tool (Esc). Files already written are kept.</source>
+        <translation>أوقف الأداة العاملة (Esc). يُحتفظ بالملفات المكتوبة.</translation>
+    </message>
+    <message>
+        <source>F&amp;orce stop</source>
+        <translation>أوقف &amp;قسرًا</translation>
+    </message>
+    <message>
+        <source>Force stop</source>
+        <translation>أوقف قسرًا</translation>
+    </message>
+    <message>
+        <source>End the tool at once: it has not stopped when asked.</source>
+        <translation>أنهِ الأداة فورًا: لم تتوقف عند طلب ذلك.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>أظهر في ال&amp;مجلد</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>أظهر في المجلد</translation>
+    </message>
+    <message>
+        <source>Open the folder with the written files selected.</source>
+        <translation>افتح المجلد مع تحديد الملفات المكتوبة.</translation>
+    </message>
+</context>
+<context>
+    <name>ZRNSoundEncodeDecode</name>
+    <message>
+        <source>WSS file</source>
+        <extracomment>The file type the dialog lists; no comma.</extracomment>
+        <translation>ملف WSS</translation>
+    </message>
+    <message>
+        <source>Select WSS File</source>
+        <translation>اختر ملف WSS</translation>
+    </message>
+    <message>
+        <source>WAV file</source>
+        <extracomment>The file type the dialog lists; no comma.</extracomment>
+        <translation>ملف WAV</translation>
+    </message>
+    <message>
+        <source>Select WAV File</source>
+        <translation>اختر ملف WAV</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>ا&amp;ستبدل</translation>
+    </message>
+    <message>
+        <source>These files were not opened:</source>
+        <translation>لم تُفتح هذه الملفات:</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: not a .wss or .wav file</source>
+        <translation>«⁨%1⁩»: ليس ملف ‎.wss أو ‎.wav</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no such file</source>
+        <translation>«⁨%1⁩»: لا يوجد ملف بهذا الاسم</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
+        <translation>«⁨%1⁩»: صفّه يقبل ملفًا واحدًا، أول ما حُدِّد: «⁨%2⁩»</translation>
+    </message>
+    <message>
+        <source>TALVEN Sound Decoder / Encoder</source>
+        <translation>TALVEN Sound – فاكّ الترميز / المرمّز</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>&amp;فك الترميز</translation>
+    </message>
+    <message>
+        <source>Decode the selected WSS file.</source>
+        <translation>فك ترميز ملف WSS المحدد.</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>&amp;رمّز</translation>
+    </message>
+    <message>
+        <source>Encode the selected WAV file.</source>
+        <translation>رمّز ملف WAV المحدد.</translation>
+    </message>
+    <message>
+        <source>WAV file to encode</source>
+        <translation>ملف WAV المراد ترميزه</translation>
+    </message>
+    <message>
+        <source>WSS file to decode</source>
+        <translation>ملف WSS المراد فك ترميزه</translation>
+    </message>
+    <message>
+        <source>Select W&amp;AV</source>
+        <translation>اختر W&amp;AV</translation>
+    </message>
+    <message>
+        <source>Browse for the WAV file that you want to encode</source>
+        <translation>تصفّح بحثًا عن ملف WAV الذي تريد ترميزه</translation>
+    </message>
+    <message>
+        <source>&amp;Select WSS</source>
+        <translation>اختر &amp;WSS</translation>
+    </message>
+    <message>
+        <source>Browse for the WSS file that you want to decode</source>
+        <translation>تصفّح بحثًا عن ملف WSS الذي تريد فك ترميزه</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Converts sound files between WSS and WAV with the WSSdec.exe and WSSCod.exe tools.</source>
+        <translation>يحوّل ملفات الصوت بين WSS وWAV بالأداتين WSSdec.exe وWSSCod.exe.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>How --help names the files given on the command line (capitals, as in --help texts).</extracomment>
+        <translation>ملف</translation>
+    </message>
+    <message>
+        <source>WSS or WAV files to show in the window, each in its row.</source>
+        <translation>ملفات WSS أو WAV لعرضها في النافذة، كل منها في صفه.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>جرّب «⁨%1⁩ --help».</translation>
+    </message>
+    <message>
+        <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>لا توجد شاشة لفتح النافذة عليها (DISPLAY وWAYLAND_DISPLAY غير معيّنين).</translation>
+    </message>
+</context>
+</TS>

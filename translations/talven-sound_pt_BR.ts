@@ -1,0 +1,341 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR">
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>Message</source>
+        <translation>Mensagem</translation>
+    </message>
+</context>
+<context>
+    <name>OSUtil</name>
+    <message>
+        <source>the command line is empty</source>
+        <translation>a linha de comando está vazia</translation>
+    </message>
+    <message>
+        <source>no such program in the program&apos;s folder or on the PATH</source>
+        <translation>não há programa com esse nome na pasta do programa nem no PATH</translation>
+    </message>
+</context>
+<context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
+    <name>ReplaceQuestion</name>
+    <message>
+        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
+        <translation>%1 já existe em %2. Substituí-lo? O arquivo anterior será mantido ao lado como %3.</translation>
+    </message>
+    <message>
+        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>%1 dos %2 arquivos %3 já existem em %4. Substituí-los? Os arquivos anteriores serão mantidos ao lado como NOME.~N~.</translation>
+    </message>
+    <message>
+        <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
+        <translation>%1 já existe em %2, e todos os números de backup dele estão ocupados, então a ferramenta se recusaria a substituí-lo. Mova ou remova os backups (%1.~N~), ou o próprio arquivo, e tente novamente.</translation>
+    </message>
+</context>
+<context>
+    <name>RunReports</name>
+    <message numerus="yes">
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
+        <translation>
+            <numerusform>“%1” foi parado. Arquivos que falharam antes da parada: %n.</numerusform>
+            <numerusform>“%1” foi parado. Arquivos que falharam antes da parada: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not start &apos;%1&apos;: %2</source>
+        <translation>Não foi possível iniciar “%1”: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
+        <translation>“%1” é uma pasta: escolha um arquivo WSS dentro dela com “Selecionar WSS” ou digite o nome dele.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
+        <translation>“%1” é uma pasta: escolha um arquivo WAV dentro dela com “Selecionar WAV” ou digite o nome dele.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; failed with exit code %2.</source>
+        <translation>“%1” falhou com o código de saída %2.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; was stopped by signal %2.</source>
+        <translation>“%1” foi interrompido pelo sinal %2.</translation>
+    </message>
+    <message>
+        <source>Could not locate the file &apos;%1&apos;</source>
+        <translation>Não foi possível localizar o arquivo “%1”</translation>
+    </message>
+    <message>
+        <source>Type the path of a WSS file, or choose one with Select WSS.</source>
+        <translation>Digite o caminho de um arquivo WSS ou escolha um com “Selecionar WSS”.</translation>
+    </message>
+    <message>
+        <source>Type the path of a WAV file, or choose one with Select WAV.</source>
+        <translation>Digite o caminho de um arquivo WAV ou escolha um com “Selecionar WAV”.</translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %n more</source>
+        <translation>
+            <numerusform>…e mais %n</numerusform>
+            <numerusform>…e mais %n</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RunStatus</name>
+    <message>
+        <source>Decoding %1 of %2: %3</source>
+        <translation>Decodificando %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Encoding %1 of %2: %3</source>
+        <translation>Codificando %1 de %2: %3</translation>
+    </message>
+    <message>
+        <source>Decoding %1…</source>
+        <translation>Decodificando %1…</translation>
+    </message>
+    <message>
+        <source>Encoding %1…</source>
+        <translation>Codificando %1…</translation>
+    </message>
+    <message>
+        <source>Stopping %1…</source>
+        <translation>Parando %1…</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that failed before the stop: %n</source>
+        <translation>
+            <numerusform>Arquivos que falharam antes da parada: %n</numerusform>
+            <numerusform>Arquivos que falharam antes da parada: %n</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Closing when %1 and %2 have finished…</source>
+        <translation>Fechando quando %1 e %2 terminarem…</translation>
+    </message>
+    <message>
+        <source>Closing when %1 has finished…</source>
+        <translation>Fechando quando %1 terminar…</translation>
+    </message>
+    <message>
+        <source>Stopped after %1 of %2 files</source>
+        <translation>Parado após %1 de %2 arquivos</translation>
+    </message>
+    <message>
+        <source>Decoding %1 stopped</source>
+        <translation>Decodificação de %1 parada</translation>
+    </message>
+    <message>
+        <source>Encoding %1 stopped</source>
+        <translation>Codificação de %1 parada</translation>
+    </message>
+    <message>
+        <source>Decoding %1 failed</source>
+        <translation>Falha ao decodificar %1</translation>
+    </message>
+    <message>
+        <source>Encoding %1 failed</source>
+        <translation>Falha ao codificar %1</translation>
+    </message>
+    <message>
+        <source>Decoding %1 finished</source>
+        <translation>Decodificação de %1 concluída</translation>
+    </message>
+    <message>
+        <source>Encoding %1 finished</source>
+        <translation>Codificação de %1 concluída</translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %n files in %1</source>
+        <translation>
+            <numerusform>%n arquivo decodificado em %1</numerusform>
+            <numerusform>%n arquivos decodificados em %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %n files in %1</source>
+        <translation>
+            <numerusform>%n arquivo codificado em %1</numerusform>
+            <numerusform>%n arquivos codificados em %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 in %2 already held this sound; it is left as it was</source>
+        <translation>%1 em %2 já continha este som; foi deixado como estava</translation>
+    </message>
+    <message>
+        <source>Wrote %1 in %2</source>
+        <translation>%1 gravado em %2</translation>
+    </message>
+    <message>
+        <source>The earlier %1 is kept as %2</source>
+        <translation>O arquivo anterior %1 foi mantido como %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%n arquivo anterior mantido como NOME.~N~</numerusform>
+            <numerusform>%n arquivos anteriores mantidos como NOME.~N~</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatusLine</name>
+    <message>
+        <source>Progress</source>
+        <translation>Progresso</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Parar</translation>
+    </message>
+    <message>
+        <source>Stop the running tool (Esc). Files already written are kept.</source>
+        <translation>Parar a ferramenta em execução (Esc). Os arquivos já gravados são mantidos.</translation>
+    </message>
+    <message>
+        <source>F&amp;orce stop</source>
+        <translation>&amp;Forçar parada</translation>
+    </message>
+    <message>
+        <source>Force stop</source>
+        <translation>Forçar parada</translation>
+    </message>
+    <message>
+        <source>End the tool at once: it has not stopped when asked.</source>
+        <translation>Encerrar a ferramenta imediatamente: ela não parou quando solicitado.</translation>
+    </message>
+    <message>
+        <source>Show in &amp;folder</source>
+        <translation>Mostrar na &amp;pasta</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar na pasta</translation>
+    </message>
+    <message>
+        <source>Open the folder with the written files selected.</source>
+        <translation>Abrir a pasta com os arquivos gravados selecionados.</translation>
+    </message>
+</context>
+<context>
+    <name>ZRNSoundEncodeDecode</name>
+    <message>
+        <source>WSS file</source>
+        <extracomment>The file type the dialog lists; no comma.</extracomment>
+        <translation>Arquivo WSS</translation>
+    </message>
+    <message>
+        <source>Select WSS File</source>
+        <translation>Selecionar arquivo WSS</translation>
+    </message>
+    <message>
+        <source>WAV file</source>
+        <extracomment>The file type the dialog lists; no comma.</extracomment>
+        <translation>Arquivo WAV</translation>
+    </message>
+    <message>
+        <source>Select WAV File</source>
+        <translation>Selecionar arquivo WAV</translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Substituir</translation>
+    </message>
+    <message>
+        <source>These files were not opened:</source>
+        <translation>Estes arquivos não foram abertos:</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: not a .wss or .wav file</source>
+        <translation>“%1”: não é um arquivo .wss nem .wav</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: no such file</source>
+        <translation>“%1”: arquivo inexistente</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
+        <translation>“%1”: a linha dele aceita um só arquivo, o primeiro informado: “%2”</translation>
+    </message>
+    <message>
+        <source>TALVEN Sound Decoder / Encoder</source>
+        <translation>TALVEN Sound – Decodificador / Codificador</translation>
+    </message>
+    <message>
+        <source>&amp;Decode</source>
+        <translation>&amp;Decodificar</translation>
+    </message>
+    <message>
+        <source>Decode the selected WSS file.</source>
+        <translation>Decodificar o arquivo WSS selecionado.</translation>
+    </message>
+    <message>
+        <source>&amp;Encode</source>
+        <translation>&amp;Codificar</translation>
+    </message>
+    <message>
+        <source>Encode the selected WAV file.</source>
+        <translation>Codificar o arquivo WAV selecionado.</translation>
+    </message>
+    <message>
+        <source>WAV file to encode</source>
+        <translation>Arquivo WAV a codificar</translation>
+    </message>
+    <message>
+        <source>WSS file to decode</source>
+        <translation>Arquivo WSS a decodificar</translation>
+    </message>
+    <message>
+        <source>Select W&amp;AV</source>
+        <translation>Selecionar W&amp;AV</translation>
+    </message>
+    <message>
+        <source>Browse for the WAV file that you want to encode</source>
+        <translation>Procurar o arquivo WAV que você quer codificar</translation>
+    </message>
+    <message>
+        <source>&amp;Select WSS</source>
+        <translation>&amp;Selecionar WSS</translation>
+    </message>
+    <message>
+        <source>Browse for the WSS file that you want to decode</source>
+        <translation>Procurar o arquivo WSS que você quer decodificar</translation>
+    </message>
+</context>
+<context>
+    <name>main</name>
+    <message>
+        <source>Converts sound files between WSS and WAV with the WSSdec.exe and WSSCod.exe tools.</source>
+        <translation>Converte arquivos de áudio entre WSS e WAV com as ferramentas WSSdec.exe e WSSCod.exe.</translation>
+    </message>
+    <message>
+        <source>FILE</source>
+        <extracomment>How --help names the files given on the command line (capitals, as in --help texts).</extracomment>
+        <translation>ARQUIVO</translation>
+    </message>
+    <message>
+        <source>WSS or WAV files to show in the window, each in its row.</source>
+        <translation>Arquivos WSS ou WAV a mostrar na janela, cada um na sua linha.</translation>
+    </message>
+    <message>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Experimente “%1 --help”.</translation>
+    </message>
+    <message>
+        <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>
+        <translation>nenhuma tela onde abrir a janela (DISPLAY e WAYLAND_DISPLAY não estão definidas).</translation>
+    </message>
+</context>
+</TS>
