@@ -40,9 +40,9 @@ private slots:
         if (language != u"C")
             QCOMPARE(Platform::LoadTranslations(QLocale(language)).section(u'_', 0, 0), language.section(u'_', 0, 0));
         // Without a font for the script Qt draws empty boxes, which fit any button.
-        const QHash<QString, QFontDatabase::WritingSystem> scripts = {{"zh_CN", QFontDatabase::SimplifiedChinese},
-            {"ja", QFontDatabase::Japanese}, {"ar", QFontDatabase::Arabic}, {"he", QFontDatabase::Hebrew},
-            {"ru", QFontDatabase::Cyrillic}};
+        const QHash<QString, QFontDatabase::WritingSystem> scripts
+            = {{"zh_CN", QFontDatabase::SimplifiedChinese}, {"ja", QFontDatabase::Japanese},
+                {"ar", QFontDatabase::Arabic}, {"he", QFontDatabase::Hebrew}, {"ru", QFontDatabase::Cyrillic}};
         if (scripts.contains(language)) {
             QVERIFY2(!QFontDatabase::families(scripts.value(language)).isEmpty(),
                 "no font for the language's script: install fonts-noto-cjk (Chinese, Japanese), fonts-dejavu-core");

@@ -6,6 +6,7 @@
 // localedef into a folder of the build (LOCPATH), so the machine needs none of them installed.
 
 #include "gui_helpers.h"
+#include "main_window/status_line.h"
 #include "platform/translations.h"
 #include "test_main.h"
 #include "window_fixture.h"
@@ -14,7 +15,9 @@
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScopeGuard>
@@ -373,6 +376,75 @@ private slots:
         std::setlocale(LC_MESSAGES, "");
         Platform::LoadTranslations(QLocale(windowLocale));
         QCOMPARE(QString::fromLocal8Bit(std::strerror(ENOENT)), reason);
+    }
+
+    // Arabic and Hebrew mirror the window: each row reads from the right (its field right of its
+    // button), the status line's buttons sit on the left, and a message box puts its icon on the
+    // right of its text. Left-to-right languages keep the usual order.
+    void rightToLeftLanguagesMirrorTheWindow_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<bool>("rightToLeft");
+        QTest::newRow("ar_EG") << "ar_EG" << true;
+        QTest::newRow("he_IL") << "he_IL" << true;
+        QTest::newRow("de_DE") << "de_DE" << false;
+        QTest::newRow("ja_JP") << "ja_JP" << false;
+    }
+    void rightToLeftLanguagesMirrorTheWindow()
+    {
+        QFETCH(QString, locale);
+        QFETCH(bool, rightToLeft);
+        QVERIFY(!Platform::LoadTranslations(QLocale(locale)).isEmpty());
+        QCOMPARE(QGuiApplication::layoutDirection(), rightToLeft ? Qt::RightToLeft : Qt::LeftToRight);
+        openWindow();
+        const auto closing = qScopeGuard([this] { closeWindow(); });
+        const auto middle = [this](const QWidget *w) { return w->mapTo(m_window.get(), w->rect().center()).x(); };
+
+        QCOMPARE(middle(field("txtWWSFileName")) > middle(button("cmdSelectWWSFileName")), rightToLeft);
+        QCOMPARE(middle(field("txtWavFileName")) > middle(button("cmdSelectWAVFileName")), rightToLeft);
+        auto *line = m_window->findChild<StatusLine *>();
+        line->setAction(StatusLine::Action::ShowInFolder);
+        QList<int> buttons;
+        for (const QPushButton *b : line->buttons()) {
+            if (b->isVisibleTo(m_window.get()))
+                buttons << middle(b);
+        }
+        QVERIFY(!buttons.isEmpty());
+        for (int x : buttons)
+            QCOMPARE(x < m_window->width() / 2, rightToLeft);
+
+        // A failure's message box: its button on the side the reader ends on, its icon (where it has
+        // one) on the side the reader starts from.
+        QTemporaryDir sounds;
+        const QString noise = sounds.filePath(QStringLiteral("noise.wss"));
+        writeFile(noise, "not a sound");
+        field("txtWWSFileName")->setText(noise);
+        bool boxRightToLeft = !rightToLeft;
+        int icon = -1;
+        int text = -1;
+        bool okOnTheLeft = !rightToLeft;
+        const ModalAnswer answer([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (!box)
+                return false;
+            boxRightToLeft = box->isRightToLeft();
+            const auto *iconLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgboxex_icon_label"));
+            const auto *textLabel = box->findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+            if (iconLabel && textLabel && !iconLabel->pixmap().isNull()) {
+                icon = iconLabel->mapTo(box, iconLabel->rect().center()).x();
+                text = textLabel->mapTo(box, textLabel->rect().center()).x();
+            }
+            QAbstractButton *ok = box->button(QMessageBox::Ok);
+            okOnTheLeft = ok->mapTo(box, ok->rect().center()).x() < box->width() / 2;
+            ok->click();
+            return true;
+        });
+        clickAndWait("cmdDecode");
+        QTRY_VERIFY(answer.answered());
+        QCOMPARE(boxRightToLeft, rightToLeft);
+        QCOMPARE(okOnTheLeft, rightToLeft);
+        if (icon >= 0)
+            QCOMPARE(icon > text, rightToLeft);
     }
 
 private:
