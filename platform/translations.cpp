@@ -50,6 +50,7 @@ QString LoadTranslations(const QLocale &locale)
 {
     QTranslator *program = idleTranslator(QStringLiteral("talven-sound"));
     QTranslator *qt = idleTranslator(QStringLiteral("qtbase"));
+    QTranslator *qtWords = idleTranslator(QStringLiteral("qtbase-overrides"));
     // Each of the user's languages in turn (LANGUAGE=pt:fr tries pt, then fr), the region first
     // (de_AT, then de).
     if (!program->load(locale, QStringLiteral("talven-sound"), QStringLiteral("_"), QStringLiteral(":/i18n"))) {
@@ -64,6 +65,11 @@ QString LoadTranslations(const QLocale &locale)
     if (qt->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(qt);
+    // A few of Qt's texts in the program's words (Spanish "archivo" where Qt says "fichero"): the
+    // translator installed last is asked first.
+    if (qtWords->load(
+            QLocale(language), QStringLiteral("qtbase-overrides"), QStringLiteral("_"), QStringLiteral(":/i18n")))
+        QCoreApplication::installTranslator(qtWords);
     return language;
 }
 

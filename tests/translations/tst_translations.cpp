@@ -298,10 +298,14 @@ private slots:
 
         // Qt's own file dialog: its title and label, and its buttons.
         QStringList seen;
+        QStringList labels;
         {
-            const ModalAnswer answer = AnswerNextFileDialog(QString(), [&seen](QFileDialog *fileDialog) {
+            const ModalAnswer answer = AnswerNextFileDialog(QString(), [&seen, &labels](QFileDialog *fileDialog) {
                 seen << fileDialog->windowTitle()
                      << fileDialog->findChild<QLabel *>(QStringLiteral("lookInLabel"))->text();
+                for (const QLabel *label : fileDialog->findChildren<QLabel *>())
+                    labels << label->text();
+                labels << fileDialog->nameFilters();
                 const auto *box = fileDialog->findChild<QDialogButtonBox *>(QStringLiteral("buttonBox"));
                 for (const QAbstractButton *b : box->buttons())
                     seen << b->text();
@@ -310,6 +314,9 @@ private slots:
             QVERIFY(answer.answered());
         }
         QCOMPARE(seen, dialog);
+        // One word for a file in one dialog: Spanish Qt's "fichero" is the program's "archivo".
+        QVERIFY2(!labels.join(u' ').contains(QStringLiteral("fichero"), Qt::CaseInsensitive),
+            qPrintable(labels.join(u", ")));
 
         const QString help = standardOutput(kTools + QStringLiteral("/WSSdec.exe"), {QStringLiteral("--help")});
         QCOMPARE(help.section(u'\n', 0, 0), toolHelp);
