@@ -11,7 +11,7 @@ RunReport RunReports::failure(
         if (failedFiles == 0)
             return {};
         QString text
-            = tr("'%1' was stopped. Files that failed before the stop: %n.", nullptr, failedFiles).arg(commandLine);
+            = tr("'%1' was stopped. Files that failed before the stop: %Ln.", nullptr, failedFiles).arg(commandLine);
         const QString lines = shownErrorLines(result);
         if (!lines.isEmpty())
             text += QLatin1String("\n\n") + lines;
@@ -65,6 +65,6 @@ QString RunReports::shownErrorLines(const OSUtil::RunResult &result)
     if (all <= kShownErrorLines)
         return lines.join(u'\n');
     QStringList shown = lines.mid(0, kShownErrorLines - 1);
-    shown << tr("…and %n more", nullptr, all - kShownErrorLines) << lines.last();
+    shown << tr("…and %Ln more", nullptr, all - kShownErrorLines) << lines.last();
     return shown.join(u'\n');
 }

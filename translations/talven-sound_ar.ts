@@ -34,27 +34,34 @@
         <translation>⁨%1⁩ موجود مسبقًا في ⁨%2⁩. أتريد استبداله؟ سيُحتفظ بالملف السابق بجواره باسم ⁨%3⁩.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>⁨%1⁩ من ملفات ⁨%3⁩ البالغ عددها ⁨%2⁩ موجودة مسبقًا في ⁨%4⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>⁨%1⁩ موجود مسبقًا في ⁨%2⁩، وكل أرقام النسخ الاحتياطية له مستخدمة، لذا سترفض الأداة استبداله. انقل نسخه الاحتياطية (⁨%1⁩.~N~) أو احذفها، أو انقل الملف نفسه أو احذفه، ثم أعد المحاولة.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
-    <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%n⁩.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
         <translation>تعذّر تشغيل «⁨%1⁩»: ⁨%2⁩</translation>
@@ -88,14 +95,25 @@
         <translation>اكتب مسار ملف WAV، أو اختر واحدًا بزر «اختر WAV».</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>…و⁨%n⁩ غيرها</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
+        <translation>
+            <numerusform>…و⁨%Ln⁩ غيرها</numerusform>
             <numerusform>…وواحد آخر</numerusform>
             <numerusform>…واثنان آخران</numerusform>
-            <numerusform>…و⁨%n⁩ أخرى</numerusform>
-            <numerusform>…و⁨%n⁩ أخرى</numerusform>
-            <numerusform>…و⁨%n⁩ أخرى</numerusform>
+            <numerusform>…و⁨%Ln⁩ أخرى</numerusform>
+            <numerusform>…و⁨%Ln⁩ أخرى</numerusform>
+            <numerusform>…و⁨%Ln⁩ أخرى</numerusform>
         </translation>
     </message>
 </context>
@@ -121,17 +139,6 @@
         <source>Stopping %1…</source>
         <translation>يجري إيقاف ⁨%1⁩…</translation>
     </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
-            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
-            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
-            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
-            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
-            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%n⁩</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Closing when %1 and %2 have finished…</source>
         <translation>ستُغلق النافذة عند انتهاء ⁨%1⁩ و⁨%2⁩…</translation>
@@ -139,10 +146,6 @@
     <message>
         <source>Closing when %1 has finished…</source>
         <translation>ستُغلق النافذة عند انتهاء ⁨%1⁩…</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>أُوقف بعد ⁨%1⁩ من ⁨%2⁩ ملفات</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -168,28 +171,6 @@
         <source>Encoding %1 finished</source>
         <translation>اكتمل ترميز ⁨%1⁩</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>لم يُفك ترميز أي ملف في ⁨%1⁩</numerusform>
-            <numerusform>فُكّ ترميز ملف واحد في ⁨%1⁩</numerusform>
-            <numerusform>فُكّ ترميز ملفين في ⁨%1⁩</numerusform>
-            <numerusform>فُكّ ترميز ⁨%n⁩ ملفات في ⁨%1⁩</numerusform>
-            <numerusform>فُكّ ترميز ⁨%n⁩ ملفًا في ⁨%1⁩</numerusform>
-            <numerusform>فُكّ ترميز ⁨%n⁩ ملف في ⁨%1⁩</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>لم يُرمَّز أي ملف في ⁨%1⁩</numerusform>
-            <numerusform>رُمِّز ملف واحد في ⁨%1⁩</numerusform>
-            <numerusform>رُمِّز ملفان في ⁨%1⁩</numerusform>
-            <numerusform>رُمِّزت ⁨%n⁩ ملفات في ⁨%1⁩</numerusform>
-            <numerusform>رُمِّز ⁨%n⁩ ملفًا في ⁨%1⁩</numerusform>
-            <numerusform>رُمِّز ⁨%n⁩ ملف في ⁨%1⁩</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>⁨%1⁩ في ⁨%2⁩ يحوي هذا الصوت مسبقًا؛ تُرك كما هو</translation>
@@ -203,14 +184,58 @@
         <translation>حُفظ الملف السابق ⁨%1⁩ باسم ⁨%2⁩</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
+        <translation>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>أُوقف بعد ⁨%L1⁩ من ⁨%Ln⁩ ملف</numerusform>
+            <numerusform>أُوقف بعد ⁨%L1⁩ من ملف واحد</numerusform>
+            <numerusform>أُوقف بعد ⁨%L1⁩ من ملفين</numerusform>
+            <numerusform>أُوقف بعد ⁨%L1⁩ من ⁨%Ln⁩ ملفات</numerusform>
+            <numerusform>أُوقف بعد ⁨%L1⁩ من ⁨%Ln⁩ ملفًا</numerusform>
+            <numerusform>أُوقف بعد ⁨%L1⁩ من ⁨%Ln⁩ ملف</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>لم يُفك ترميز أي ملف في ⁨%1⁩</numerusform>
+            <numerusform>فُكّ ترميز ملف واحد في ⁨%1⁩</numerusform>
+            <numerusform>فُكّ ترميز ملفين في ⁨%1⁩</numerusform>
+            <numerusform>فُكّ ترميز ⁨%Ln⁩ ملفات في ⁨%1⁩</numerusform>
+            <numerusform>فُكّ ترميز ⁨%Ln⁩ ملفًا في ⁨%1⁩</numerusform>
+            <numerusform>فُكّ ترميز ⁨%Ln⁩ ملف في ⁨%1⁩</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>لم يُرمَّز أي ملف في ⁨%1⁩</numerusform>
+            <numerusform>رُمِّز ملف واحد في ⁨%1⁩</numerusform>
+            <numerusform>رُمِّز ملفان في ⁨%1⁩</numerusform>
+            <numerusform>رُمِّزت ⁨%Ln⁩ ملفات في ⁨%1⁩</numerusform>
+            <numerusform>رُمِّز ⁨%Ln⁩ ملفًا في ⁨%1⁩</numerusform>
+            <numerusform>رُمِّز ⁨%Ln⁩ ملف في ⁨%1⁩</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
         <translation>
             <numerusform>لم يُحفظ أي ملف سابق باسم NAME.~N~</numerusform>
             <numerusform>حُفظ ملف سابق واحد باسم NAME.~N~</numerusform>
             <numerusform>حُفظ ملفان سابقان باسم NAME.~N~</numerusform>
-            <numerusform>حُفظت ⁨%n⁩ ملفات سابقة باسم NAME.~N~</numerusform>
-            <numerusform>حُفظ ⁨%n⁩ ملفًا سابقًا باسم NAME.~N~</numerusform>
-            <numerusform>حُفظ ⁨%n⁩ ملف سابق باسم NAME.~N~</numerusform>
+            <numerusform>حُفظت ⁨%Ln⁩ ملفات سابقة باسم NAME.~N~</numerusform>
+            <numerusform>حُفظ ⁨%Ln⁩ ملفًا سابقًا باسم NAME.~N~</numerusform>
+            <numerusform>حُفظ ⁨%Ln⁩ ملف سابق باسم NAME.~N~</numerusform>
         </translation>
     </message>
 </context>

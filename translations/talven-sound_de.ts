@@ -34,12 +34,22 @@
         <translation>%1 ist in %2 bereits vorhanden. Ersetzen? Die bisherige Datei wird daneben als %3 aufbewahrt.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>%1 der %2 %3-Dateien sind in %4 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 ist in %2 bereits vorhanden, und alle Sicherungsnummern dafür sind vergeben; das Werkzeug würde sich daher weigern, die Datei zu ersetzen. Verschieben oder entfernen Sie ihre Sicherungen (%1.~N~) oder die Datei selbst und versuchen Sie es erneut.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>Die %Ln %1-Datei ist in %2 bereits vorhanden. Ersetzen? Die bisherige Datei wird daneben als NAME.~N~ aufbewahrt.</numerusform>
+            <numerusform>Alle %Ln %1-Dateien sind in %2 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%L1 der %Ln %2-Dateien sind in %3 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</numerusform>
+            <numerusform>%L1 der %Ln %2-Dateien sind in %3 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -77,17 +87,17 @@
         <translation>Geben Sie den Pfad einer WAV-Datei ein oder wählen Sie eine mit „WAV auswählen“ aus.</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>… und %n weitere</numerusform>
-            <numerusform>… und %n weitere</numerusform>
+            <numerusform>„%1“ wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
+            <numerusform>„%1“ wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
+        <source>…and %Ln more</source>
         <translation>
-            <numerusform>„%1“ wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
-            <numerusform>„%1“ wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
+            <numerusform>… und %Ln weitere</numerusform>
+            <numerusform>… und %Ln weitere</numerusform>
         </translation>
     </message>
 </context>
@@ -122,10 +132,6 @@
         <translation>Wird geschlossen, sobald %1 fertig ist …</translation>
     </message>
     <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>Nach %1 von %2 Dateien angehalten</translation>
-    </message>
-    <message>
         <source>Decoding %1 stopped</source>
         <translation>Dekodieren von %1 angehalten</translation>
     </message>
@@ -149,20 +155,6 @@
         <source>Encoding %1 finished</source>
         <translation>Kodieren von %1 abgeschlossen</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>%n Datei in %1 dekodiert</numerusform>
-            <numerusform>%n Dateien in %1 dekodiert</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>%n Datei in %1 kodiert</numerusform>
-            <numerusform>%n Dateien in %1 kodiert</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%1 in %2 enthielt diesen Klang bereits und bleibt unverändert</translation>
@@ -176,17 +168,38 @@
         <translation>Die bisherige Datei %1 wird als %2 aufbewahrt</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n bisherige Datei als NAME.~N~ aufbewahrt</numerusform>
-            <numerusform>%n bisherige Dateien als NAME.~N~ aufbewahrt</numerusform>
+            <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %Ln</numerusform>
+            <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
+        <source>Stopped after %L1 of %Ln files</source>
         <translation>
-            <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %n</numerusform>
-            <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %n</numerusform>
+            <numerusform>Nach %L1 von %Ln Datei angehalten</numerusform>
+            <numerusform>Nach %L1 von %Ln Dateien angehalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln Datei in %1 dekodiert</numerusform>
+            <numerusform>%Ln Dateien in %1 dekodiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln Datei in %1 kodiert</numerusform>
+            <numerusform>%Ln Dateien in %1 kodiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%Ln bisherige Datei als NAME.~N~ aufbewahrt</numerusform>
+            <numerusform>%Ln bisherige Dateien als NAME.~N~ aufbewahrt</numerusform>
         </translation>
     </message>
 </context>

@@ -34,12 +34,22 @@
         <translation>%1 ya existe en %2. ¿Reemplazarlo? El archivo anterior se conservará a su lado como %3.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>%1 de los %2 archivos %3 ya existen en %4. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 ya existe en %2 y todos sus números de copia de seguridad están ocupados, por lo que la herramienta se negaría a reemplazarlo. Mueva o elimine sus copias de seguridad (%1.~N~), o el propio archivo, y vuelva a intentarlo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>El archivo %1 ya existe en %2. ¿Reemplazarlo? El archivo anterior se conservará a su lado como NOMBRE.~N~.</numerusform>
+            <numerusform>Los %Ln archivos %1 ya existen todos en %2. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%L1 de los %Ln archivos %2 ya existen en %3. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</numerusform>
+            <numerusform>%L1 de los %Ln archivos %2 ya existen en %3. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -77,17 +87,17 @@
         <translation>Escriba la ruta de un archivo WAV o elija uno con «Seleccionar WAV».</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>… y %n más</numerusform>
-            <numerusform>… y %n más</numerusform>
+            <numerusform>«%1» se detuvo. Archivos que fallaron antes de la detención: %Ln.</numerusform>
+            <numerusform>«%1» se detuvo. Archivos que fallaron antes de la detención: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
+        <source>…and %Ln more</source>
         <translation>
-            <numerusform>«%1» se detuvo. Archivos que fallaron antes de la detención: %n.</numerusform>
-            <numerusform>«%1» se detuvo. Archivos que fallaron antes de la detención: %n.</numerusform>
+            <numerusform>… y %Ln más</numerusform>
+            <numerusform>… y %Ln más</numerusform>
         </translation>
     </message>
 </context>
@@ -122,10 +132,6 @@
         <translation>Se cerrará cuando %1 termine…</translation>
     </message>
     <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>Detenido tras %1 de %2 archivos</translation>
-    </message>
-    <message>
         <source>Decoding %1 stopped</source>
         <translation>Decodificación de %1 detenida</translation>
     </message>
@@ -149,20 +155,6 @@
         <source>Encoding %1 finished</source>
         <translation>Codificación de %1 terminada</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>%n archivo decodificado en %1</numerusform>
-            <numerusform>%n archivos decodificados en %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>%n archivo codificado en %1</numerusform>
-            <numerusform>%n archivos codificados en %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%1 en %2 ya contenía este sonido; se deja como estaba</translation>
@@ -176,17 +168,38 @@
         <translation>El archivo anterior %1 se conserva como %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n archivo anterior conservado como NOMBRE.~N~</numerusform>
-            <numerusform>%n archivos anteriores conservados como NOMBRE.~N~</numerusform>
+            <numerusform>Archivos que fallaron antes de la detención: %Ln</numerusform>
+            <numerusform>Archivos que fallaron antes de la detención: %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
+        <source>Stopped after %L1 of %Ln files</source>
         <translation>
-            <numerusform>Archivos que fallaron antes de la detención: %n</numerusform>
-            <numerusform>Archivos que fallaron antes de la detención: %n</numerusform>
+            <numerusform>Detenido tras %L1 de %Ln archivo</numerusform>
+            <numerusform>Detenido tras %L1 de %Ln archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln archivo decodificado en %1</numerusform>
+            <numerusform>%Ln archivos decodificados en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln archivo codificado en %1</numerusform>
+            <numerusform>%Ln archivos codificados en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%Ln archivo anterior conservado como NOMBRE.~N~</numerusform>
+            <numerusform>%Ln archivos anteriores conservados como NOMBRE.~N~</numerusform>
         </translation>
     </message>
 </context>

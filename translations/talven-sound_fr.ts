@@ -34,12 +34,22 @@
         <translation>%1 existe déjà dans %2. Le remplacer&#xa0;? L&apos;ancien fichier sera conservé à côté sous le nom %3.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>%1 des %2 fichiers %3 existent déjà dans %4. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 existe déjà dans %2 et tous ses numéros de sauvegarde sont pris&#xa0;: l&apos;outil refuserait donc de le remplacer. Déplacez ou supprimez ses sauvegardes (%1.~N~), ou le fichier lui-même, puis réessayez.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>Le fichier %1 existe déjà dans %2. Le remplacer&#xa0;? L&apos;ancien fichier sera conservé à côté sous le nom NOM.~N~.</numerusform>
+            <numerusform>Les %Ln fichiers %1 existent tous déjà dans %2. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -77,17 +87,17 @@
         <translation>Saisissez le chemin d&apos;un fichier WAV, ou choisissez-en un avec «&#xa0;Choisir le WAV&#xa0;».</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>… et %n autre</numerusform>
-            <numerusform>… et %n autres</numerusform>
+            <numerusform>«&#xa0;%1&#xa0;» a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %Ln.</numerusform>
+            <numerusform>«&#xa0;%1&#xa0;» a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
+        <source>…and %Ln more</source>
         <translation>
-            <numerusform>«&#xa0;%1&#xa0;» a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %n.</numerusform>
-            <numerusform>«&#xa0;%1&#xa0;» a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %n.</numerusform>
+            <numerusform>… et %Ln autre</numerusform>
+            <numerusform>… et %Ln autres</numerusform>
         </translation>
     </message>
 </context>
@@ -122,10 +132,6 @@
         <translation>Fermeture dès que %1 sera terminé…</translation>
     </message>
     <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>Arrêté après %1 fichiers sur %2</translation>
-    </message>
-    <message>
         <source>Decoding %1 stopped</source>
         <translation>Décodage de %1 arrêté</translation>
     </message>
@@ -149,20 +155,6 @@
         <source>Encoding %1 finished</source>
         <translation>Encodage de %1 terminé</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>%n fichier décodé dans %1</numerusform>
-            <numerusform>%n fichiers décodés dans %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>%n fichier encodé dans %1</numerusform>
-            <numerusform>%n fichiers encodés dans %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%1 dans %2 contenait déjà ce son&#xa0;; il reste tel quel</translation>
@@ -176,17 +168,38 @@
         <translation>L&apos;ancien fichier %1 est conservé sous le nom %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n ancien fichier conservé sous NOM.~N~</numerusform>
-            <numerusform>%n anciens fichiers conservés sous NOM.~N~</numerusform>
+            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %Ln</numerusform>
+            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
+        <source>Stopped after %L1 of %Ln files</source>
         <translation>
-            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %n</numerusform>
-            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %n</numerusform>
+            <numerusform>Arrêté après %L1 fichier sur %Ln</numerusform>
+            <numerusform>Arrêté après %L1 fichiers sur %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln fichier décodé dans %1</numerusform>
+            <numerusform>%Ln fichiers décodés dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln fichier encodé dans %1</numerusform>
+            <numerusform>%Ln fichiers encodés dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%Ln ancien fichier conservé sous NOM.~N~</numerusform>
+            <numerusform>%Ln anciens fichiers conservés sous NOM.~N~</numerusform>
         </translation>
     </message>
 </context>

@@ -34,23 +34,26 @@
         <translation>⁨%1⁩ כבר קיים בתוך ⁨%2⁩. להחליף אותו? הקובץ הקודם יישמר לצדו בשם ⁨%3⁩.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>⁨%1⁩ מתוך ⁨%2⁩ קובצי ⁨%3⁩ כבר קיימים בתוך ⁨%4⁩. להחליף אותם? הקבצים הקודמים יישמרו לצדם בשם NAME.~N~.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>⁨%1⁩ כבר קיים בתוך ⁨%2⁩, וכל מספרי הגיבוי שלו תפוסים, ולכן הכלי יסרב להחליף אותו. יש להעביר או למחוק את הגיבויים שלו (⁨%1⁩.~N~), או את הקובץ עצמו, ולנסות שוב.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>הקובץ ⁨%1⁩ כבר קיים בתוך ⁨%2⁩. להחליף אותו? הקובץ הקודם יישמר לצדו בשם NAME.~N~.</numerusform>
+            <numerusform>כל ⁨%Ln⁩ קובצי ⁨%1⁩ כבר קיימים בתוך ⁨%2⁩. להחליף אותם? הקבצים הקודמים יישמרו לצדם בשם NAME.~N~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>⁨%L1⁩ מתוך ⁨%Ln⁩ קובצי ⁨%2⁩ כבר קיימים בתוך ⁨%3⁩. להחליף אותם? הקבצים הקודמים יישמרו לצדם בשם NAME.~N~.</numerusform>
+            <numerusform>⁨%L1⁩ מתוך ⁨%Ln⁩ קובצי ⁨%2⁩ כבר קיימים בתוך ⁨%3⁩. להחליף אותם? הקבצים הקודמים יישמרו לצדם בשם NAME.~N~.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
-    <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>“⁨%1⁩” נעצר. קבצים שנכשלו לפני העצירה: ⁨%n⁩.</numerusform>
-            <numerusform>“⁨%1⁩” נעצר. קבצים שנכשלו לפני העצירה: ⁨%n⁩.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
         <translation>לא ניתן להפעיל את “⁨%1⁩”: ⁨%2⁩</translation>
@@ -84,10 +87,17 @@
         <translation>יש להקליד נתיב של קובץ WAV, או לבחור קובץ עם “בחירת WAV”.</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
+        <translation>
+            <numerusform>“⁨%1⁩” נעצר. קבצים שנכשלו לפני העצירה: ⁨%Ln⁩.</numerusform>
+            <numerusform>“⁨%1⁩” נעצר. קבצים שנכשלו לפני העצירה: ⁨%Ln⁩.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
         <translation>
             <numerusform>…ועוד אחד</numerusform>
-            <numerusform>…ועוד ⁨%n⁩</numerusform>
+            <numerusform>…ועוד ⁨%Ln⁩</numerusform>
         </translation>
     </message>
 </context>
@@ -113,13 +123,6 @@
         <source>Stopping %1…</source>
         <translation>עוצר את ⁨%1⁩…</translation>
     </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>קבצים שנכשלו לפני העצירה: ⁨%n⁩</numerusform>
-            <numerusform>קבצים שנכשלו לפני העצירה: ⁨%n⁩</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Closing when %1 and %2 have finished…</source>
         <translation>ייסגר כש־⁨%1⁩ ו־⁨%2⁩ יסיימו…</translation>
@@ -127,10 +130,6 @@
     <message>
         <source>Closing when %1 has finished…</source>
         <translation>ייסגר כש־⁨%1⁩ יסיים…</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>נעצר אחרי ⁨%1⁩ מתוך ⁨%2⁩ קבצים</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -156,20 +155,6 @@
         <source>Encoding %1 finished</source>
         <translation>קידוד ⁨%1⁩ הסתיים</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>פוענח קובץ אחד בתוך ⁨%1⁩</numerusform>
-            <numerusform>פוענחו ⁨%n⁩ קבצים בתוך ⁨%1⁩</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>קודד קובץ אחד בתוך ⁨%1⁩</numerusform>
-            <numerusform>קודדו ⁨%n⁩ קבצים בתוך ⁨%1⁩</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>⁨%1⁩ בתוך ⁨%2⁩ כבר הכיל את הצליל הזה; הוא נשאר כפי שהיה</translation>
@@ -183,10 +168,38 @@
         <translation>הקובץ הקודם ⁨%1⁩ נשמר בשם ⁨%2⁩</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
+        <translation>
+            <numerusform>קבצים שנכשלו לפני העצירה: ⁨%Ln⁩</numerusform>
+            <numerusform>קבצים שנכשלו לפני העצירה: ⁨%Ln⁩</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>נעצר אחרי ⁨%L1⁩ מתוך קובץ אחד</numerusform>
+            <numerusform>נעצר אחרי ⁨%L1⁩ מתוך ⁨%Ln⁩ קבצים</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>פוענח קובץ אחד בתוך ⁨%1⁩</numerusform>
+            <numerusform>פוענחו ⁨%Ln⁩ קבצים בתוך ⁨%1⁩</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>קודד קובץ אחד בתוך ⁨%1⁩</numerusform>
+            <numerusform>קודדו ⁨%Ln⁩ קבצים בתוך ⁨%1⁩</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
         <translation>
             <numerusform>קובץ קודם אחד נשמר בשם NAME.~N~</numerusform>
-            <numerusform>⁨%n⁩ קבצים קודמים נשמרו בשם NAME.~N~</numerusform>
+            <numerusform>⁨%Ln⁩ קבצים קודמים נשמרו בשם NAME.~N~</numerusform>
         </translation>
     </message>
 </context>

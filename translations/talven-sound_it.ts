@@ -34,23 +34,26 @@
         <translation>%1 esiste già in %2. Sostituirlo? Il file precedente verrà conservato accanto come %3.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>%1 dei %2 file %3 esistono già in %4. Sostituirli? I file precedenti verranno conservati accanto come NOME.~N~.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 esiste già in %2 e tutti i suoi numeri di backup sono occupati, quindi lo strumento si rifiuterebbe di sostituirlo. Sposta o elimina i suoi backup (%1.~N~), oppure il file stesso, e riprova.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>Il file %1 esiste già in %2. Sostituirlo? Il file precedente verrà conservato accanto come NOME.~N~.</numerusform>
+            <numerusform>Tutti i %Ln file %1 esistono già in %2. Sostituirli? I file precedenti verranno conservati accanto come NOME.~N~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%L1 dei %Ln file %2 esistono già in %3. Sostituirli? I file precedenti verranno conservati accanto come NOME.~N~.</numerusform>
+            <numerusform>%L1 dei %Ln file %2 esistono già in %3. Sostituirli? I file precedenti verranno conservati accanto come NOME.~N~.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
-    <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>«%1» è stato fermato. File non riusciti prima dell&apos;arresto: %n.</numerusform>
-            <numerusform>«%1» è stato fermato. File non riusciti prima dell&apos;arresto: %n.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
         <translation>Impossibile avviare «%1»: %2</translation>
@@ -84,10 +87,17 @@
         <translation>Digita il percorso di un file WAV oppure sceglilo con «Seleziona WAV».</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>…e %n altro</numerusform>
-            <numerusform>…e altri %n</numerusform>
+            <numerusform>«%1» è stato fermato. File non riusciti prima dell&apos;arresto: %Ln.</numerusform>
+            <numerusform>«%1» è stato fermato. File non riusciti prima dell&apos;arresto: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
+        <translation>
+            <numerusform>…e %Ln altro</numerusform>
+            <numerusform>…e altri %Ln</numerusform>
         </translation>
     </message>
 </context>
@@ -113,13 +123,6 @@
         <source>Stopping %1…</source>
         <translation>Arresto di %1…</translation>
     </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>File non riusciti prima dell&apos;arresto: %n</numerusform>
-            <numerusform>File non riusciti prima dell&apos;arresto: %n</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Closing when %1 and %2 have finished…</source>
         <translation>Chiusura al termine di %1 e %2…</translation>
@@ -127,10 +130,6 @@
     <message>
         <source>Closing when %1 has finished…</source>
         <translation>Chiusura al termine di %1…</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>Fermato dopo %1 file su %2</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -156,20 +155,6 @@
         <source>Encoding %1 finished</source>
         <translation>Codifica di %1 completata</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>Decodificato %n file in %1</numerusform>
-            <numerusform>Decodificati %n file in %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>Codificato %n file in %1</numerusform>
-            <numerusform>Codificati %n file in %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%1 in %2 conteneva già questo audio; è stato lasciato com&apos;era</translation>
@@ -183,10 +168,38 @@
         <translation>Il file precedente %1 è conservato come %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n file precedente conservato come NOME.~N~</numerusform>
-            <numerusform>%n file precedenti conservati come NOME.~N~</numerusform>
+            <numerusform>File non riusciti prima dell&apos;arresto: %Ln</numerusform>
+            <numerusform>File non riusciti prima dell&apos;arresto: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>Fermato dopo %L1 file su %Ln</numerusform>
+            <numerusform>Fermato dopo %L1 file su %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>Decodificato %Ln file in %1</numerusform>
+            <numerusform>Decodificati %Ln file in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>Codificato %Ln file in %1</numerusform>
+            <numerusform>Codificati %Ln file in %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%Ln file precedente conservato come NOME.~N~</numerusform>
+            <numerusform>%Ln file precedenti conservati come NOME.~N~</numerusform>
         </translation>
     </message>
 </context>

@@ -15,7 +15,7 @@
         <translation>コマンドラインが空です</translation>
     </message>
     <message>
-        <source>no such program in the program's folder or on the PATH</source>
+        <source>no such program in the program&apos;s folder or on the PATH</source>
         <translation>プログラムのフォルダにも PATH にもそのようなプログラムはありません</translation>
     </message>
 </context>
@@ -23,7 +23,7 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <extracomment>Translate as "LTR" in a left-to-right language, "RTL" in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -34,44 +34,46 @@
         <translation>%1 はすでに %2 にあります。置き換えますか? 以前のファイルは同じ場所に %3 として残します。</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>%2 個の %3 ファイルのうち %1 個がすでに %4 にあります。置き換えますか? 以前のファイルは同じ場所に 名前.~N~ として残します。</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 はすでに %2 にあり、バックアップ番号がすべて使われているため、ツールは置き換えを拒否します。バックアップ (%1.~N~) またはファイル自体を移動するか削除して、もう一度お試しください。</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%Ln 個の %1 ファイルはすべてすでに %2 にあります。置き換えますか? 以前のファイルは同じ場所に 名前.~N~ として残します。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%Ln 個の %2 ファイルのうち %L1 個がすでに %3 にあります。置き換えますか? 以前のファイルは同じ場所に 名前.~N~ として残します。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
-    <message numerus="yes">
-        <source>'%1' was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>「%1」を停止しました。停止前に失敗したファイル: %n 個。</numerusform>
-        </translation>
-    </message>
     <message>
-        <source>Could not start '%1': %2</source>
+        <source>Could not start &apos;%1&apos;: %2</source>
         <translation>「%1」を起動できませんでした: %2</translation>
     </message>
     <message>
-        <source>'%1' is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
+        <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
         <translation>「%1」はフォルダです: 「WSS を選択」でその中の WSS ファイルを選ぶか、名前を入力してください。</translation>
     </message>
     <message>
-        <source>'%1' is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
+        <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
         <translation>「%1」はフォルダです: 「WAV を選択」でその中の WAV ファイルを選ぶか、名前を入力してください。</translation>
     </message>
     <message>
-        <source>'%1' failed with exit code %2.</source>
+        <source>&apos;%1&apos; failed with exit code %2.</source>
         <translation>「%1」は終了コード %2 で失敗しました。</translation>
     </message>
     <message>
-        <source>'%1' was stopped by signal %2.</source>
+        <source>&apos;%1&apos; was stopped by signal %2.</source>
         <translation>「%1」はシグナル %2 で停止しました。</translation>
     </message>
     <message>
-        <source>Could not locate the file '%1'</source>
+        <source>Could not locate the file &apos;%1&apos;</source>
         <translation>ファイル「%1」が見つかりませんでした</translation>
     </message>
     <message>
@@ -83,9 +85,15 @@
         <translation>WAV ファイルのパスを入力するか、「WAV を選択」で選んでください。</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>…ほか %n 個</numerusform>
+            <numerusform>「%1」を停止しました。停止前に失敗したファイル: %Ln 個。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
+        <translation>
+            <numerusform>…ほか %Ln 個</numerusform>
         </translation>
     </message>
 </context>
@@ -111,12 +119,6 @@
         <source>Stopping %1…</source>
         <translation>%1 を停止中…</translation>
     </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>停止前に失敗したファイル: %n 個</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Closing when %1 and %2 have finished…</source>
         <translation>%1 と %2 が終わったら閉じます…</translation>
@@ -124,10 +126,6 @@
     <message>
         <source>Closing when %1 has finished…</source>
         <translation>%1 が終わったら閉じます…</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>%2 個のファイルのうち %1 個の後で停止しました</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -153,18 +151,6 @@
         <source>Encoding %1 finished</source>
         <translation>%1 のエンコードが完了しました</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>%1 に %n 個のファイルをデコードしました</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>%1 に %n 個のファイルをエンコードしました</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%2 の %1 にはすでにこの音声が入っています。そのままにしました</translation>
@@ -178,9 +164,33 @@
         <translation>以前の %1 を %2 として残しました</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>以前のファイル %n 個を 名前.~N~ として残しました</numerusform>
+            <numerusform>停止前に失敗したファイル: %Ln 個</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>%Ln 個のファイルのうち %L1 個の後で停止しました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%1 に %Ln 個のファイルをデコードしました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%1 に %Ln 個のファイルをエンコードしました</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>以前のファイル %Ln 個を 名前.~N~ として残しました</numerusform>
         </translation>
     </message>
 </context>
@@ -252,15 +262,15 @@
         <translation>次のファイルは開きませんでした:</translation>
     </message>
     <message>
-        <source>'%1': not a .wss or .wav file</source>
+        <source>&apos;%1&apos;: not a .wss or .wav file</source>
         <translation>「%1」: .wss ファイルでも .wav ファイルでもありません</translation>
     </message>
     <message>
-        <source>'%1': no such file</source>
+        <source>&apos;%1&apos;: no such file</source>
         <translation>「%1」: そのようなファイルはありません</translation>
     </message>
     <message>
-        <source>'%1': its row takes one file, the first given: '%2'</source>
+        <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>「%1」: この行に入れられるファイルは 1 つだけで、最初に指定したものを使います: 「%2」</translation>
     </message>
     <message>
@@ -324,7 +334,7 @@
         <translation>ウィンドウに表示する WSS または WAV ファイル (それぞれの行に表示)。</translation>
     </message>
     <message>
-        <source>Try '%1 --help'.</source>
+        <source>Try &apos;%1 --help&apos;.</source>
         <translation>「%1 --help」を試してください。</translation>
     </message>
     <message>

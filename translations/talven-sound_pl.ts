@@ -34,24 +34,28 @@
         <translation>%1 już istnieje w katalogu %2. Zastąpić go? Wcześniejszy plik zostanie zachowany obok jako %3.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>Pliki %3 już istniejące w katalogu %4: %1 z %2. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 już istnieje w katalogu %2, a wszystkie numery kopii zapasowych tego pliku są zajęte, więc narzędzie odmówiłoby jego zastąpienia. Przenieś lub usuń jego kopie zapasowe (%1.~N~) albo sam plik i spróbuj ponownie.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>Plik %1 już istnieje w katalogu %2. Zastąpić go? Wcześniejszy plik zostanie zachowany obok jako NAZWA.~N~.</numerusform>
+            <numerusform>Wszystkie %Ln pliki %1 już istnieją w katalogu %2. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</numerusform>
+            <numerusform>Wszystkie %Ln plików %1 już istnieje w katalogu %2. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>Pliki %2 już istniejące w katalogu %3: %L1 z %Ln. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</numerusform>
+            <numerusform>Pliki %2 już istniejące w katalogu %3: %L1 z %Ln. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</numerusform>
+            <numerusform>Pliki %2 już istniejące w katalogu %3: %L1 z %Ln. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
-    <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>Zatrzymano „%1”. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %n.</numerusform>
-            <numerusform>Zatrzymano „%1”. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %n.</numerusform>
-            <numerusform>Zatrzymano „%1”. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %n.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
         <translation>Nie można uruchomić „%1”: %2</translation>
@@ -85,11 +89,19 @@
         <translation>Wpisz ścieżkę pliku WAV albo wybierz go przyciskiem „Wybierz WAV”.</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>…i jeszcze %n</numerusform>
-            <numerusform>…i jeszcze %n</numerusform>
-            <numerusform>…i jeszcze %n</numerusform>
+            <numerusform>Zatrzymano „%1”. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
+            <numerusform>Zatrzymano „%1”. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
+            <numerusform>Zatrzymano „%1”. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
+        <translation>
+            <numerusform>…i jeszcze %Ln</numerusform>
+            <numerusform>…i jeszcze %Ln</numerusform>
+            <numerusform>…i jeszcze %Ln</numerusform>
         </translation>
     </message>
 </context>
@@ -115,14 +127,6 @@
         <source>Stopping %1…</source>
         <translation>Zatrzymywanie %1…</translation>
     </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>Pliki, których nie udało się przetworzyć przed zatrzymaniem: %n</numerusform>
-            <numerusform>Pliki, których nie udało się przetworzyć przed zatrzymaniem: %n</numerusform>
-            <numerusform>Pliki, których nie udało się przetworzyć przed zatrzymaniem: %n</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Closing when %1 and %2 have finished…</source>
         <translation>Zamknięcie nastąpi po zakończeniu %1 i %2…</translation>
@@ -130,10 +134,6 @@
     <message>
         <source>Closing when %1 has finished…</source>
         <translation>Zamknięcie nastąpi po zakończeniu %1…</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>Zatrzymano po %1 z %2 plików</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -159,22 +159,6 @@
         <source>Encoding %1 finished</source>
         <translation>Zakończono kodowanie %1</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>Zdekodowano %n plik w katalogu %1</numerusform>
-            <numerusform>Zdekodowano %n pliki w katalogu %1</numerusform>
-            <numerusform>Zdekodowano %n plików w katalogu %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>Zakodowano %n plik w katalogu %1</numerusform>
-            <numerusform>Zakodowano %n pliki w katalogu %1</numerusform>
-            <numerusform>Zakodowano %n plików w katalogu %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%1 w katalogu %2 zawierał już ten dźwięk; pozostawiono go bez zmian</translation>
@@ -188,11 +172,43 @@
         <translation>Wcześniejszy plik %1 zachowano jako %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n wcześniejszy plik zachowano jako NAZWA.~N~</numerusform>
-            <numerusform>%n wcześniejsze pliki zachowano jako NAZWA.~N~</numerusform>
-            <numerusform>%n wcześniejszych plików zachowano jako NAZWA.~N~</numerusform>
+            <numerusform>Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln</numerusform>
+            <numerusform>Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln</numerusform>
+            <numerusform>Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>Zatrzymano po %L1 z %Ln pliku</numerusform>
+            <numerusform>Zatrzymano po %L1 z %Ln plików</numerusform>
+            <numerusform>Zatrzymano po %L1 z %Ln plików</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>Zdekodowano %Ln plik w katalogu %1</numerusform>
+            <numerusform>Zdekodowano %Ln pliki w katalogu %1</numerusform>
+            <numerusform>Zdekodowano %Ln plików w katalogu %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>Zakodowano %Ln plik w katalogu %1</numerusform>
+            <numerusform>Zakodowano %Ln pliki w katalogu %1</numerusform>
+            <numerusform>Zakodowano %Ln plików w katalogu %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%Ln wcześniejszy plik zachowano jako NAZWA.~N~</numerusform>
+            <numerusform>%Ln wcześniejsze pliki zachowano jako NAZWA.~N~</numerusform>
+            <numerusform>%Ln wcześniejszych plików zachowano jako NAZWA.~N~</numerusform>
         </translation>
     </message>
 </context>

@@ -34,23 +34,26 @@
         <translation>%1 já existe em %2. Substituí-lo? O arquivo anterior será mantido ao lado como %3.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>%1 dos %2 arquivos %3 já existem em %4. Substituí-los? Os arquivos anteriores serão mantidos ao lado como NOME.~N~.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 já existe em %2, e todos os números de backup dele estão ocupados, então a ferramenta se recusaria a substituí-lo. Mova ou remova os backups (%1.~N~), ou o próprio arquivo, e tente novamente.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>O arquivo %1 já existe em %2. Substituí-lo? O arquivo anterior será mantido ao lado como NOME.~N~.</numerusform>
+            <numerusform>Todos os %Ln arquivos %1 já existem em %2. Substituí-los? Os arquivos anteriores serão mantidos ao lado como NOME.~N~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%L1 dos %Ln arquivos %2 já existem em %3. Substituí-los? Os arquivos anteriores serão mantidos ao lado como NOME.~N~.</numerusform>
+            <numerusform>%L1 dos %Ln arquivos %2 já existem em %3. Substituí-los? Os arquivos anteriores serão mantidos ao lado como NOME.~N~.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
-    <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>“%1” foi parado. Arquivos que falharam antes da parada: %n.</numerusform>
-            <numerusform>“%1” foi parado. Arquivos que falharam antes da parada: %n.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
         <translation>Não foi possível iniciar “%1”: %2</translation>
@@ -84,10 +87,17 @@
         <translation>Digite o caminho de um arquivo WAV ou escolha um com “Selecionar WAV”.</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>…e mais %n</numerusform>
-            <numerusform>…e mais %n</numerusform>
+            <numerusform>“%1” foi parado. Arquivos que falharam antes da parada: %Ln.</numerusform>
+            <numerusform>“%1” foi parado. Arquivos que falharam antes da parada: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
+        <translation>
+            <numerusform>…e mais %Ln</numerusform>
+            <numerusform>…e mais %Ln</numerusform>
         </translation>
     </message>
 </context>
@@ -113,13 +123,6 @@
         <source>Stopping %1…</source>
         <translation>Parando %1…</translation>
     </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>Arquivos que falharam antes da parada: %n</numerusform>
-            <numerusform>Arquivos que falharam antes da parada: %n</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Closing when %1 and %2 have finished…</source>
         <translation>Fechando quando %1 e %2 terminarem…</translation>
@@ -127,10 +130,6 @@
     <message>
         <source>Closing when %1 has finished…</source>
         <translation>Fechando quando %1 terminar…</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>Parado após %1 de %2 arquivos</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -156,20 +155,6 @@
         <source>Encoding %1 finished</source>
         <translation>Codificação de %1 concluída</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>%n arquivo decodificado em %1</numerusform>
-            <numerusform>%n arquivos decodificados em %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>%n arquivo codificado em %1</numerusform>
-            <numerusform>%n arquivos codificados em %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%1 em %2 já continha este som; foi deixado como estava</translation>
@@ -183,10 +168,38 @@
         <translation>O arquivo anterior %1 foi mantido como %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n arquivo anterior mantido como NOME.~N~</numerusform>
-            <numerusform>%n arquivos anteriores mantidos como NOME.~N~</numerusform>
+            <numerusform>Arquivos que falharam antes da parada: %Ln</numerusform>
+            <numerusform>Arquivos que falharam antes da parada: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>Parado após %L1 de %Ln arquivo</numerusform>
+            <numerusform>Parado após %L1 de %Ln arquivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln arquivo decodificado em %1</numerusform>
+            <numerusform>%Ln arquivos decodificados em %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln arquivo codificado em %1</numerusform>
+            <numerusform>%Ln arquivos codificados em %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%Ln arquivo anterior mantido como NOME.~N~</numerusform>
+            <numerusform>%Ln arquivos anteriores mantidos como NOME.~N~</numerusform>
         </translation>
     </message>
 </context>

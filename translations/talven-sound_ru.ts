@@ -34,24 +34,28 @@
         <translation>%1 уже существует в %2. Заменить? Прежний файл будет сохранён рядом под именем %3.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>Уже существуют в %4 файлы %3: %1 из %2. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 уже существует в %2, и все номера резервных копий для него заняты, поэтому утилита откажется его заменять. Переместите или удалите его резервные копии (%1.~N~) либо сам файл и повторите попытку.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>Все файлы %1 (%Ln) уже существуют в %2. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
+            <numerusform>Все %Ln файла %1 уже существуют в %2. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
+            <numerusform>Все %Ln файлов %1 уже существуют в %2. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>Уже существуют в %3 файлы %2: %L1 из %Ln. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
+            <numerusform>Уже существуют в %3 файлы %2: %L1 из %Ln. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
+            <numerusform>Уже существуют в %3 файлы %2: %L1 из %Ln. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
-    <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>«%1» остановлен. Файлов с ошибкой до остановки: %n.</numerusform>
-            <numerusform>«%1» остановлен. Файлов с ошибкой до остановки: %n.</numerusform>
-            <numerusform>«%1» остановлен. Файлов с ошибкой до остановки: %n.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Could not start &apos;%1&apos;: %2</source>
         <translation>Не удалось запустить «%1»: %2</translation>
@@ -85,11 +89,19 @@
         <translation>Введите путь к WAV-файлу или выберите его кнопкой «Выбрать WAV».</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>…и ещё %n</numerusform>
-            <numerusform>…и ещё %n</numerusform>
-            <numerusform>…и ещё %n</numerusform>
+            <numerusform>«%1» остановлен. Файлов с ошибкой до остановки: %Ln.</numerusform>
+            <numerusform>«%1» остановлен. Файлов с ошибкой до остановки: %Ln.</numerusform>
+            <numerusform>«%1» остановлен. Файлов с ошибкой до остановки: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
+        <translation>
+            <numerusform>…и ещё %Ln</numerusform>
+            <numerusform>…и ещё %Ln</numerusform>
+            <numerusform>…и ещё %Ln</numerusform>
         </translation>
     </message>
 </context>
@@ -115,14 +127,6 @@
         <source>Stopping %1…</source>
         <translation>Остановка %1…</translation>
     </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>Файлов с ошибкой до остановки: %n</numerusform>
-            <numerusform>Файлов с ошибкой до остановки: %n</numerusform>
-            <numerusform>Файлов с ошибкой до остановки: %n</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Closing when %1 and %2 have finished…</source>
         <translation>Окно закроется, когда %1 и %2 завершат работу…</translation>
@@ -130,10 +134,6 @@
     <message>
         <source>Closing when %1 has finished…</source>
         <translation>Окно закроется, когда %1 завершит работу…</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>Остановлено после %1 из %2 файлов</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -159,22 +159,6 @@
         <source>Encoding %1 finished</source>
         <translation>Кодирование %1 завершено</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>Декодирован %n файл в %1</numerusform>
-            <numerusform>Декодировано %n файла в %1</numerusform>
-            <numerusform>Декодировано %n файлов в %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>Закодирован %n файл в %1</numerusform>
-            <numerusform>Закодировано %n файла в %1</numerusform>
-            <numerusform>Закодировано %n файлов в %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%1 в %2 уже содержал этот звук; он оставлен без изменений</translation>
@@ -188,11 +172,43 @@
         <translation>Прежний файл %1 сохранён как %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n прежний файл сохранён как ИМЯ.~N~</numerusform>
-            <numerusform>%n прежних файла сохранены как ИМЯ.~N~</numerusform>
-            <numerusform>%n прежних файлов сохранены как ИМЯ.~N~</numerusform>
+            <numerusform>Файлов с ошибкой до остановки: %Ln</numerusform>
+            <numerusform>Файлов с ошибкой до остановки: %Ln</numerusform>
+            <numerusform>Файлов с ошибкой до остановки: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>Остановлено после %L1 из %Ln файла</numerusform>
+            <numerusform>Остановлено после %L1 из %Ln файлов</numerusform>
+            <numerusform>Остановлено после %L1 из %Ln файлов</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>Декодирован %Ln файл в %1</numerusform>
+            <numerusform>Декодировано %Ln файла в %1</numerusform>
+            <numerusform>Декодировано %Ln файлов в %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>Закодирован %Ln файл в %1</numerusform>
+            <numerusform>Закодировано %Ln файла в %1</numerusform>
+            <numerusform>Закодировано %Ln файлов в %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%Ln прежний файл сохранён как ИМЯ.~N~</numerusform>
+            <numerusform>%Ln прежних файла сохранены как ИМЯ.~N~</numerusform>
+            <numerusform>%Ln прежних файлов сохранены как ИМЯ.~N~</numerusform>
         </translation>
     </message>
 </context>

@@ -15,7 +15,7 @@
         <translation>命令行为空</translation>
     </message>
     <message>
-        <source>no such program in the program's folder or on the PATH</source>
+        <source>no such program in the program&apos;s folder or on the PATH</source>
         <translation>在程序所在文件夹和 PATH 中都找不到该程序</translation>
     </message>
 </context>
@@ -23,7 +23,7 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <extracomment>Translate as "LTR" in a left-to-right language, "RTL" in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -34,44 +34,46 @@
         <translation>%2 中已存在 %1。要替换吗？原有文件将保留在旁边，名为 %3。</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>%2 个 %3 文件中有 %1 个已存在于 %4 中。要替换吗？原有文件将保留在旁边，名为 名称.~N~。</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%2 中已存在 %1，且它的备份编号已全部用完，因此工具会拒绝替换它。请移走或删除它的备份（%1.~N~）或该文件本身，然后重试。</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>全部 %Ln 个 %1 文件都已存在于 %2 中。要替换吗？原有文件将保留在旁边，名为 名称.~N~。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%Ln 个 %2 文件中有 %L1 个已存在于 %3 中。要替换吗？原有文件将保留在旁边，名为 名称.~N~。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
-    <message numerus="yes">
-        <source>'%1' was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>“%1”已停止。停止前失败的文件：%n 个。</numerusform>
-        </translation>
-    </message>
     <message>
-        <source>Could not start '%1': %2</source>
+        <source>Could not start &apos;%1&apos;: %2</source>
         <translation>无法启动“%1”：%2</translation>
     </message>
     <message>
-        <source>'%1' is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
+        <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
         <translation>“%1”是文件夹：请用“选择 WSS”在其中选择一个 WSS 文件，或输入文件名。</translation>
     </message>
     <message>
-        <source>'%1' is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
+        <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
         <translation>“%1”是文件夹：请用“选择 WAV”在其中选择一个 WAV 文件，或输入文件名。</translation>
     </message>
     <message>
-        <source>'%1' failed with exit code %2.</source>
+        <source>&apos;%1&apos; failed with exit code %2.</source>
         <translation>“%1”失败，退出代码为 %2。</translation>
     </message>
     <message>
-        <source>'%1' was stopped by signal %2.</source>
+        <source>&apos;%1&apos; was stopped by signal %2.</source>
         <translation>“%1”被信号 %2 终止。</translation>
     </message>
     <message>
-        <source>Could not locate the file '%1'</source>
+        <source>Could not locate the file &apos;%1&apos;</source>
         <translation>找不到文件“%1”</translation>
     </message>
     <message>
@@ -83,9 +85,15 @@
         <translation>请输入 WAV 文件的路径，或用“选择 WAV”选择一个。</translation>
     </message>
     <message numerus="yes">
-        <source>…and %n more</source>
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>……以及另外 %n 个</numerusform>
+            <numerusform>“%1”已停止。停止前失败的文件：%Ln 个。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
+        <translation>
+            <numerusform>……以及另外 %Ln 个</numerusform>
         </translation>
     </message>
 </context>
@@ -111,12 +119,6 @@
         <source>Stopping %1…</source>
         <translation>正在停止 %1…</translation>
     </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>停止前失败的文件：%n 个</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Closing when %1 and %2 have finished…</source>
         <translation>将在 %1 和 %2 结束后关闭…</translation>
@@ -124,10 +126,6 @@
     <message>
         <source>Closing when %1 has finished…</source>
         <translation>将在 %1 结束后关闭…</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>已在第 %1 个文件后停止，共 %2 个</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -153,18 +151,6 @@
         <source>Encoding %1 finished</source>
         <translation>%1 编码完成</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>已在 %1 中解码 %n 个文件</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>已在 %1 中编码 %n 个文件</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%2 中的 %1 已包含此声音；保持原样</translation>
@@ -178,9 +164,33 @@
         <translation>原有的 %1 已保留为 %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n 个原有文件已保留为 名称.~N~</numerusform>
+            <numerusform>停止前失败的文件：%Ln 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>已在第 %L1 个文件后停止，共 %Ln 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>已在 %1 中解码 %Ln 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>已在 %1 中编码 %Ln 个文件</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln earlier files kept as NAME.~N~</source>
+        <translation>
+            <numerusform>%Ln 个原有文件已保留为 名称.~N~</numerusform>
         </translation>
     </message>
 </context>
@@ -252,15 +262,15 @@
         <translation>以下文件未打开：</translation>
     </message>
     <message>
-        <source>'%1': not a .wss or .wav file</source>
+        <source>&apos;%1&apos;: not a .wss or .wav file</source>
         <translation>“%1”：不是 .wss 或 .wav 文件</translation>
     </message>
     <message>
-        <source>'%1': no such file</source>
+        <source>&apos;%1&apos;: no such file</source>
         <translation>“%1”：没有这个文件</translation>
     </message>
     <message>
-        <source>'%1': its row takes one file, the first given: '%2'</source>
+        <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>“%1”：这一行只能放一个文件，即第一个给出的：“%2”</translation>
     </message>
     <message>
@@ -324,7 +334,7 @@
         <translation>要在窗口中显示的 WSS 或 WAV 文件，每个放在各自的行中。</translation>
     </message>
     <message>
-        <source>Try '%1 --help'.</source>
+        <source>Try &apos;%1 --help&apos;.</source>
         <translation>请尝试“%1 --help”。</translation>
     </message>
     <message>

@@ -6,6 +6,8 @@
 // localedef into a folder of the build (LOCPATH), so the machine needs none of them installed.
 
 #include "gui_helpers.h"
+#include "main_window/replaced_outputs.h"
+#include "main_window/run_status.h"
 #include "main_window/status_line.h"
 #include "platform/translations.h"
 #include "test_main.h"
@@ -452,6 +454,60 @@ private slots:
         QCOMPARE(okOnTheLeft, rightToLeft);
         if (icon >= 0)
             QCOMPARE(icon > text, rightToLeft);
+    }
+
+    // Counts in the language's numbers ("2.500" in German) and plural forms (Polish and Russian have
+    // three), and a whole batch said as such rather than "2500 of the 2500".
+    void countsSpeakTheLanguage_data()
+    {
+        QTest::addColumn<QString>("locale");
+        QTest::addColumn<int>("done"); // files written (replace question: files already there)
+        QTest::addColumn<int>("total"); // files named; -1: a finished run
+        QTest::addColumn<QString>("expected");
+        const QString folder = QStringLiteral("/snd");
+        QTest::newRow("de, all of 2500 there")
+            << "de_DE" << 2500 << 2500
+            << "Alle 2.500 WAV-Dateien sind in /snd bereits vorhanden. Ersetzen? Die "
+               "bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.";
+        QTest::newRow("de, 1200 of 2500 there")
+            << "de_DE" << 1200 << 2500
+            << "1.200 der 2.500 WAV-Dateien sind in /snd bereits vorhanden. Ersetzen? "
+               "Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.";
+        QTest::newRow("pl, 2 written") << "pl_PL" << 2 << -1 << "Zakodowano 2 pliki w katalogu /snd";
+        QTest::newRow("pl, 5 written") << "pl_PL" << 5 << -1 << "Zakodowano 5 plików w katalogu /snd";
+        QTest::newRow("pl, 22 written") << "pl_PL" << 22 << -1 << "Zakodowano 22 pliki w katalogu /snd";
+        QTest::newRow("ru, 21 written") << "ru_RU" << 21 << -1 << "Закодирован 21 файл в /snd";
+        QTest::newRow("ru, 3 written") << "ru_RU" << 3 << -1 << "Закодировано 3 файла в /snd";
+        QTest::newRow("es, 15000 written") << "es_ES" << 15000 << -1 << "15.000 archivos codificados en /snd";
+        QTest::newRow("C, 2500 written") << "C" << 2500 << -1 << "Encoded 2500 files in /snd";
+    }
+    void countsSpeakTheLanguage()
+    {
+        QFETCH(QString, locale);
+        QFETCH(int, done);
+        QFETCH(int, total);
+        QFETCH(QString, expected);
+        // The program's numbers are the session's (QLocale::system(), read once at start).
+        QLocale::setDefault(QLocale(locale));
+        const auto restoring = qScopeGuard([] { QLocale::setDefault(QLocale::c()); });
+        Platform::LoadTranslations(QLocale(locale));
+        QString text;
+        if (total > 0) {
+            text = ReplaceQuestion::text(QStringList(done, QStringLiteral("a.wav")), total, QStringLiteral("WAV"),
+                QStringLiteral("/snd"), QString());
+        } else {
+            RunSubject subject;
+            subject.action = RunSubject::Action::Encode;
+            subject.folder = QStringLiteral("/snd");
+            RunProgress progress;
+            progress.total = done;
+            progress.outputs = QStringList(done, QStringLiteral("a.wss"));
+            OSUtil::RunResult result;
+            result.status = OSUtil::RunResult::Status::Exited;
+            result.exitCode = 0;
+            text = RunStatus::ended(subject, progress, result);
+        }
+        QCOMPARE(text, expected);
     }
 
 private:
