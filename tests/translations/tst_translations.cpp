@@ -510,6 +510,24 @@ private slots:
         QCOMPARE(text, expected);
     }
 
+    // The tools' last line counts in the user's digit grouping, in the plural the count takes.
+    void toolSummaryCountsInTheUsersNumbers()
+    {
+        if (m_missing.contains(QStringLiteral("de_DE.UTF-8")))
+            QSKIP(qPrintable(m_missing.value(QStringLiteral("de_DE.UTF-8"))));
+        const LocaleEnvironment environment(QStringLiteral("de_DE.UTF-8"));
+        QTemporaryDir sounds;
+        for (int i = 0; i < 1001; ++i)
+            writeFile(sounds.filePath(QStringLiteral("n%1.wav").arg(i)), "not a sound");
+        QProcess tool;
+        tool.setWorkingDirectory(sounds.path());
+        tool.start(kTools + QStringLiteral("/WSSCod.exe"), {QStringLiteral("*.wav")});
+        QVERIFY(tool.waitForFinished(120000));
+        const QString lines = QString::fromUtf8(tool.readAllStandardError()).trimmed();
+        QCOMPARE(
+            lines.section(u'\n', -1), QStringLiteral("WSSCod.exe: 0 von 1.001 Dateien kodiert; 1.001 fehlgeschlagen"));
+    }
+
 private:
     // The text of the message Decode shows for path ("" when none showed).
     void decode(const QString &path, QString *messageText)

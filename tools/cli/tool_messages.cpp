@@ -3,6 +3,10 @@
 #include "failure.h"
 #include "i18n.h"
 
+#include <locale>
+#include <sstream>
+#include <stdexcept>
+
 namespace wsstool {
 
 std::string usageText(const char *toolName, Direction direction)
@@ -48,17 +52,37 @@ std::string wouldReplaceInput(Direction direction, const std::filesystem::path &
     return format(_("the output %s would replace the input; expected a WSS file"), quote(output).c_str());
 }
 
+namespace {
+
+// A count in the digit grouping of the user's locale (LC_NUMERIC: "2.500" in German, "2500" in
+// the C locale). The C++ locale, since printf's grouping flag is not ISO C++.
+std::string grouped(std::size_t count)
+{
+    std::ostringstream out;
+    try {
+        out.imbue(std::locale(""));
+    } catch (const std::runtime_error &) {
+        // a locale the C++ library cannot load: plain digits
+    }
+    out << count;
+    return out.str();
+}
+
+} // namespace
+
 std::string summary(Direction direction, std::size_t converted, std::size_t total, std::size_t failed)
 {
     if (direction == Direction::Encode)
         /* TRANSLATORS: the last line of a run over several files that were not all converted:
-           converted, named, failed. The form follows the files named. */
-        return format(ngettext("%zu of %zu file encoded; %zu failed", "%zu of %zu files encoded; %zu failed", total),
-            converted, total, failed);
+           converted, named, failed, each in the user's digit grouping ("2.500" in German). The
+           form follows the files named. */
+        return format(ngettext("%s of %s file encoded; %s failed", "%s of %s files encoded; %s failed", total),
+            grouped(converted).c_str(), grouped(total).c_str(), grouped(failed).c_str());
     /* TRANSLATORS: the last line of a run over several files that were not all converted:
-       converted, named, failed. The form follows the files named. */
-    return format(ngettext("%zu of %zu file decoded; %zu failed", "%zu of %zu files decoded; %zu failed", total),
-        converted, total, failed);
+       converted, named, failed, each in the user's digit grouping ("2.500" in German). The
+       form follows the files named. */
+    return format(ngettext("%s of %s file decoded; %s failed", "%s of %s files decoded; %s failed", total),
+        grouped(converted).c_str(), grouped(total).c_str(), grouped(failed).c_str());
 }
 
 } // namespace wsstool
