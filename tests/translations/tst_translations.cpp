@@ -175,7 +175,8 @@ private slots:
             << QStringList{"Convierte archivos de audio entre WSS y WAV con las herramientas WSSdec.exe y WSSCod.exe.",
                    "Muestra la información de versión."};
 
-        // Right to left: names isolated (U+2068 ... U+2069) so that a Latin path keeps its order.
+        // Right to left: names isolated (U+2068 ... U+2069) so that a Latin path keeps its order, and
+        // a message's lines led by a right-to-left mark, so that a tool's line reads from the right.
         QTest::newRow("it_IT.UTF-8")
             << "it_IT.UTF-8" << QStringList{"&Decodifica", "&Codifica", "&Seleziona WSS", "Seleziona W&AV"}
             << "TALVEN Sound – Decodificatore / Codificatore"
@@ -230,7 +231,7 @@ private slots:
         QTest::newRow("ar_EG.UTF-8") << "ar_EG.UTF-8" << QStringList{"&فك الترميز", "&رمّز", "اختر &WSS", "اختر W&AV"}
                                      << "TALVEN Sound – فاكّ الترميز / المرمّز"
                                      << "تعذّر العثور على الملف «\u2068%1\u2069»"
-                                     << "WSSdec.exe: «\u2068%1\u2069» ليس ملف WSS"
+                                     << "\u200fWSSdec.exe: «\u2068%1\u2069» ليس ملف WSS"
                                      << QStringList{"اختر ملف WSS", "اعثر في:", "ا&فتح", "ألغِ"}
                                      << "الاستخدام: WSSdec.exe [-f] ملف..."
                                      << QStringList{"يحوّل ملفات الصوت بين WSS وWAV بالأداتين WSSdec.exe وWSSCod.exe.",
@@ -239,7 +240,7 @@ private slots:
         QTest::newRow("he_IL.UTF-8") << "he_IL.UTF-8" << QStringList{"&פענוח", "&קידוד", "בחירת &WSS", "בחירת W&AV"}
                                      << "TALVEN Sound – מפענח / מקודד"
                                      << "לא ניתן למצוא את הקובץ “\u2068%1\u2069”"
-                                     << "WSSdec.exe: “\u2068%1\u2069” אינו קובץ WSS"
+                                     << "\u200fWSSdec.exe: “\u2068%1\u2069” אינו קובץ WSS"
                                      << QStringList{"בחירת קובץ WSS", "חפש בתוך:", "&פתח", "ביטול"}
                                      << "שימוש: WSSdec.exe [-f] קובץ..."
                                      << QStringList{
