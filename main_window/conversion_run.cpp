@@ -14,7 +14,15 @@ ConversionRun::ConversionRun(const RunSubject &subject, const QString &commandLi
     });
     connect(&m_run, &OSUtil::ToolRun::finished, this, [this] {
         busy(false);
+        m_forceStopTimer.stop();
+        m_forceStopOffered = false;
         emit ended();
+    });
+    m_forceStopTimer.setSingleShot(true);
+    m_forceStopTimer.setInterval(kForceStopDelayMs);
+    connect(&m_forceStopTimer, &QTimer::timeout, this, [this] {
+        m_forceStopOffered = m_run.isRunning();
+        emit changed();
     });
 }
 
@@ -34,6 +42,14 @@ bool ConversionRun::start()
         return false;
     busy(true);
     return true;
+}
+
+void ConversionRun::stop()
+{
+    if (!m_run.isRunning() || stopRequested())
+        return;
+    m_run.stop();
+    m_forceStopTimer.start();
 }
 
 // The busy cursor is an arrow with a small hourglass: the window stays usable. Override cursors

@@ -1,13 +1,14 @@
 #include "main_window/replaced_outputs.h"
 
+#include "file_names/output_name.h"
+
 #include <QSet>
 
 QString OutputName(const QString &input, const QString &suffix)
 {
-    // As std::filesystem::path::replace_extension in the tools: the extension starts at the last
-    // "." of the name, unless that is its first character (".take" has none).
-    const qsizetype dot = input.lastIndexOf(u'.');
-    return (dot > 0 ? input.left(dot) : input) + suffix;
+    const auto view
+        = [](const QString &text) { return std::u16string_view(QStringView(text).utf16(), size_t(text.size())); };
+    return QString::fromStdU16String(file_names::outputName(view(input), view(suffix)));
 }
 
 QStringList ExistingOutputs(const QStringList &inputs, const QString &suffix, const QList<OSUtil::FolderEntry> &folder)
@@ -39,4 +40,11 @@ QString ReplaceQuestion::text(const QStringList &existing, qsizetype inputCount,
     return tr("%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them "
               "as NAME.~N~.")
         .arg(QString::number(existing.size()), QString::number(inputCount), outputKind, folder);
+}
+
+QString ReplaceQuestion::noBackupLeft(const QString &existing, const QString &folder)
+{
+    return tr("%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to "
+              "replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.")
+        .arg(existing, folder);
 }

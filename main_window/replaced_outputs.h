@@ -30,4 +30,7 @@ public:
     // inputCount is how many files the run converts.
     static QString text(const QStringList &existing, qsizetype inputCount, const QString &outputKind,
         const QString &folder, const QString &backup);
+    // Instead of the question, when the one existing output has no backup number left: the tool
+    // would refuse to replace it.
+    static QString noBackupLeft(const QString &existing, const QString &folder);
 };

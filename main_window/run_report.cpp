@@ -1,10 +1,22 @@
 #include "main_window/run_report.h"
 
-RunReport RunReports::failure(const RunSubject &subject, const QString &commandLine, const OSUtil::RunResult &result)
+RunReport RunReports::failure(
+    const RunSubject &subject, const QString &commandLine, const OSUtil::RunResult &result, int failedFiles)
 {
     using Status = OSUtil::RunResult::Status;
-    if (result.succeeded() || result.stopRequested)
+    if (result.succeeded())
         return {};
+    if (result.stopRequested) {
+        // Stopped by the user: nothing to report, unless files failed before the stop.
+        if (failedFiles == 0)
+            return {};
+        QString text
+            = tr("'%1' was stopped. Files that failed before the stop: %n.", nullptr, failedFiles).arg(commandLine);
+        const QString lines = shownErrorLines(result);
+        if (!lines.isEmpty())
+            text += QLatin1String("\n\n") + lines;
+        return {text, allErrorLinesShown(result) ? QString() : result.errorLines.join(u'\n')};
+    }
     if (result.status == Status::NotStarted)
         return {tr("Could not start '%1': %2").arg(result.program, result.error), QString()};
 
@@ -24,8 +36,7 @@ RunReport RunReports::failure(const RunSubject &subject, const QString &commandL
     const QString lines = shownErrorLines(result);
     if (!lines.isEmpty())
         text += QLatin1String("\n\n") + lines;
-    const bool allShown = result.errorLinesLeftOut == 0 && result.errorLines.size() <= kShownErrorLines;
-    return {text, allShown ? QString() : details};
+    return {text, allErrorLinesShown(result) ? QString() : details};
 }
 
 QString RunReports::missingFile(RunSubject::Action action, const QString &path)
@@ -38,6 +49,11 @@ QString RunReports::missingFile(RunSubject::Action action, const QString &path)
                     : tr("Type the path of a WAV file, or choose one with Select WAV."));
     }
     return text;
+}
+
+bool RunReports::allErrorLinesShown(const OSUtil::RunResult &result)
+{
+    return result.errorLinesLeftOut == 0 && result.errorLines.size() <= kShownErrorLines;
 }
 
 // The first lines, a count of those left out, and the last line, which for the WSS tools is the

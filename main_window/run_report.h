@@ -22,11 +22,14 @@ public:
     // At most this many lines of the tool's error output are in the text; the rest are counted.
     static constexpr int kShownErrorLines = 10;
 
-    // The report of a run that failed. A run that succeeded, or that the user stopped, has none.
-    static RunReport failure(const RunSubject &subject, const QString &commandLine, const OSUtil::RunResult &result);
+    // The report of a run that failed. A run that succeeded has none, nor has one the user stopped
+    // unless failedFiles of its files had failed before.
+    static RunReport failure(
+        const RunSubject &subject, const QString &commandLine, const OSUtil::RunResult &result, int failedFiles = 0);
     // The file of the field does not exist.
     static QString missingFile(RunSubject::Action action, const QString &path);
 
 private:
     static QString shownErrorLines(const OSUtil::RunResult &result);
+    static bool allErrorLinesShown(const OSUtil::RunResult &result);
 };

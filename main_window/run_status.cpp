@@ -4,16 +4,31 @@ namespace {
 
 using Action = RunSubject::Action;
 
+const QString kHere = QStringLiteral("./");
+
+QString withoutHere(const QString &name)
+{
+    return name.startsWith(kHere) ? name.mid(kHere.size()) : name;
+}
+
 } // namespace
+
+QString RunSubject::toolArgument() const
+{
+    return argument.startsWith(u'-') ? kHere + argument : argument;
+}
 
 bool RunSubject::isPattern() const
 {
     return argument.contains(u'*') || argument.contains(u'?');
 }
 
-void RunProgress::add(const OSUtil::ProgressEvent &event)
+void RunProgress::add(const OSUtil::ProgressEvent &given)
 {
     using Kind = OSUtil::ProgressEvent::Kind;
+    OSUtil::ProgressEvent event = given;
+    event.name = withoutHere(event.name);
+    event.backup = withoutHere(event.backup);
     switch (event.kind) {
     case Kind::Files:
         total = event.count;
@@ -64,6 +79,9 @@ QString RunStatus::stopping(const RunSubject &subject)
 QString RunStatus::ended(const RunSubject &subject, const RunProgress &progress, const OSUtil::RunResult &result)
 {
     QStringList sentences{outcome(subject, progress, result)};
+    // Stop ends the run, not what went wrong before it.
+    if (result.stopRequested && !result.succeeded() && progress.failed > 0)
+        sentences << tr("Files that failed before the stop: %n", nullptr, progress.failed);
     if (!progress.kept.isEmpty())
         sentences << keptText(progress);
     return sentences.join(QStringLiteral(". "));

@@ -25,6 +25,9 @@ struct RunSubject
     bool isPattern() const;
     // What the run is on, for the status line: the name given, or the path of a folder.
     QString shownName() const { return argument.isEmpty() ? path : argument; }
+    // The argument as the tool is given it: a name that starts with "-" as "./-name", so that the
+    // tool, which runs in the file's folder, cannot read it as an option.
+    QString toolArgument() const;
 };
 
 struct KeptFile
@@ -44,6 +47,8 @@ struct RunProgress
     QList<KeptFile> kept;
     int failed = 0;
 
+    // Names come as the tool was given them, relative to its folder; the "./" of toolArgument()
+    // is left out.
     void add(const OSUtil::ProgressEvent &event);
     // Files done with, converted or failed: how far the progress bar has come.
     int finished() const;

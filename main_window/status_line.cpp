@@ -106,12 +106,12 @@ void StatusLine::setProgress(int value, int maximum)
     m_progress->setValue(qMin(value, maximum));
 }
 
-void StatusLine::setAction(Action action)
+void StatusLine::setAction(Actions actions)
 {
-    m_stop->setVisible(action == Action::Stop || action == Action::Stopping);
-    m_stop->setEnabled(action == Action::Stop);
-    m_forceStop->setVisible(action == Action::ForceStop);
-    m_showInFolder->setVisible(action == Action::ShowInFolder);
+    m_stop->setVisible(actions.testAnyFlags(Action::Stop | Action::Stopping));
+    m_stop->setEnabled(actions.testFlag(Action::Stop));
+    m_forceStop->setVisible(actions.testFlag(Action::ForceStop));
+    m_showInFolder->setVisible(actions.testFlag(Action::ShowInFolder));
 }
 
 QList<QPushButton *> StatusLine::buttons() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "main_window/run_set.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -23,10 +25,12 @@ public:
     // A bar at value of maximum; a maximum of 0 shows a busy bar; a negative one hides the bar.
     void setProgress(int value, int maximum);
 
-    enum class Action { None, Stop, Stopping, ForceStop, ShowInFolder };
-    // Which button shows: Stop (Esc presses it), Stop greyed out while a stop is on its way,
-    // Force stop, Show in folder, or none.
-    void setAction(Action action);
+    using Action = RunSet::Offer;
+    using Actions = RunSet::Offers;
+    // Which buttons show: Stop (Esc presses it), Stop greyed out while a stop is on its way,
+    // Force stop (beside Stop when one tool was asked to stop and another was not), Show in
+    // folder; none for no actions.
+    void setAction(Actions actions);
 
     // The line's buttons, and their sizes and the bar's, for the window to size them as its own.
     QList<QPushButton *> buttons() const;

@@ -3,13 +3,11 @@
 #include "main_window/run_status.h"
 
 #include <QMargins>
-#include <QPointer>
 #include <QStringList>
-#include <QTimer>
 #include <QWidget>
 
-class ConversionRun;
 class QLineEdit;
+class RunSet;
 class QGridLayout;
 class QPushButton;
 class QShortcut;
@@ -29,9 +27,6 @@ public:
     static inline const QString kWavKey = QStringLiteral("WAV");
 
     explicit ZRNSoundEncodeDecode(QWidget *parent = nullptr);
-
-    // After Stop, a tool that has not ended within this time may be ended with Force stop.
-    static constexpr int kForceStopDelayMs = 5000;
 
     // Files handed to the program (its command line, a file manager's "Open with"): the first
     // existing .wss file fills the WSS row and the first existing .wav file the WAV row, and is
@@ -72,18 +67,13 @@ private:
     // starts the tool on it. A row runs one tool at a time.
     void convert(RunSubject::Action action);
     bool confirmReplacing(const RunSubject &subject);
-    void startRun(const RunSubject &subject, const QString &commandLine);
-    void runEnded(ConversionRun *run);
-    ConversionRun *&runOf(RunSubject::Action action);
-    QList<ConversionRun *> runningRuns() const;
 
-    // The status line, its buttons, and the rows' state while tools run.
+    // The status line and the rows show what the runs say; failed runs are told one message box
+    // at a time.
     void createStatusLine();
     void showStatus();
     void updateRows();
-    void stopRuns();
-    void forceStopRuns();
-    void showInFolder();
+    void showReports();
     void showMessageWhenPlaced(const QString &text);
 
     // Lets the user pick the field's file, starting in the field's folder; keeps the pick.
@@ -104,20 +94,13 @@ private:
     QGridLayout *m_grid = nullptr;
     QMargins m_fittedFrame; // the window manager's frame the size was last fitted with
     StatusLine *m_status = nullptr;
+    RunSet *m_runs = nullptr;
 
-    ConversionRun *m_decodeRun = nullptr;
-    ConversionRun *m_encodeRun = nullptr;
-    // The run the status line follows: the one started last, until it ends.
-    QPointer<ConversionRun> m_shownRun;
-    // How the last run ended, and its outputs for Show in folder.
-    QString m_lastText;
-    QStringList m_lastOutputs;
-    // Started by Stop; when it fires with a tool still running, Force stop is offered.
-    QTimer m_forceStopTimer;
     // While a row's button is disabled, its Alt key would type its letter into the focused
     // field: these take the key instead, and do nothing.
     QShortcut *m_decodeKeyWhileBusy = nullptr;
     QShortcut *m_encodeKeyWhileBusy = nullptr;
-    bool m_forceStopOffered = false;
-    bool m_closing = false;
+    // The replace question, or a report, is open (each runs an event loop of its own).
+    bool m_asking = false;
+    bool m_reporting = false;
 };

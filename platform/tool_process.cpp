@@ -167,7 +167,8 @@ void ToolProcess::readOutput()
     qsizetype from = 0;
     for (qsizetype end = data.indexOf('\n'); end >= 0; end = data.indexOf('\n', from)) {
         m_partialOutput += data.mid(from, end - from);
-        if (!m_outputTooLong)
+        // A line too long is dropped whole, also one that came in a single read.
+        if (!m_outputTooLong && m_partialOutput.size() <= kMaxOutputLine)
             emit outputLine(m_partialOutput);
         m_partialOutput.clear();
         m_outputTooLong = false;

@@ -111,6 +111,40 @@ private slots:
         QVERIFY2(snr > 30, qPrintable(QString::number(snr)));
     }
 
+    // A file whose name reads as an option is converted as a file: the real tools are given
+    // "./-name", one argument, in the file's folder.
+    void aNameThatReadsAsAnOptionIsConverted_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("output");
+        QTest::newRow("--version") << "--version"
+                                   << "--version.wss";
+        QTest::newRow("-h") << "-h"
+                            << "-h.wss";
+        QTest::newRow("-f") << "-f"
+                            << "-f.wss";
+        QTest::newRow("-take.wav") << "-take.wav"
+                                   << "-take.wss";
+        QTest::newRow("a pattern: -t*.wav") << "-t*.wav"
+                                            << "-take.wss";
+    }
+    void aNameThatReadsAsAnOptionIsConverted()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, output);
+        QTemporaryDir sounds;
+        const QString file = name.contains(u'*') ? QStringLiteral("-take.wav") : name;
+        QVERIFY(writeWav(sounds.filePath(file), tone()));
+        field("txtWavFileName")->setText(sounds.filePath(name));
+        MessageSeen message;
+        const ModalAnswer answer = AcceptNextMessage(&message);
+        clickAndWait("cmdEnCode");
+        QVERIFY2(!answer.answered(), qPrintable(message.text));
+        QVERIFY(QFileInfo(sounds.filePath(output)).size() > 0);
+        QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Wrote %1 in %2").arg(output, sounds.path()));
+        QCOMPARE(QDir(sounds.path()).entryList(QDir::Files).size(), 2); // the input and its output alone
+    }
+
     // The window runs the tool with the name as typed; the tool converts every file it names.
     void aWildcardPathConvertsEveryMatch()
     {

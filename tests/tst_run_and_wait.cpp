@@ -2,10 +2,12 @@
 
 #include "fake_tools.h"
 #include "os_util/run_and_wait.h"
+#include "platform/tool_process.h"
 #include "test_main.h"
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -144,6 +146,37 @@ private slots:
         QVERIFY(result.succeeded());
         QCOMPARE(result.errorLines.last(), QStringLiteral("flood done"));
         QVERIFY(result.errorLines.first().size() <= 4096);
+    }
+
+    // A progress line longer than the limit is dropped whole, however the reads cut it; the
+    // next line is passed on.
+    void aProgressLineTooLongIsDropped_data()
+    {
+        QTest::addColumn<qsizetype>("length");
+        QTest::addColumn<bool>("passedOn");
+        QTest::newRow("at the limit") << Platform::ToolProcess::kMaxOutputLine << true;
+        QTest::newRow("one byte over") << Platform::ToolProcess::kMaxOutputLine + 1 << false;
+        QTest::newRow("far over") << Platform::ToolProcess::kMaxOutputLine * 3 << false;
+    }
+    void aProgressLineTooLongIsDropped()
+    {
+        QFETCH(qsizetype, length);
+        QFETCH(bool, passedOn);
+        Platform::ToolProcess process;
+        QSignalSpy lines(&process, &Platform::ToolProcess::outputLine);
+        QSignalSpy finished(&process, &Platform::ToolProcess::finished);
+        // One write of the whole line and the next.
+        const QString script = QStringLiteral("printf '%1\\nafter\\n' \"$(head -c %2 /dev/zero | tr '\\000' x)\"")
+                                   .arg(QStringLiteral("%s"), QString::number(length));
+        QVERIFY(process.start(QStringLiteral("/bin/sh"), {QStringLiteral("-c"), script}, QString()));
+        QTRY_COMPARE_WITH_TIMEOUT(finished.size(), 1, 20000);
+        QByteArrayList received;
+        for (const QList<QVariant> &line : lines)
+            received << line.at(0).toByteArray();
+        QByteArrayList expected{"after"};
+        if (passedOn)
+            expected.prepend(QByteArray(length, 'x'));
+        QCOMPARE(received, expected);
     }
 
     void eventsAreHandledWhileTheToolRuns()

@@ -1,6 +1,7 @@
 // What the window works out from names and progress lines: the status texts, the outputs a run
 // would replace and the question about them, the files handed to the program.
 
+#include "file_names/output_name.h"
 #include "main_window/dropped_file.h"
 #include "main_window/replaced_outputs.h"
 #include "main_window/run_status.h"
@@ -9,6 +10,10 @@
 #include "test_main.h"
 
 #include <QTest>
+
+#include <filesystem>
+#include <string>
+#include <string_view>
 
 using OSUtil::ProgressEvent;
 using OSUtil::RunResult;
@@ -231,6 +236,25 @@ private slots:
         for (const QString &name : others)
             folder.append({name, false});
         QCOMPARE(ExistingOutputs(inputs, suffix, folder), expected);
+    }
+
+    // The one rule (file_names/output_name.h), as bytes for the tools and as UTF-16 for the
+    // window, names the output as std::filesystem::path::replace_extension does.
+    void outputNamesFollowTheFilesystemRule_data()
+    {
+        QTest::addColumn<QString>("input");
+        for (const char *name : {"gun.wss", "take.1.WAV", "noext", ".hidden", ".hidden.wav", "..x", "a.", "a..b", "-h",
+                 "--version", "ünï 音.wav"})
+            QTest::newRow(name) << QString::fromUtf8(name);
+    }
+    void outputNamesFollowTheFilesystemRule()
+    {
+        QFETCH(QString, input);
+        const std::string bytes = input.toStdString();
+        std::filesystem::path expected(bytes);
+        expected.replace_extension(".wss");
+        QCOMPARE(file_names::outputName(std::string_view(bytes), std::string_view(".wss")), expected.native());
+        QCOMPARE(OutputName(input, QStringLiteral(".wss")), QString::fromStdString(expected.native()));
     }
 
     // As the tools name a backup: one more than the highest plain number, whatever the entry.

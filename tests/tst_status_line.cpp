@@ -161,7 +161,7 @@ private slots:
         click("cmdStop");
         QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Stopping WSSCod.exe…"));
         QVERIFY(!button("cmdStop")->isEnabled());
-        QTRY_VERIFY_WITH_TIMEOUT(button("cmdForceStop")->isVisible(), ZRNSoundEncodeDecode::kForceStopDelayMs + 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(button("cmdForceStop")->isVisible(), ConversionRun::kForceStopDelayMs + 3000);
         click("cmdForceStop");
         waitForRuns();
         QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Stopped after 0 of 3 files"));

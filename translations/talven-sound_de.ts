@@ -29,6 +29,10 @@
         <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
         <translation>%1 der %2 %3-Dateien sind in %4 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
+        <translation>%1 ist in %2 bereits vorhanden, und alle Sicherungsnummern dafür sind vergeben; das Werkzeug würde sich daher weigern, die Datei zu ersetzen. Verschieben oder entfernen Sie ihre Sicherungen (%1.~N~) oder die Datei selbst und versuchen Sie es erneut.</translation>
+    </message>
 </context>
 <context>
     <name>RunReports</name>
@@ -69,6 +73,13 @@
         <translation>
             <numerusform>… und %n weitere</numerusform>
             <numerusform>… und %n weitere</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
+        <translation>
+            <numerusform>&apos;%1&apos; wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
+            <numerusform>&apos;%1&apos; wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -161,6 +172,13 @@
         <translation>
             <numerusform>%n bisherige Datei als NAME.~N~ aufbewahrt</numerusform>
             <numerusform>%n bisherige Dateien als NAME.~N~ aufbewahrt</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that failed before the stop: %n</source>
+        <translation>
+            <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %n</numerusform>
+            <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %n</numerusform>
         </translation>
     </message>
 </context>

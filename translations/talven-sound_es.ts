@@ -29,6 +29,10 @@
         <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
         <translation>%1 de los %2 archivos %3 ya existen en %4. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
+        <translation>%1 ya existe en %2 y todos sus números de copia de seguridad están ocupados, por lo que la herramienta se negaría a reemplazarlo. Mueva o elimine sus copias de seguridad (%1.~N~), o el propio archivo, y vuelva a intentarlo.</translation>
+    </message>
 </context>
 <context>
     <name>RunReports</name>
@@ -69,6 +73,13 @@
         <translation>
             <numerusform>… y %n más</numerusform>
             <numerusform>… y %n más</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
+        <translation>
+            <numerusform>&apos;%1&apos; se detuvo. Archivos que fallaron antes de la detención: %n.</numerusform>
+            <numerusform>&apos;%1&apos; se detuvo. Archivos que fallaron antes de la detención: %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -161,6 +172,13 @@
         <translation>
             <numerusform>%n archivo anterior conservado como NOMBRE.~N~</numerusform>
             <numerusform>%n archivos anteriores conservados como NOMBRE.~N~</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that failed before the stop: %n</source>
+        <translation>
+            <numerusform>Archivos que fallaron antes de la detención: %n</numerusform>
+            <numerusform>Archivos que fallaron antes de la detención: %n</numerusform>
         </translation>
     </message>
 </context>

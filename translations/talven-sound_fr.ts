@@ -29,6 +29,10 @@
         <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
         <translation>%1 des %2 fichiers %3 existent déjà dans %4. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
+        <translation>%1 existe déjà dans %2 et tous ses numéros de sauvegarde sont pris&#xa0;: l&apos;outil refuserait donc de le remplacer. Déplacez ou supprimez ses sauvegardes (%1.~N~), ou le fichier lui-même, puis réessayez.</translation>
+    </message>
 </context>
 <context>
     <name>RunReports</name>
@@ -69,6 +73,13 @@
         <translation>
             <numerusform>… et %n autre</numerusform>
             <numerusform>… et %n autres</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
+        <translation>
+            <numerusform>&apos;%1&apos; a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %n.</numerusform>
+            <numerusform>&apos;%1&apos; a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -161,6 +172,13 @@
         <translation>
             <numerusform>%n ancien fichier conservé sous NOM.~N~</numerusform>
             <numerusform>%n anciens fichiers conservés sous NOM.~N~</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that failed before the stop: %n</source>
+        <translation>
+            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %n</numerusform>
+            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %n</numerusform>
         </translation>
     </message>
 </context>

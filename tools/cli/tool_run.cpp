@@ -2,6 +2,7 @@
 
 #include "command_line.h"
 #include "failure.h"
+#include "file_names/output_name.h"
 #include "i18n.h"
 #include "input_file.h"
 #include "output_batch.h"
@@ -58,8 +59,8 @@ int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, Out
             /* TRANSLATORS: %s is what was given as a file name, in quotes ('.', '..'). */
             fail(kExitUsage, format(_("%s is not a file name"), quote(input).c_str()));
         }
-        fs::path output = input;
-        output.replace_extension(tool.outputSuffix);
+        const fs::path output = input.parent_path()
+            / file_names::outputName(std::string_view(name.native()), std::string_view(tool.outputSuffix));
         if (output == input || sameFile(input, output))
             fail(kExitUsage, wouldReplaceInput(tool.direction, output));
         refuseSpecialOutput(output, run.force);
