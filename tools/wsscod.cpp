@@ -108,7 +108,7 @@ void noteLength(const RunContext &run, const fs::path &p, const WavLayout &layou
 
 OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &run)
 {
-    InputFile in(inPath, run);
+    InputFile in(inPath);
     if (in.isEmptyRegularFile())
         /* TRANSLATORS: %s is the file's name, in quotes. */
         fail(kExitInput, format(_("%s is not a WAV file (it is empty)"), quote(inPath).c_str()));
@@ -134,7 +134,7 @@ OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &r
     header.channels = std::uint16_t(info.channels);
     header.frames = info.frames > 0 ? std::uint64_t(info.frames) : 0;
 
-    OutputFile out(outPath, run);
+    OutputFile out(outPath);
     out.write(wss::serializeHeader(header).data(), wss::kHeaderSize);
 
     PcmReader reader(wav.get(), info);

@@ -5,7 +5,6 @@
 #include "input_file.h"
 #include "output_batch.h"
 #include "output_file.h"
-#include "run_context.h"
 #include "wav_layout.h"
 
 #include <QDir>
@@ -73,8 +72,7 @@ wsstool::WavLayout layoutOf(const QByteArray &file)
 wsstool::Failure openingFails(const char *name)
 {
     try {
-        wsstool::RunContext run;
-        const wsstool::InputFile in(name, run);
+        const wsstool::InputFile in(name);
     } catch (const wsstool::Failure &f) {
         return f;
     }
@@ -197,8 +195,7 @@ private slots:
     {
         qputenv("LC_ALL", "C");
         QTemporaryDir dir;
-        wsstool::RunContext run;
-        wsstool::OutputFile out(QFile::encodeName(dir.filePath("x.wss")).toStdString(), run);
+        wsstool::OutputFile out(QFile::encodeName(dir.filePath("x.wss")).toStdString());
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit old{};
         ::getrlimit(RLIMIT_FSIZE, &old);

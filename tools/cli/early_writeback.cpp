@@ -114,10 +114,8 @@ void EarlyWriteback::wrote(int fd, std::size_t n)
     const ByteRange range = nextWritebackStretch(started_, std::uint64_t(end), kWritebackStretch, page);
     if (range.length == 0)
         return;
-    // Errors are left to the flushes, which report any failed write of the file: this call only
-    // starts the writing early, and the file is complete and correct without it. It stays on the
-    // converting thread: on the helper, behind the coding threads for the processor, the writing
-    // started late, and the final flush waited twice as long (measured on 2 cores).
+    // Errors are left to the flushes, which report any failed write of the file. Started here, not
+    // on the helper thread, which runs late behind the coding threads (tools/README.md).
     ::sync_file_range(fd, off_t(range.offset), off_t(range.length), SYNC_FILE_RANGE_WRITE);
     started_ = range.offset + range.length;
     if (flushes_ && started_ - flushedAt_ >= kFlushStretch)

@@ -2,6 +2,7 @@
 
 #include "progress_lines.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 
@@ -10,6 +11,13 @@ namespace wsstool {
 void fail(int exitCode, std::string message)
 {
     throw Failure{exitCode, std::move(message)};
+}
+
+void failOpening(int exitCode, std::string message, int err)
+{
+    if (err == EMFILE || err == ENFILE)
+        throw OutOfDescriptors{{exitCode, std::move(message)}};
+    fail(exitCode, std::move(message));
 }
 
 // Appended piece by piece: GCC 12 at -O3 misreads `"'" + s + "'"` as an overlapping copy

@@ -243,12 +243,17 @@ void refuseSpecialOutput(const fs::path &final, bool force)
             where.c_str()));
 }
 
-void failWriting(const fs::path &final, const std::string &folder, int err)
+std::string writingMessage(const fs::path &final, const std::string &folder, int err)
 {
     const std::string name = quote(final.filename()), where = quote(folder);
     /* TRANSLATORS: the output's name, in quotes; the folder it goes in, in quotes; the system's
        reason. */
-    fail(kExitOutput, format(_("cannot write %s in %s: %s"), name.c_str(), where.c_str(), errorText(err).c_str()));
+    return format(_("cannot write %s in %s: %s"), name.c_str(), where.c_str(), errorText(err).c_str());
+}
+
+void failWriting(const fs::path &final, const std::string &folder, int err)
+{
+    fail(kExitOutput, writingMessage(final, folder, err));
 }
 
 void syncFolder(const std::string &folder)

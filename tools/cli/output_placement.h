@@ -36,7 +36,9 @@ std::string absoluteFolder(const std::filesystem::path &final);
 // Failure with kExitOutput.
 void refuseSpecialOutput(const std::filesystem::path &final, bool force);
 
-// Throws the Failure of an output that cannot be written: "cannot write NAME in FOLDER: why".
+// The message of an output that cannot be written: "cannot write NAME in FOLDER: why".
+std::string writingMessage(const std::filesystem::path &final, const std::string &folder, int err);
+// Throws the Failure of an output that cannot be written, with kExitOutput and writingMessage().
 [[noreturn]] void failWriting(const std::filesystem::path &final, const std::string &folder, int err);
 
 // Makes the renames in `folder` last through a power cut. Some file systems cannot sync a folder;

@@ -33,6 +33,20 @@ bool sameFile(const fs::path &a, const fs::path &b)
         && sa.st_ino == sb.st_ino;
 }
 
+// The conversion, tried once more after the waiting outputs have given back their descriptors
+// when none was left.
+OutputFile convertFreeing(
+    const ToolInfo &tool, const fs::path &input, const fs::path &output, RunContext &run, OutputBatch &outputs)
+{
+    try {
+        return tool.convert(input, output, run);
+    } catch (const OutOfDescriptors &) {
+        if (!outputs.placeWaiting())
+            throw;
+    }
+    return tool.convert(input, output, run);
+}
+
 // Converts one file; returns its exit code after reporting a failure.
 int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, OutputBatch &outputs)
 {
@@ -63,7 +77,7 @@ int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, Out
         if (output == input || sameFile(input, output))
             fail(kExitUsage, wouldReplaceInput(tool.direction, output));
         refuseSpecialOutput(output, run.force);
-        outputs.commit(tool.convert(input, output, run));
+        outputs.commit(convertFreeing(tool, input, output, run, outputs));
         return kExitOk;
     } catch (const Failure &f) {
         report(tool.name, f.message);
@@ -119,21 +133,19 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
         std::count_if(items.begin(), items.end(), [](const RunItem &item) { return item.failure.empty(); })));
     {
         // A single file keeps the plain path: flushed, then put in place.
-        OutputBatch outputs(items.size() > 1, [&](std::size_t i, const Failure &f) {
+        OutputBatch outputs(run, items.size() > 1, [&](std::size_t i, const Failure &f) {
             report(tool.name, f.message);
             codes[i] = f.exitCode;
             run.progress.failed(items[i].number, items[i].file, f.exitCode);
         });
-        run.placeWaiting = [&] { return outputs.placeWaiting(); };
         for (std::size_t i = 0; i < items.size(); ++i) {
             const RunItem &item = items[i];
-            outputs.setItem(i);
+            outputs.begin(i, item.number);
             codes[i] = item.exitCode;
             if (!item.failure.empty()) {
                 report(tool.name, item.failure);
                 continue;
             }
-            run.fileNumber = item.number;
             run.progress.start(item.number, item.file);
             // A failure may also come when the file's own batch is put in place, during its
             // commit: that one is in codes[i] already, and stays.
@@ -144,7 +156,6 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
             }
         }
         outputs.placeAll();
-        run.placeWaiting = nullptr;
     }
     int firstFailure = kExitOk;
     std::size_t failed = 0;
