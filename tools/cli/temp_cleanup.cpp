@@ -1,5 +1,7 @@
 #include "temp_cleanup.h"
 
+#include "worker_thread.h"
+
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -21,8 +23,6 @@ static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads t
 std::array<std::array<char, kTempPathMax>, kTempFileSlots> g_tempPaths;
 std::array<std::atomic<int>, kTempFileSlots> g_tempState;
 
-// Faults: raised by the thread that causes them, they cannot be held back, only handled.
-constexpr int kFaultSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP, SIGSYS, SIGABRT};
 // The signals from outside whose default action ends the process (SIGPIPE and SIGXFSZ are
 // ignored instead), besides the real-time signals.
 constexpr int kOutsideSignals[] = {
@@ -60,7 +60,8 @@ void handle(int sig)
     {
     };
     sa.sa_handler = removeTempAndDie;
-    sa.sa_flags = SA_RESETHAND;
+    // On the thread's alternate stack: a fault may come from a stack that is used up.
+    sa.sa_flags = SA_RESETHAND | SA_ONSTACK;
     sigfillset(&sa.sa_mask); // no other signal cuts into the removal
     sigaction(sig, &sa, nullptr);
 }
@@ -86,11 +87,12 @@ void giveBackSlot(int slot)
 
 void installSignalHandlers()
 {
+    static const wss::AlternateSignalStack mainThread; // each WorkerThread has its own
     for (const int sig : kOutsideSignals)
         handle(sig);
     for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig)
         handle(sig);
-    for (const int sig : kFaultSignals)
+    for (const int sig : wss::kFaultSignals)
         handle(sig);
     // A reader that has gone away, or a file size limit, fails the write instead of ending the run.
     std::signal(SIGPIPE, SIG_IGN);

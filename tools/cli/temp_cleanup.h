@@ -34,6 +34,9 @@ public:
     SignalBlock(const SignalBlock &) = delete;
     SignalBlock &operator=(const SignalBlock &) = delete;
 
+    // The signal mask before, for a thread that is to take those signals.
+    const sigset_t &previous() const { return old_; }
+
 private:
     sigset_t old_;
 };

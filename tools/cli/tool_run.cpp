@@ -8,12 +8,15 @@
 #include "output_placement.h"
 #include "run_items.h"
 #include "temp_cleanup.h"
+#include "worker_thread.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <new>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -102,26 +105,9 @@ void keepStandardDescriptors()
             return;
 }
 
-} // namespace
-
-int runTool(const ToolInfo &tool, int argc, char **argv)
+// Converts the files the arguments name; returns the exit code.
+int convertAll(const ToolInfo &tool, const Arguments &args)
 {
-    const Arguments args = parseArguments(argc, argv);
-    if (args.help) {
-        std::fputs(usageText(tool.name, tool.direction).c_str(), stdout);
-        return kExitOk;
-    }
-    if (args.version) {
-        std::printf("%s %s\n", tool.name, TALVEN_VERSION);
-        return kExitOk;
-    }
-    if (args.files.empty()) {
-        report(tool.name, noFileNamed(tool.direction));
-        std::fputs(usageText(tool.name, tool.direction).c_str(), stderr);
-        return kExitUsage;
-    }
-    keepStandardDescriptors();
-    installSignalHandlers();
     RunContext run;
     run.toolName = tool.name;
     run.force = args.force;
@@ -170,6 +156,59 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
         report(tool.name, summary(tool.direction, items.size() - failed, items.size(), failed));
     std::fflush(stderr);
     return firstFailure;
+}
+
+// The run's own thread, with a stack of the size set here: RLIMIT_STACK (`ulimit -s`) sizes the
+// main thread's, and libsndfile and the C library were written for the usual megabytes. The main
+// thread holds back the signals from outside meanwhile, so that they reach the run's thread,
+// whose SignalBlock keeps them out of placing an output. Without a thread, the run is done here.
+constexpr std::size_t kRunStack = std::size_t(8) << 20;
+
+int onRunThread(const std::function<int()> &body)
+{
+    int code = kExitInternal;
+    std::exception_ptr error;
+    try {
+        const SignalBlock outside;
+        wss::WorkerThread thread(
+            kRunStack,
+            [&] {
+                try {
+                    code = body();
+                } catch (...) {
+                    error = std::current_exception();
+                }
+            },
+            outside.previous());
+    } catch (const std::system_error &) {
+        return body();
+    }
+    if (error)
+        std::rethrow_exception(error);
+    return code;
+}
+
+} // namespace
+
+int runTool(const ToolInfo &tool, int argc, char **argv)
+{
+    const Arguments args = parseArguments(argc, argv);
+    if (args.help) {
+        std::fputs(usageText(tool.name, tool.direction).c_str(), stdout);
+        return kExitOk;
+    }
+    if (args.version) {
+        std::printf("%s %s\n", tool.name, TALVEN_VERSION);
+        return kExitOk;
+    }
+    if (args.files.empty()) {
+        report(tool.name, noFileNamed(tool.direction));
+        std::fputs(usageText(tool.name, tool.direction).c_str(), stderr);
+        return kExitUsage;
+    }
+    keepStandardDescriptors();
+    installSignalHandlers();
+    return onRunThread([&] { return convertAll(tool, args); });
 }
 
 } // namespace wsstool

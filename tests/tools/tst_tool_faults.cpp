@@ -1,0 +1,163 @@
+// The tools where the system lets them down: a small stack, a fault, a flush that fails once,
+// signals set to be ignored, a file system without some renames. Each test runs the real tools.
+
+#include "tool_process.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace tool_process;
+
+namespace {
+
+// No core file from a tool a test makes fault.
+void noCoreFile()
+{
+    const rlimit none{0, 0};
+    ::setrlimit(RLIMIT_CORE, &none);
+}
+
+} // namespace
+
+class TestToolFaults : public QObject
+{
+    Q_OBJECT
+
+    QTemporaryDir m_made;
+    // A WSS file whose decoding, 80 MB of WAV, the helper thread flushes early twice.
+    QString longWss() const { return m_made.filePath("long.wss"); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(writeWav(m_made.filePath("long.wav"), 2, 44100, 460));
+        QCOMPARE(run(kEncoder, m_made.path(), {"long.wav"}).code, 0);
+        QVERIFY(QFile::remove(m_made.filePath("long.wav")));
+    }
+
+    // Under `ulimit -s 18` (KiB) both tools convert a sound long enough for their coding threads:
+    // the threads' stacks are set by the tools, not by the limit, and nothing deep runs on the
+    // main thread. (The limit also holds the environment, and the dynamic loader needs some of the
+    // rest: the tools run with a small one, as from a shell.)
+    void smallStack()
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        QSKIP("AddressSanitizer's own start needs more than 18 KiB of stack");
+#endif
+        const QStringList env{"LC_ALL=C.UTF-8", "WSS_THREADS=2", "PATH=/usr/bin:/bin"};
+        QTemporaryDir dir;
+        QVERIFY(writeWav(dir.filePath("a.wav"), 2, 44100, 12));
+        QVERIFY(writeFile(dir.filePath("a.wss"), "earlier"));
+        const auto smallStack = [] {
+            const rlimit lim{18 << 10, 18 << 10};
+            ::setrlimit(RLIMIT_STACK, &lim);
+            noCoreFile();
+        };
+        for (int round = 0; round < 3; ++round) {
+            QFile::remove(dir.filePath("a.wss.~1~"));
+            QVERIFY(writeFile(dir.filePath("a.wss"), "earlier"));
+            Result r = run(kEncoder, dir.path(), {"a.wav"}, smallStack, env, false);
+            QCOMPARE(r.status, QProcess::NormalExit);
+            QCOMPARE(r.errorLines, QStringList({"WSSCod.exe: kept the earlier 'a.wss' as 'a.wss.~1~'"}));
+            QCOMPARE(r.code, 0);
+            r = run(kDecoder, dir.path(), {"-f", "a.wss"}, smallStack, env, false);
+            QCOMPARE(r.status, QProcess::NormalExit);
+            QCOMPARE(r.code, 0);
+            QCOMPARE(temporaryFiles(dir.path()), QStringList());
+        }
+    }
+
+    // A fault that uses up a thread's stack still runs the handler (on the thread's alternate
+    // stack): the temporary file is removed and the tool ends by SIGSEGV. In the thread that reads
+    // and writes, and in the helper that flushes a long output early.
+    void faultOnAUsedUpStack_data()
+    {
+        QTest::addColumn<QString>("setting");
+        QTest::newRow("the converting thread") << "TALVEN_SHIM_OVERFLOW_READ=a.wss";
+        QTest::newRow("the flushing helper") << "TALVEN_SHIM_OVERFLOW_FDATASYNC=1";
+    }
+    void faultOnAUsedUpStack()
+    {
+        QFETCH(QString, setting);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(longWss(), dir.filePath("a.wss")));
+        const auto before = snapshot(dir.path());
+        const Result r = run(kDecoder, dir.path(), {"a.wss"}, noCoreFile, shim({setting}));
+        QCOMPARE(r.status, QProcess::CrashExit);
+        QCOMPARE(r.code, SIGSEGV);
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+
+    // An error that only one flush saw (an early one, or a start of the disk writing) fails the
+    // file even though the final flush succeeds: exit 3, and the earlier output stays.
+    void earlyFlushError_data()
+    {
+        QTest::addColumn<QString>("call");
+        QTest::newRow("the first early fdatasync") << "fdatasync:1";
+        QTest::newRow("a start of the disk writing") << "sync_file_range:2";
+    }
+    void earlyFlushError()
+    {
+        QFETCH(QString, call);
+        QTemporaryDir dir;
+        QVERIFY(QFile::copy(longWss(), dir.filePath("a.wss")));
+        QVERIFY(writeFile(dir.filePath("a.wav"), "earlier"));
+        const auto before = snapshot(dir.path());
+        const Result r = run(kDecoder, dir.path(), {"a.wss"}, {}, shim({"TALVEN_SHIM_FAIL_CALL=" + call}));
+        QCOMPARE(r.errorLines,
+            QStringList({"WSSdec.exe: cannot write 'a.wav' in '" + dir.path() + "': Input/output error"}));
+        QCOMPARE(r.code, 3);
+        QCOMPARE(snapshot(dir.path()), before);
+    }
+
+    // A signal the tool was started with set to be ignored (nohup) stays ignored; the others still
+    // stop it and remove its temporary file.
+    void ignoredSignalsStayIgnored()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeWav(dir.filePath("a.wav"), 1, 8000, 2));
+        QCOMPARE(run(kEncoder, dir.path(), {"a.wav"}).code, 0);
+        QVERIFY(QFile::remove(dir.filePath("a.wav")));
+        QProcess p;
+        start(
+            p, kDecoder, dir.path(), {"a.wss"},
+            [] {
+                std::signal(SIGHUP, SIG_IGN);
+                std::signal(SIGINT, SIG_IGN);
+            },
+            shim({"TALVEN_SHIM_STALL_READ=a.wss"}));
+        QVERIFY(p.waitForStarted());
+        QTRY_COMPARE(temporaryFiles(dir.path()).size(), 1);
+        ::kill(pid_t(p.processId()), SIGHUP);
+        ::kill(pid_t(p.processId()), SIGINT);
+        QVERIFY(!p.waitForFinished(500));
+        ::kill(pid_t(p.processId()), SIGTERM);
+        const Result r = finish(p);
+        QCOMPARE(r.status, QProcess::CrashExit);
+        QCOMPARE(r.code, SIGTERM);
+        QCOMPARE(temporaryFiles(dir.path()), QStringList());
+    }
+
+    // Where the file system has no rename without replacing, the tools look for a file of the
+    // name first: an existing output is kept as a backup, not replaced.
+    void renameWithoutNoReplace()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeWav(dir.filePath("a.wav"), 1, 8000, 1));
+        QVERIFY(writeFile(dir.filePath("a.wss"), "earlier"));
+        const Result r = run(kEncoder, dir.path(), {"a.wav"}, {},
+            shim({"TALVEN_SHIM_NO_NOREPLACE=1", "TALVEN_SHIM_NO_LINK=1", "TALVEN_SHIM_NO_EXCHANGE=1"}));
+        QCOMPARE(r.errorLines, QStringList({"WSSCod.exe: kept the earlier 'a.wss' as 'a.wss.~1~'"}));
+        QCOMPARE(r.code, 0);
+        QCOMPARE(readFile(dir.filePath("a.wss.~1~")), "earlier");
+        QVERIFY(readFile(dir.filePath("a.wss")).startsWith("WSS"));
+    }
+};
+
+TALVEN_TOOL_TEST_MAIN(TestToolFaults)
+#include "tst_tool_faults.moc"
