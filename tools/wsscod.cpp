@@ -122,7 +122,7 @@ OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &r
         fail(kExitInput,
             /* TRANSLATORS: the file's name, in quotes; the number of channels it has; the most the
                tools take. */
-            format(ngettext("unsupported layout in %s: %d channel (at most %u)",
+            format(translatePlural("unsupported layout in %s: %d channel (at most %u)",
                        "unsupported layout in %s: %d channels (at most %u)", (unsigned long)std::max(info.channels, 0)),
                 quote(inPath).c_str(), info.channels, wss::kMaxChannels));
     if (info.samplerate < 1)

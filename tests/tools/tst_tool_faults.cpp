@@ -157,6 +157,35 @@ private slots:
         QCOMPARE(readFile(dir.filePath("a.wss.~1~")), "earlier");
         QVERIFY(readFile(dir.filePath("a.wss")).startsWith("WSS"));
     }
+
+    // A catalogue planted beside a tool whose translation takes other arguments than the text
+    // (twelve %s for one) never reaches printf: the tool says the English text. A translation
+    // that takes the text's own arguments is still used.
+    void plantedCatalogue()
+    {
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        QVERIFY(d.mkpath("bin/locale/de/LC_MESSAGES"));
+        QVERIFY(QFile::copy(kDecoder, d.filePath("bin/WSSdec.exe")));
+        QVERIFY(QFile::setPermissions(d.filePath("bin/WSSdec.exe"), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        QVERIFY(writeFile(d.filePath("planted.po"),
+            "msgid \"\"\nmsgstr \"Content-Type: text/plain; charset=UTF-8\\n\"\n\n"
+            "msgid \"%s is not a WSS file\"\nmsgstr \"%s%s%s%s%s%s%s%s%s%s%s%s\"\n\n"
+            "msgid \"%s is not a WSS file (it is empty)\"\nmsgstr \"%s ist leer\"\n"));
+        QProcess msgfmt;
+        msgfmt.start(
+            "msgfmt", {"-o", d.filePath("bin/locale/de/LC_MESSAGES/talven-sound.mo"), d.filePath("planted.po")});
+        QVERIFY(msgfmt.waitForFinished() && msgfmt.exitCode() == 0);
+        QVERIFY(writeFile(d.filePath("x.wss"), "not a WSS file at all"));
+        QVERIFY(writeFile(d.filePath("e.wss"), ""));
+        const QStringList german{"LANGUAGE=de"};
+        Result r = run(d.filePath("bin/WSSdec.exe"), dir.path(), {"e.wss"}, {}, german);
+        QCOMPARE(r.errorLines, QStringList({"WSSdec.exe: 'e.wss' ist leer"}));
+        r = run(d.filePath("bin/WSSdec.exe"), dir.path(), {"x.wss"}, noCoreFile, german);
+        QCOMPARE(r.status, QProcess::NormalExit);
+        QCOMPARE(r.errorLines, QStringList({"WSSdec.exe: 'x.wss' is not a WSS file"}));
+        QCOMPARE(r.code, 1);
+    }
 };
 
 TALVEN_TOOL_TEST_MAIN(TestToolFaults)

@@ -2,6 +2,7 @@
 // batch, opening an input, and writing an output.
 
 #include "failure.h"
+#include "i18n.h"
 #include "input_file.h"
 #include "output_batch.h"
 #include "output_file.h"
@@ -140,6 +141,41 @@ private slots:
         QCOMPARE(w.frameBytes(), frameBytes);
         if (dataChunks > 0) // where the sound starts, and the length to put right
             QCOMPARE(file.mid(qsizetype(w.lengthAt) - 4, 4), QByteArray("data"));
+    }
+
+    // A translation is used only where printf reads the same arguments from it as from the text.
+    void sameConversions_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("the same") << "cannot open %s: %s"
+                                  << "%s kann nicht geöffnet werden: %s" << true;
+        QTest::newRow("in another order") << "%s as %s"
+                                          << "als %2$s: %1$s" << true;
+        QTest::newRow("literal percent signs") << "%zu of %zu; 100%%"
+                                               << "%zu/%zu (100 %%)" << true;
+        QTest::newRow("twelve for one") << "%s is not a WSS file"
+                                        << "%s%s%s%s%s%s%s%s%s%s%s%s" << false;
+        QTest::newRow("one missing") << "%s: %s"
+                                     << "%s" << false;
+        QTest::newRow("another type") << "%llu bytes"
+                                      << "%s Bytes" << false;
+        QTest::newRow("another length") << "%zu files"
+                                        << "%u Dateien" << false;
+        QTest::newRow("a write") << "%s"
+                                 << "%s%n" << false;
+        QTest::newRow("a width argument") << "%s"
+                                          << "%*s" << false;
+        QTest::newRow("cut off") << "%s"
+                                 << "%s %" << false;
+    }
+    void sameConversions()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, translation);
+        QFETCH(bool, same);
+        QCOMPARE(wsstool::sameConversions(text.toUtf8().constData(), translation.toUtf8().constData()), same);
     }
 
     // Each waiting output keeps a descriptor: as many wait as the limit leaves, beside the ones
