@@ -7,6 +7,8 @@
 #include <QTest>
 
 #include <csignal>
+#include <memory>
+#include <vector>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -156,6 +158,44 @@ private slots:
         QCOMPARE(r.code, 0);
         QCOMPARE(readFile(dir.filePath("a.wss.~1~")), "earlier");
         QVERIFY(readFile(dir.filePath("a.wss")).startsWith("WSS"));
+    }
+
+    // Several runs of the same conversion at once over an existing output keep the earlier file
+    // once, and no copy of the new one: each run compares the file its new one put out of the way
+    // with its new one, and drops it when they are the same. With hard links, with the exchange
+    // where there are none, and with renames where there is no exchange either.
+    void concurrentRunsKeepNoCopy_data()
+    {
+        QTest::addColumn<QStringList>("env");
+        QTest::newRow("link") << QStringList();
+        QTest::newRow("exchange") << shim({"TALVEN_SHIM_NO_LINK=1"});
+        QTest::newRow("rename") << shim({"TALVEN_SHIM_NO_LINK=1", "TALVEN_SHIM_NO_EXCHANGE=1"});
+    }
+    void concurrentRunsKeepNoCopy()
+    {
+        QFETCH(QStringList, env);
+        QTemporaryDir dir;
+        QDir d(dir.path());
+        QVERIFY(writeWav(d.filePath("a.wav"), 1, 8000, 1));
+        QCOMPARE(run(kEncoder, dir.path(), {"a.wav"}).code, 0);
+        const QByteArray fresh = readFile(d.filePath("a.wss"));
+        for (int round = 0; round < 12; ++round) {
+            for (const QString &backup : d.entryList({"a.wss.~*"}, QDir::Files))
+                QVERIFY(d.remove(backup));
+            QVERIFY(writeFile(d.filePath("a.wss"), "earlier"));
+            std::vector<std::unique_ptr<QProcess>> runs;
+            for (int i = 0; i < 4; ++i) {
+                runs.push_back(std::make_unique<QProcess>());
+                start(*runs.back(), kEncoder, dir.path(), {"a.wav"}, {}, env);
+            }
+            for (auto &p : runs)
+                QCOMPARE(finish(*p).code, 0);
+            const auto files = snapshot(dir.path());
+            QCOMPARE(files.value("a.wss"), fresh);
+            QCOMPARE(files.keys(QByteArray("earlier")).size(), 1);
+            QCOMPARE(files.keys(fresh), QStringList({"a.wss"}));
+            QCOMPARE(files.size(), 3); // a.wav, a.wss and the earlier one's backup
+        }
     }
 
     // A catalogue planted beside a tool whose translation takes other arguments than the text

@@ -13,6 +13,7 @@
 #include <utility>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -53,6 +54,23 @@ std::size_t batchFilesNow()
         return kBatchFiles;
     return OutputBatch::batchFilesFor(limit.rlim_cur, openDescriptors());
 }
+
+// A descriptor closed at the end of its scope.
+struct Descriptor
+{
+    explicit Descriptor(int fd)
+        : fd(fd)
+    { }
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    int fd;
+};
 
 // A new output gets the mode of a new file, 0666 less the umask (mkostemp() made it 0600).
 void setNewFileMode(OutputFile &file)
@@ -125,11 +143,14 @@ bool OutputBatch::sameAsExisting(const OutputFile &file)
 
 void OutputBatch::place(OutputFile &file, std::size_t number, bool syncFolderNow)
 {
+    // Kept open to compare the earlier file with, once the new one has taken its name; the file's
+    // own descriptor is closed first, as its close() may report a write error (NFS).
+    const Descriptor newFile(::fcntl(file.fd(), F_DUPFD_CLOEXEC, 0));
     file.close();
     SignalBlock block;
     fs::path backup;
     try {
-        backup = placeOutput(file.tempPath(), file.finalPath(), file.folder(), run_.force, run_.backups);
+        backup = placeOutput(file.tempPath(), file.finalPath(), file.folder(), run_.force, run_.backups, newFile.fd);
     } catch (const EarlierUnderTempName &) {
         file.release(false); // the temporary name holds the earlier file now: keep it
         throw;

@@ -1,6 +1,7 @@
 #include "output_placement.h"
 
 #include "i18n.h"
+#include "same_content.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -120,6 +121,19 @@ private:
     fs::path backup_;
 };
 
+// Whether the earlier file, now at `earlier`, holds the bytes of the new one: then its name is
+// removed. Decided only once the new file has taken NAME, since until then another run may put
+// those bytes there.
+bool droppedAsSame(const char *earlier, int newFile)
+{
+    const int fd = openToCompare(earlier);
+    if (fd < 0)
+        return false;
+    const bool same = sameContent(fd, newFile);
+    ::close(fd);
+    return same && ::unlink(earlier) == 0;
+}
+
 // The earlier file gets its backup name and the new one takes NAME; at every moment NAME holds
 // the earlier file or the whole new one, and the earlier content is under some name:
 //  1. link(NAME, NAME.~N~), then rename(temp, NAME): both names hold the earlier file until the
@@ -130,7 +144,7 @@ private:
 //  3. where the exchange is refused too: rename(NAME, NAME.~N~) without replacing, then
 //     rename(temp, NAME): for a moment only the backup name holds the earlier file.
 fs::path placeKeepingBackup(
-    const char *temp, const fs::path &finalPath, const std::string &folder, BackupNumbers &numbers)
+    const char *temp, const fs::path &finalPath, const std::string &folder, BackupNumbers &numbers, int newFile)
 {
     const std::string finalName = finalPath.string();
     const char *final = finalName.c_str();
@@ -143,13 +157,15 @@ fs::path placeKeepingBackup(
             ::unlink(naming.backup().c_str()); // the earlier file is still NAME
             failWriting(finalPath, folder, err);
         }
-        return naming.backup();
+        return droppedAsSame(naming.backup().c_str(), newFile) ? fs::path() : naming.backup();
     }
     if (!linkRefused(err))
         fail(kExitOutput, naming.message(err));
 
     err = exchange(temp, final);
     if (err == 0) {
+        if (droppedAsSame(temp, newFile))
+            return {};
         err = naming.name([&](const char *backup) { return renameNoReplace(temp, backup); });
         if (err == 0)
             return naming.backup();
@@ -168,13 +184,13 @@ fs::path placeKeepingBackup(
         ::rename(naming.backup().c_str(), final); // the earlier file back to its name
         failWriting(finalPath, folder, err);
     }
-    return naming.backup();
+    return droppedAsSame(naming.backup().c_str(), newFile) ? fs::path() : naming.backup();
 }
 
 } // namespace
 
 fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, const std::string &folder, bool force,
-    BackupNumbers &numbers)
+    BackupNumbers &numbers, int newFile)
 {
     const std::string finalName = finalPath.string();
     const char *temp = tempPath.c_str();
@@ -198,7 +214,7 @@ fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, con
             /* TRANSLATORS: the output's name, in quotes, and the folder it goes in, in quotes. */
             format(_("cannot write %s in %s: a folder of that name is in the way; rename or move it"),
                 quote(finalPath.filename()).c_str(), quote(folder).c_str()));
-    return placeKeepingBackup(temp, finalPath, folder, numbers);
+    return placeKeepingBackup(temp, finalPath, folder, numbers, newFile);
 }
 
 std::string absoluteFolder(const fs::path &final)
