@@ -25,6 +25,7 @@
 //   TALVEN_SHIM_OVERFLOW_READ=NAME  a read() from a file of that last part, past its first bytes,
 //                                 uses up the stack (the thread faults with SIGSEGV)
 //   TALVEN_SHIM_OVERFLOW_FDATASYNC=1  so does every fdatasync()
+//   TALVEN_SHIM_FAULT_AT_EXIT=1   the process faults (SIGSEGV) as it exits, after main()
 
 #include <cerrno>
 #include <climits>
@@ -81,6 +82,12 @@ __attribute__((constructor)) void openLog()
 {
     if (const char *file = setting("TALVEN_SHIM_LOG"))
         logFile = NEXT(open)(file, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
+}
+
+__attribute__((destructor)) void faultAtExit()
+{
+    if (setting("TALVEN_SHIM_FAULT_AT_EXIT"))
+        raise(SIGSEGV);
 }
 
 void logLine(const char *format, ...)

@@ -198,6 +198,48 @@ private slots:
         }
     }
 
+    // A fault once the run is over (here in a library's clean-up at exit) does not turn it into a
+    // failure: the tool ends with the run's exit code, not by SIGSEGV.
+    void lateFault_data()
+    {
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("code");
+        QTest::newRow("converted") << "a.wav" << 0;
+        QTest::newRow("failed") << "none.wav" << 1;
+    }
+    void lateFault()
+    {
+        QFETCH(QString, input);
+        QFETCH(int, code);
+        QTemporaryDir dir;
+        QVERIFY(writeWav(dir.filePath("a.wav"), 1, 8000, 1));
+        const Result r = run(kEncoder, dir.path(), {input}, noCoreFile, shim({"TALVEN_SHIM_FAULT_AT_EXIT=1"}));
+        QCOMPARE(r.status, QProcess::NormalExit);
+        QCOMPARE(r.code, code);
+        QCOMPARE(QFile::exists(dir.filePath("a.wss")), code == 0);
+    }
+
+    // A file size limit (`ulimit -f`) fails the write, since SIGXFSZ is ignored: the output that
+    // would pass it fails with exit 3 and leaves nothing, the run goes on with the next file.
+    void fileSizeLimit()
+    {
+        QTemporaryDir dir;
+        QVERIFY(writeWav(dir.filePath("a.wav"), 1, 8000, 1));
+        QVERIFY(writeWav(dir.filePath("b.wav"), 2, 44100, 4));
+        const Result r = run(kEncoder, dir.path(), {"b.wav", "a.wav"}, [] {
+            const rlimit lim{64 << 10, 64 << 10};
+            ::setrlimit(RLIMIT_FSIZE, &lim);
+        });
+        QCOMPARE(r.status, QProcess::NormalExit);
+        QCOMPARE(r.errorLines,
+            QStringList({"WSSCod.exe: cannot write 'b.wss' in '" + dir.path() + "': File too large",
+                "WSSCod.exe: 1 of 2 files encoded; 1 failed"}));
+        QCOMPARE(r.code, 3);
+        QVERIFY(QFile::exists(dir.filePath("a.wss")));
+        QVERIFY(!QFile::exists(dir.filePath("b.wss")));
+        QCOMPARE(temporaryFiles(dir.path()), QStringList());
+    }
+
     // A catalogue planted beside a tool whose translation takes other arguments than the text
     // (twelve %s for one) never reaches printf: the tool says the English text. A translation
     // that takes the text's own arguments is still used.

@@ -39,8 +39,22 @@ sigset_t outsideSignals()
     return set;
 }
 
+// The exit code of a run that is over, or -1 while it runs.
+std::atomic<int> g_finishedWith{-1};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads the run's end");
+
+bool isFault(int sig)
+{
+    for (const int fault : wss::kFaultSignals)
+        if (sig == fault)
+            return true;
+    return false;
+}
+
 extern "C" void removeTempAndDie(int sig)
 {
+    if (const int code = g_finishedWith.load(std::memory_order_acquire); code >= 0 && isFault(sig))
+        ::_exit(code);
     for (std::size_t i = 0; i < kTempFileSlots; ++i)
         if (g_tempState[i].load(std::memory_order_acquire) == kListed)
             ::unlink(g_tempPaths[i].data());
@@ -97,6 +111,11 @@ void installSignalHandlers()
     // A reader that has gone away, or a file size limit, fails the write instead of ending the run.
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
+}
+
+void runFinished(int exitCode)
+{
+    g_finishedWith.store(exitCode, std::memory_order_release);
 }
 
 SignalBlock::SignalBlock()

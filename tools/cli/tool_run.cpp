@@ -208,7 +208,9 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
     }
     keepStandardDescriptors();
     installSignalHandlers();
-    return onRunThread([&] { return convertAll(tool, args); });
+    const int code = onRunThread([&] { return convertAll(tool, args); });
+    runFinished(code);
+    return code;
 }
 
 } // namespace wsstool
