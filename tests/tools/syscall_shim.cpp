@@ -151,7 +151,7 @@ __attribute__((noinline)) int useUpStack(volatile char *caller, long depth)
     page[0] = caller ? caller[0] : char(depth);
     if (depth > (1L << 40))
         return page[0];
-    return useUpStack(page, depth + 1) + page[1];
+    return useUpStack(page, depth + 1) + page[0];
 }
 
 int refusedName(const char *to)

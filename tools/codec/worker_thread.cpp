@@ -73,7 +73,7 @@ WorkerThread::WorkerThread(std::size_t stackBytes, std::function<void()> body, c
     pthread_attr_destroy(&attr);
     if (err != 0)
         throw std::system_error(err, std::generic_category());
-    arg.release(); // the thread's now
+    static_cast<void>(arg.release()); // the thread owns it now
     joinable_ = true;
 }
 
