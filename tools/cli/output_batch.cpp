@@ -160,8 +160,8 @@ void OutputBatch::place(OutputFile &file, std::size_t number, bool syncFolderNow
         syncFolder(file.folder());
     if (!backup.empty()) {
         run_.progress.kept(number, file.finalPath(), backup);
-        /* TRANSLATORS: the output's name and the backup name it is kept under, in quotes. */
         report(run_.toolName,
+            /* TRANSLATORS: the output's name and the backup name it is kept under, in quotes. */
             format(_("kept the earlier %s as %s"), quote(file.finalPath()).c_str(), quote(backup).c_str()));
     }
     run_.progress.wrote(number, file.finalPath());
