@@ -134,10 +134,41 @@ bool droppedAsSame(const char *earlier, int newFile)
     return same && ::unlink(earlier) == 0;
 }
 
+// Whether the two names are one file.
+bool sameFile(const char *a, const char *b)
+{
+    struct stat sa
+    {
+    }, sb{};
+    return ::lstat(a, &sa) == 0 && ::lstat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// Another run put its own file in NAME between the link that gave `backup` the earlier file and
+// the exchange, which brought that file out to `temp`; that run kept the earlier file itself,
+// or replaced it (-f). So `backup` is dropped where the earlier file has another name too, and the
+// file that came out is dropped when it holds the new bytes, else kept under a backup name.
+fs::path keepWhatCameOut(const char *temp, const fs::path &backup, int newFile, BackupNaming &naming)
+{
+    struct stat st
+    {
+    };
+    const bool earlierKept = ::lstat(backup.c_str(), &st) != 0 || st.st_nlink == 1;
+    if (!earlierKept)
+        ::unlink(backup.c_str());
+    if (droppedAsSame(temp, newFile))
+        return earlierKept ? backup : fs::path();
+    const int err = naming.name([&](const char *name) { return renameNoReplace(temp, name); });
+    if (err != 0)
+        throw EarlierUnderTempName{{kExitOutput, naming.messageKeptAs(err, fs::path(temp).filename())}};
+    return naming.backup();
+}
+
 // The earlier file gets its backup name and the new one takes NAME; at every moment NAME holds
 // the earlier file or the whole new one, and the earlier content is under some name:
-//  1. link(NAME, NAME.~N~), then rename(temp, NAME): both names hold the earlier file until the
-//     rename replaces NAME in one step;
+//  1. link(NAME, NAME.~N~), then renameat2(temp, NAME, RENAME_EXCHANGE) (rename() where the file
+//     system cannot swap): both names hold the earlier file until the swap replaces NAME in one
+//     step; what came out is the earlier file, whose temporary name is removed, unless another
+//     run put its own file in NAME in between (keepWhatCameOut);
 //  2. where link() is refused: renameat2(temp, NAME, RENAME_EXCHANGE) swaps the new file in and
 //     the earlier one out, under the temporary name, which then becomes NAME.~N~ (if that fails,
 //     the swap is undone);
@@ -152,12 +183,22 @@ fs::path placeKeepingBackup(
 
     int err = naming.name([&](const char *backup) { return ::link(final, backup) == 0 ? 0 : errno; });
     if (err == 0) {
-        if (::rename(temp, final) != 0) {
-            err = errno;
-            ::unlink(naming.backup().c_str()); // the earlier file is still NAME
+        const fs::path backup = naming.backup();
+        // Swapped rather than renamed over, so that what comes out of NAME can be looked at;
+        // where the file system cannot swap (or NAME went meanwhile), renamed over.
+        err = exchange(temp, final);
+        const bool cameOut = err == 0;
+        if (renameUnsupported(err) || err == ENOENT)
+            err = ::rename(temp, final) == 0 ? 0 : errno;
+        if (err != 0) {
+            ::unlink(backup.c_str()); // the earlier file is still NAME
             failWriting(finalPath, folder, err);
         }
-        return droppedAsSame(naming.backup().c_str(), newFile) ? fs::path() : naming.backup();
+        if (cameOut && !sameFile(temp, backup.c_str()))
+            return keepWhatCameOut(temp, backup, newFile, naming);
+        if (cameOut)
+            ::unlink(temp); // the earlier file, which the backup keeps
+        return droppedAsSame(backup.c_str(), newFile) ? fs::path() : backup;
     }
     if (!linkRefused(err))
         fail(kExitOutput, naming.message(err));
@@ -177,6 +218,8 @@ fs::path placeKeepingBackup(
         failWriting(finalPath, folder, err);
 
     err = naming.name([&](const char *backup) { return renameNoReplace(final, backup); });
+    if (err == ENOENT && renameNoReplace(temp, final) == 0)
+        return {}; // another run took the earlier file away meanwhile: nothing left to keep
     if (err != 0)
         fail(kExitOutput, naming.message(err));
     if (::rename(temp, final) != 0) {
