@@ -143,20 +143,21 @@ bool sameFile(const char *a, const char *b)
     return ::lstat(a, &sa) == 0 && ::lstat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
-// Another run put its own file in NAME between the link that gave `backup` the earlier file and
-// the exchange, which brought that file out to `temp`; that run kept the earlier file itself,
-// or replaced it (-f). So `backup` is dropped where the earlier file has another name too, and the
-// file that came out is dropped when it holds the new bytes, else kept under a backup name.
+// Another run put its own file in NAME between the link that gave `backup` the file there and
+// the exchange, which brought the other run's file out to `temp`; that run kept the file the link
+// gave `backup` itself, or replaced it (-f). So `backup` is dropped where its file has another
+// name too or holds the new bytes, and so is the file that came out when it holds the new bytes;
+// else it is kept under a backup name.
 fs::path keepWhatCameOut(const char *temp, const fs::path &backup, int newFile, BackupNaming &naming)
 {
     struct stat st
     {
     };
-    const bool earlierKept = ::lstat(backup.c_str(), &st) != 0 || st.st_nlink == 1;
-    if (!earlierKept)
-        ::unlink(backup.c_str());
+    bool backupKept = ::lstat(backup.c_str(), &st) == 0;
+    if (backupKept && (st.st_nlink > 1 ? ::unlink(backup.c_str()) == 0 : droppedAsSame(backup.c_str(), newFile)))
+        backupKept = false;
     if (droppedAsSame(temp, newFile))
-        return earlierKept ? backup : fs::path();
+        return backupKept ? backup : fs::path();
     const int err = naming.name([&](const char *name) { return renameNoReplace(temp, name); });
     if (err != 0)
         throw EarlierUnderTempName{{kExitOutput, naming.messageKeptAs(err, fs::path(temp).filename())}};
