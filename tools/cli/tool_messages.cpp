@@ -51,13 +51,14 @@ std::string wouldReplaceInput(Direction direction, const std::filesystem::path &
 std::string summary(Direction direction, std::size_t converted, std::size_t total, std::size_t failed)
 {
     if (direction == Direction::Encode)
-        /* TRANSLATORS: the last line of a run over several files that were not all converted:
-           converted, named, failed. The form follows the files named. */
-        return format(ngettext("%zu of %zu file encoded; %zu failed", "%zu of %zu files encoded; %zu failed", total),
+        return format(
+            /* TRANSLATORS: the last line of a run over several files that were not all converted:
+               converted, named, failed. The form follows the files named. */
+            translatePlural("%zu of %zu file encoded; %zu failed", "%zu of %zu files encoded; %zu failed", total),
             converted, total, failed);
     /* TRANSLATORS: the last line of a run over several files that were not all converted:
        converted, named, failed. The form follows the files named. */
-    return format(ngettext("%zu of %zu file decoded; %zu failed", "%zu of %zu files decoded; %zu failed", total),
+    return format(translatePlural("%zu of %zu file decoded; %zu failed", "%zu of %zu files decoded; %zu failed", total),
         converted, total, failed);
 }
 
