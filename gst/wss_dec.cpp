@@ -84,25 +84,28 @@ gint64 seekUpstream(void *user, gint64 offset, int whence)
     return gint64(self->offset);
 }
 
-// Posts what libwss said as the element's error: for a damaged file it names the block.
+// Posts what libwss said as an error: for a damaged file it names the block. The message comes
+// from the sink pad rather than the element: a decodebin drops the errors of an element it is
+// still setting up (it would try another one), and here the first blocks can be read and found
+// damaged before it has finished; there is no other element for WSS to try.
 void postError(GstWssDec *self, wss_status status)
 {
-    const char *message = wss_last_error();
-    switch (status) {
-    case WSS_ERROR_DAMAGED:
-    case WSS_ERROR_TRUNCATED:
-        GST_ELEMENT_ERROR(self, STREAM, DECODE, ("%s", message), ("libwss: %s", wss_status_name(status)));
-        break;
-    case WSS_ERROR_NOT_WSS:
-        GST_ELEMENT_ERROR(self, STREAM, WRONG_TYPE, ("%s", message), (nullptr));
-        break;
-    case WSS_ERROR_UNSUPPORTED:
-        GST_ELEMENT_ERROR(self, STREAM, CODEC_NOT_FOUND, ("%s", message), (nullptr));
-        break;
-    default:
-        GST_ELEMENT_ERROR(self, RESOURCE, READ, ("%s", message), ("libwss: %s", wss_status_name(status)));
-        break;
+    GQuark domain = GST_STREAM_ERROR;
+    gint code = GST_STREAM_ERROR_DECODE;
+    if (status == WSS_ERROR_NOT_WSS)
+        code = GST_STREAM_ERROR_WRONG_TYPE;
+    else if (status == WSS_ERROR_UNSUPPORTED)
+        code = GST_STREAM_ERROR_CODEC_NOT_FOUND;
+    else if (status != WSS_ERROR_DAMAGED && status != WSS_ERROR_TRUNCATED) {
+        domain = GST_RESOURCE_ERROR;
+        code = GST_RESOURCE_ERROR_READ;
     }
+    GError *error = g_error_new_literal(domain, code, wss_last_error());
+    gchar *debug = g_strdup_printf("libwss: %s", wss_status_name(status));
+    GST_WARNING_OBJECT(self, "%s", error->message);
+    gst_element_post_message(GST_ELEMENT(self), gst_message_new_error(GST_OBJECT(self->sinkpad), error, debug));
+    g_error_free(error);
+    g_free(debug);
 }
 
 gboolean srcEvent(GstPad *pad, GstObject *parent, GstEvent *event);
@@ -138,7 +141,7 @@ void removeSourcePad(GstWssDec *self)
     self->srcpad = nullptr;
 }
 
-// Opens the file on the streaming thread's first turn and announces the stream.
+// Opens the file and announces the stream.
 gboolean openFile(GstWssDec *self)
 {
     static const wss_io io = {readUpstream, seekUpstream};
@@ -188,10 +191,6 @@ void pauseTask(GstWssDec *self, GstFlowReturn result)
 void loop(gpointer data)
 {
     auto *self = static_cast<GstWssDec *>(data);
-    if (!self->file && !openFile(self)) {
-        gst_pad_pause_task(self->sinkpad);
-        return;
-    }
     if (self->needSegment) {
         self->needSegment = FALSE;
         gst_pad_push_event(self->srcpad, gst_event_new_segment(&self->segment));
@@ -221,9 +220,14 @@ void loop(gpointer data)
             pauseTask(self, GST_FLOW_FLUSHING);
             return;
         }
-        if (got < 0)
+        if (got < 0) {
+            // Said once, naming the block; downstream then ends with the frames before it.
             postError(self, wss_status(got));
-        pauseTask(self, got == 0 ? GST_FLOW_EOS : GST_FLOW_ERROR);
+            gst_pad_pause_task(self->sinkpad);
+            gst_pad_push_event(self->srcpad, gst_event_new_eos());
+            return;
+        }
+        pauseTask(self, GST_FLOW_EOS);
         return;
     }
     gst_buffer_set_size(buffer, gsize(got) * self->channels * sizeof(gint16));
@@ -378,6 +382,10 @@ gboolean sinkActivateMode(GstPad *pad, GstObject *parent, GstPadMode mode, gbool
     if (mode != GST_PAD_MODE_PULL)
         return FALSE;
     if (active) {
+        // The header is read here, so that a file that is not WSS, or whose header is damaged,
+        // fails the change to PAUSED: a decodebin then reports it, or tries another element.
+        if (!self->file && !openFile(self))
+            return FALSE;
         self->needSegment = TRUE;
         self->discont = TRUE;
         return gst_pad_start_task(pad, loop, self, nullptr);
