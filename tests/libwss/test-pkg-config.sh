@@ -14,7 +14,7 @@ work=$(mktemp -d /tmp/libwss-consumer.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "FAIL: $*"; exit 1; }
 
-for component in libwss1 libwss-dev; do
+for component in libwss1 libwss_dev; do
     cmake --install "$build_dir" --prefix "$work/prefix" --component "$component" >"$work/install.log" 2>&1 ||
         { cat "$work/install.log"; fail "installing $component"; }
 done
