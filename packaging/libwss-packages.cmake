@@ -65,8 +65,11 @@ foreach(package libwss1 libwss-dev gstreamer1.0-wss)
 endforeach()
 
 # Stripped, the shared objects also lose their .comment and .note sections, as the program does.
-foreach(pair "libwss1|${WSS_LIBDIR}/$<TARGET_FILE_NAME:wss>"
-        "gstreamer_wss|${WSS_GST_PLUGINS_FROM_USR}/$<TARGET_FILE_NAME:gstwss>")
+set(stripped "libwss1|${WSS_LIBDIR}/$<TARGET_FILE_NAME:wss>")
+if(TARGET gstwss)
+    list(APPEND stripped "gstreamer_wss|${WSS_GST_PLUGINS_FROM_USR}/$<TARGET_FILE_NAME:gstwss>")
+endif()
+foreach(pair IN LISTS stripped)
     string(REPLACE "|" ";" pair "${pair}")
     list(GET pair 0 component)
     list(GET pair 1 object)
