@@ -38,11 +38,12 @@ namespace {
 // Frames handed on in one buffer: about 0.1 s at 44.1 kHz.
 constexpr guint64 kBufferFrames = 4096;
 
-GstStaticPadTemplate sinkTemplate = GST_STATIC_PAD_TEMPLATE("sink", GST_PAD_SINK, GST_PAD_ALWAYS,
-    GST_STATIC_CAPS("audio/x-wss"));
+GstStaticPadTemplate sinkTemplate
+    = GST_STATIC_PAD_TEMPLATE("sink", GST_PAD_SINK, GST_PAD_ALWAYS, GST_STATIC_CAPS("audio/x-wss"));
 GstStaticPadTemplate srcTemplate = GST_STATIC_PAD_TEMPLATE("src", GST_PAD_SRC, GST_PAD_SOMETIMES,
-    GST_STATIC_CAPS("audio/x-raw, format = (string) " GST_AUDIO_NE(S16) ", layout = (string) interleaved, "
-                    "rate = (int) [ 1, MAX ], channels = (int) [ 1, 8 ]"));
+    GST_STATIC_CAPS(
+        "audio/x-raw, format = (string) " GST_AUDIO_NE(S16) ", layout = (string) interleaved, "
+                                                            "rate = (int) [ 1, MAX ], channels = (int) [ 1, 8 ]"));
 
 GstClockTime frameTime(const GstWssDec *self, guint64 frame)
 {
@@ -59,7 +60,8 @@ gint64 readUpstream(void *user, void *buffer, size_t size)
 {
     auto *self = static_cast<GstWssDec *>(user);
     GstBuffer *pulled = nullptr;
-    self->pullResult = gst_pad_pull_range(self->sinkpad, self->offset, guint(std::min<size_t>(size, G_MAXUINT)), &pulled);
+    self->pullResult
+        = gst_pad_pull_range(self->sinkpad, self->offset, guint(std::min<size_t>(size, G_MAXUINT)), &pulled);
     if (self->pullResult == GST_FLOW_EOS)
         return 0;
     if (self->pullResult != GST_FLOW_OK)
@@ -176,8 +178,8 @@ void pauseTask(GstWssDec *self, GstFlowReturn result)
         if (self->segment.flags & GST_SEGMENT_FLAG_SEGMENT) {
             const gint64 stop = GST_CLOCK_TIME_IS_VALID(self->segment.stop) ? gint64(self->segment.stop)
                                                                             : gint64(frameTime(self, self->frames));
-            gst_element_post_message(GST_ELEMENT(self),
-                gst_message_new_segment_done(GST_OBJECT(self), GST_FORMAT_TIME, stop));
+            gst_element_post_message(
+                GST_ELEMENT(self), gst_message_new_segment_done(GST_OBJECT(self), GST_FORMAT_TIME, stop));
             gst_pad_push_event(self->srcpad, gst_event_new_segment_done(GST_FORMAT_TIME, stop));
         } else {
             gst_pad_push_event(self->srcpad, gst_event_new_eos());
@@ -197,8 +199,8 @@ void loop(gpointer data)
         if (!self->tagsSent) {
             self->tagsSent = TRUE;
             gst_pad_push_event(self->srcpad,
-                gst_event_new_tag(gst_tag_list_new(GST_TAG_AUDIO_CODEC, "WSS (IMA ADPCM)", GST_TAG_CONTAINER_FORMAT,
-                    "WSS", nullptr)));
+                gst_event_new_tag(gst_tag_list_new(
+                    GST_TAG_AUDIO_CODEC, "WSS (IMA ADPCM)", GST_TAG_CONTAINER_FORMAT, "WSS", nullptr)));
         }
     }
     guint64 end = self->frames;
@@ -283,7 +285,8 @@ gboolean doSeek(GstWssDec *self, GstEvent *event)
 
     GstSegment segment = self->segment;
     gboolean update;
-    gst_segment_do_seek(&segment, rate, GST_FORMAT_TIME, flags, startType, guint64(start), stopType, guint64(stop), &update);
+    gst_segment_do_seek(
+        &segment, rate, GST_FORMAT_TIME, flags, startType, guint64(start), stopType, guint64(stop), &update);
     const guint64 frame = timeFrame(self, segment.position);
     const wss_status status = wss_seek(self->file, frame);
     if (flush) {
@@ -352,8 +355,8 @@ gboolean srcQuery(GstPad *pad, GstObject *parent, GstQuery *query)
         gst_query_parse_seeking(query, &format, nullptr, nullptr, nullptr);
         if (format != GST_FORMAT_TIME && format != GST_FORMAT_DEFAULT)
             return FALSE;
-        gst_query_set_seeking(query, format, open, 0,
-            gint64(format == GST_FORMAT_TIME ? frameTime(self, frames) : frames));
+        gst_query_set_seeking(
+            query, format, open, 0, gint64(format == GST_FORMAT_TIME ? frameTime(self, frames) : frames));
         return TRUE;
     }
     default:

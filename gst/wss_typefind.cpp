@@ -40,7 +40,8 @@ void findWss(GstTypeFind *find, gpointer)
 gboolean gst_wss_typefind_register(GstPlugin *plugin)
 {
     GstCaps *caps = gst_caps_new_empty_simple("audio/x-wss");
-    const gboolean ok = gst_type_find_register(plugin, "audio/x-wss", GST_RANK_PRIMARY, findWss, "wss", caps, nullptr, nullptr);
+    const gboolean ok
+        = gst_type_find_register(plugin, "audio/x-wss", GST_RANK_PRIMARY, findWss, "wss", caps, nullptr, nullptr);
     gst_caps_unref(caps);
     return ok;
 }

@@ -103,7 +103,8 @@ Failure Reader::readFailure() const
 
 Failure Reader::chainBlock(std::uint64_t block, const std::uint8_t *bytes, std::uint32_t bodyCrc)
 {
-    const std::size_t body = wss::blockBytes(header_.channels, wss::framesInBlock(header_, block)) - wss::kChecksumBytes;
+    const std::size_t body
+        = wss::blockBytes(header_.channels, wss::framesInBlock(header_, block)) - wss::kChecksumBytes;
     wss::Crc32Chain chain = chains_[block];
     chain.append(bodyCrc, body);
     if (chain.value() != get32(bytes + body))
@@ -139,7 +140,8 @@ Failure Reader::verifyUpTo(std::uint64_t block)
                 return bad_;
             }
             const std::size_t body = size - wss::kChecksumBytes;
-            if (Failure f = chainBlock(first + b, coded_.data() + at, wss::Crc32::of(std::span(coded_.data() + at, body)))) {
+            if (Failure f
+                = chainBlock(first + b, coded_.data() + at, wss::Crc32::of(std::span(coded_.data() + at, body)))) {
                 badBlock_ = first + b;
                 bad_ = f;
                 return bad_;
@@ -159,8 +161,8 @@ Failure Reader::decodeChunkAt(std::uint64_t block)
     const std::size_t B = header_.blockFrames, fullBytes = wss::blockBytes(C, B);
     const std::size_t count = std::size_t(std::min<std::uint64_t>(chunkBlocks(B), badBlock_ - block));
     const bool endsShort = block + count == blocks_ && header_.frames % B != 0;
-    const std::size_t want = (count - endsShort) * fullBytes
-        + (endsShort ? wss::blockBytes(C, std::size_t(header_.frames % B)) : 0);
+    const std::size_t want
+        = (count - endsShort) * fullBytes + (endsShort ? wss::blockBytes(C, std::size_t(header_.frames % B)) : 0);
     coded_.resize(want);
     pcm_.resize(count * B * C);
     bodyCrc_.resize(count);

@@ -46,7 +46,8 @@ Failure Writer::open()
     if (header_.channels < 1 || header_.channels > wss::kMaxChannels)
         return {WSS_ERROR_INVALID, "a WSS file holds 1 to 8 channels, not " + std::to_string(header_.channels)};
     if (header_.sampleRate < 1 || header_.sampleRate > wss::kMaxSampleRate)
-        return {WSS_ERROR_INVALID, "the sample rate must be 1 to 2147483647, not " + std::to_string(header_.sampleRate)};
+        return {
+            WSS_ERROR_INVALID, "the sample rate must be 1 to 2147483647, not " + std::to_string(header_.sampleRate)};
     // A name of its own beside the target, made with the permissions a new file gets (mkstemp's
     // would be 0600 whatever the umask).
     std::random_device random;

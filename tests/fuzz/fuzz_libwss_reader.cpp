@@ -122,9 +122,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         // Frames read from the start up to where that read stopped are the same after a seek.
         const std::uint64_t known = all.size() / wss_channels(f);
         const std::vector<std::int16_t> again = readFrom(f, piece, 4096);
-        const std::size_t n = std::size_t(std::min<std::uint64_t>(again.size() / wss_channels(f),
-            known > frame ? known - frame : 0)) * wss_channels(f);
-        if (!std::equal(again.begin(), again.begin() + std::ptrdiff_t(n), all.begin() + std::ptrdiff_t(frame * wss_channels(f))))
+        const std::size_t n
+            = std::size_t(std::min<std::uint64_t>(again.size() / wss_channels(f), known > frame ? known - frame : 0))
+            * wss_channels(f);
+        if (!std::equal(again.begin(), again.begin() + std::ptrdiff_t(n),
+                all.begin() + std::ptrdiff_t(frame * wss_channels(f))))
             std::abort();
     }
     wss_close(f);

@@ -164,7 +164,8 @@ private slots:
         const int rates[] = {8000, 44100, 48000, 22050, 96000, 11025, 32000, 16000};
         for (int c = 1; c <= 8; ++c) {
             files_.push_back(makeWss(dir_.path(), QStringLiteral("short-%1").arg(c), c, rates[c - 1], 700));
-            files_.push_back(makeWss(dir_.path(), QStringLiteral("long-%1").arg(c), c, rates[c - 1], 130 * kBlockFrames + 77));
+            files_.push_back(
+                makeWss(dir_.path(), QStringLiteral("long-%1").arg(c), c, rates[c - 1], 130 * kBlockFrames + 77));
         }
         for (const WssFile &f : files_)
             QVERIFY2(!f.reference.empty(), qPrintable(f.path));
@@ -195,10 +196,10 @@ private slots:
         QFETCH(QString, name);
         const WssFile &f = file(name);
         const QString wav = dir_.path() + u'/' + name + QStringLiteral("-gst.wav");
-        const Run r = run(gstLaunch_, {QStringLiteral("-q"), QStringLiteral("filesrc"), QStringLiteral("location=") + f.path,
-                                           QStringLiteral("!"), QStringLiteral("decodebin"), QStringLiteral("!"),
-                                           QStringLiteral("wavenc"), QStringLiteral("!"), QStringLiteral("filesink"),
-                                           QStringLiteral("location=") + wav});
+        const Run r = run(gstLaunch_,
+            {QStringLiteral("-q"), QStringLiteral("filesrc"), QStringLiteral("location=") + f.path, QStringLiteral("!"),
+                QStringLiteral("decodebin"), QStringLiteral("!"), QStringLiteral("wavenc"), QStringLiteral("!"),
+                QStringLiteral("filesink"), QStringLiteral("location=") + wav});
         QVERIFY2(!r.crashed && r.exitCode == 0, qPrintable(r.output));
         int channels = 0, rate = 0;
         const auto got = readWav(wav, &channels, &rate);
@@ -249,7 +250,8 @@ private slots:
             const gint64 to = byTime ? gint64(gst_util_uint64_scale_int(guint64(frame), GST_SECOND, f.rate)) : frame;
             QVERIFY(gst_element_seek_simple(player.pipeline, byTime ? GST_FORMAT_TIME : GST_FORMAT_DEFAULT,
                 GstSeekFlags(GST_SEEK_FLAG_FLUSH | GST_SEEK_FLAG_ACCURATE), to));
-            QCOMPARE(gst_element_get_state(player.pipeline, nullptr, nullptr, 30 * GST_SECOND), GST_STATE_CHANGE_SUCCESS);
+            QCOMPARE(
+                gst_element_get_state(player.pipeline, nullptr, nullptr, 30 * GST_SECOND), GST_STATE_CHANGE_SUCCESS);
             std::vector<std::int16_t> got;
             guint64 first = 0;
             QVERIFY(Player::take(gst_app_sink_try_pull_preroll(player.sink, 10 * GST_SECOND), got, &first));
@@ -301,12 +303,18 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("message");
         QTest::addColumn<int>("framesBefore");
-        QTest::newRow("block checksum") << "block byte" << "block 100 of 131 fails its checksum" << 99 * kBlockFrames;
-        QTest::newRow("cut inside a block") << "cut" << "the file ends inside block 41 of 131" << 40 * kBlockFrames;
-        QTest::newRow("header checksum") << "header byte" << "header checksum mismatch" << 0;
-        QTest::newRow("random bytes") << "random" << "Could not determine type of stream" << 0;
-        QTest::newRow("signature, then random bytes") << "signature" << "header checksum mismatch" << 0;
-        QTest::newRow("empty") << "empty" << "Stream contains no data" << 0;
+        QTest::newRow("block checksum") << "block byte"
+                                        << "block 100 of 131 fails its checksum" << 99 * kBlockFrames;
+        QTest::newRow("cut inside a block") << "cut"
+                                            << "the file ends inside block 41 of 131" << 40 * kBlockFrames;
+        QTest::newRow("header checksum") << "header byte"
+                                         << "header checksum mismatch" << 0;
+        QTest::newRow("random bytes") << "random"
+                                      << "Could not determine type of stream" << 0;
+        QTest::newRow("signature, then random bytes") << "signature"
+                                                      << "header checksum mismatch" << 0;
+        QTest::newRow("empty") << "empty"
+                               << "Stream contains no data" << 0;
     }
     void damagedFilesGiveErrors()
     {
@@ -331,8 +339,9 @@ private slots:
         const QString path = dir_.path() + QStringLiteral("/damaged.wss");
         QVERIFY(writeAll(path, b));
 
-        const Run r = run(gstLaunch_, {QStringLiteral("filesrc"), QStringLiteral("location=") + path, QStringLiteral("!"),
-                                           QStringLiteral("decodebin"), QStringLiteral("!"), QStringLiteral("fakesink")});
+        const Run r = run(gstLaunch_,
+            {QStringLiteral("filesrc"), QStringLiteral("location=") + path, QStringLiteral("!"),
+                QStringLiteral("decodebin"), QStringLiteral("!"), QStringLiteral("fakesink")});
         QVERIFY2(!r.crashed && r.exitCode != 0, qPrintable(r.output));
         QVERIFY2(r.output.contains(QStringLiteral("ERROR")), qPrintable(r.output));
         QVERIFY2(r.output.contains(message), qPrintable(r.output));

@@ -295,8 +295,10 @@ private slots:
         QTest::newRow("seek past the end") << "seek past" << int(WSS_ERROR_INVALID) << "cannot seek to frame 20801";
         QTest::newRow("seek without a seek callback")
             << "seek stream" << int(WSS_ERROR_INVALID) << "the stream has no seek callback";
-        QTest::newRow("write to a file being read") << "write reader" << int(WSS_ERROR_INVALID) << "not a file opened for writing";
-        QTest::newRow("read a file being written") << "read writer" << int(WSS_ERROR_INVALID) << "not a file opened for reading";
+        QTest::newRow("write to a file being read")
+            << "write reader" << int(WSS_ERROR_INVALID) << "not a file opened for writing";
+        QTest::newRow("read a file being written")
+            << "read writer" << int(WSS_ERROR_INVALID) << "not a file opened for reading";
     }
     void misuse()
     {
@@ -313,7 +315,8 @@ private slots:
         else if (call == "rate 0")
             got = wss_open_write(out.constData(), 0, 1, &f);
         else if (call == "missing folder")
-            got = wss_open_write(QFile::encodeName(dir_.path() + QStringLiteral("/no/such.wss")).constData(), 8000, 1, &f);
+            got = wss_open_write(
+                QFile::encodeName(dir_.path() + QStringLiteral("/no/such.wss")).constData(), 8000, 1, &f);
         else if (call == "open missing")
             got = wss_open_read(QFile::encodeName(dir_.path() + QStringLiteral("/none.wss")).constData(), &f);
         else if (call == "seek past" && wss_open_read(in.constData(), &f) == WSS_OK)

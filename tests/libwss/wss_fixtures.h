@@ -70,8 +70,8 @@ inline bool runTool(const char *tool, const QString &file)
 }
 
 // `name`.wss in `folder`, coded by WSSCod.exe from `pcm`, with what WSSdec.exe decodes from it.
-inline WssFile encodeWithTool(const QString &folder, const QString &name, int channels, int rate,
-    const std::vector<std::int16_t> &pcm)
+inline WssFile encodeWithTool(
+    const QString &folder, const QString &name, int channels, int rate, const std::vector<std::int16_t> &pcm)
 {
     WssFile w;
     const QString wav = folder + u'/' + name + QStringLiteral(".wav");

@@ -53,7 +53,8 @@ typedef struct wss_file wss_file;
  * how many (fewer only at the end; 0 at the end), or -1 on failure. `seek` moves to `offset` from
  * the start (whence 0), the current position (1) or the end (2) and returns the new position, or
  * -1; it may be NULL, and then wss_seek() fails with WSS_ERROR_INVALID. `user` is passed to both. */
-typedef struct wss_io {
+typedef struct wss_io
+{
     int64_t (*read)(void *user, void *buffer, size_t size);
     int64_t (*seek)(void *user, int64_t offset, int whence);
 } wss_io;
