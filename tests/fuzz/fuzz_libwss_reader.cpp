@@ -125,7 +125,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::size_t n
             = std::size_t(std::min<std::uint64_t>(again.size() / wss_channels(f), known > frame ? known - frame : 0))
             * wss_channels(f);
-        if (!std::equal(again.begin(), again.begin() + std::ptrdiff_t(n),
+        if (n > 0
+            && !std::equal(again.begin(), again.begin() + std::ptrdiff_t(n),
                 all.begin() + std::ptrdiff_t(frame * wss_channels(f))))
             std::abort();
     }
