@@ -232,7 +232,7 @@ void loop(gpointer data)
         pauseTask(self, GST_FLOW_EOS);
         return;
     }
-    gst_buffer_set_size(buffer, gsize(got) * self->channels * sizeof(gint16));
+    gst_buffer_set_size(buffer, gssize(got) * gssize(self->channels) * gssize(sizeof(gint16)));
     GST_BUFFER_PTS(buffer) = frameTime(self, self->nextFrame);
     GST_BUFFER_DURATION(buffer) = frameTime(self, self->nextFrame + guint64(got)) - GST_BUFFER_PTS(buffer);
     GST_BUFFER_OFFSET(buffer) = self->nextFrame;

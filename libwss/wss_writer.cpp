@@ -64,7 +64,7 @@ Failure Writer::open()
     tempPath_ = name;
     file_ = fdopen(fd, "wb");
     if (!file_) {
-        const Failure f = writeFailure();
+        Failure f = writeFailure();
         ::close(fd);
         std::remove(tempPath_.c_str());
         return f;

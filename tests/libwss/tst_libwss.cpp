@@ -172,7 +172,7 @@ private slots:
             WSS_OK);
         const auto frames = std::int64_t(wss_frames(r));
         std::mt19937 random(26);
-        std::vector<std::int16_t> got(3000 * 2);
+        std::vector<std::int16_t> got(std::size_t{3000} * 2);
         for (int i = 0; i < 20; ++i) {
             const std::int64_t frame = std::uniform_int_distribution<std::int64_t>(0, frames)(random);
             QCOMPARE(wss_seek(r, std::uint64_t(frame)), WSS_OK);
@@ -220,7 +220,7 @@ private slots:
         if (fault == "empty")
             b.clear();
         else if (fault == "riff")
-            b = "RIFF\x24\0\0\0WAVEfmt ";
+            b = QByteArray("RIFF\x24\0\0\0WAVEfmt ", 16);
         else if (fault == "cut header")
             b.truncate(20);
         else if (fault == "header byte")
@@ -269,15 +269,15 @@ private slots:
         QVERIFY(writeAll(path, b));
         wss_file *r = nullptr;
         QCOMPARE(wss_open_read(QFile::encodeName(path).constData(), &r), WSS_OK);
-        QCOMPARE(wss_seek(r, 15 * kBlockFrames), WSS_ERROR_DAMAGED);
+        QCOMPARE(wss_seek(r, std::uint64_t{15} * kBlockFrames), WSS_ERROR_DAMAGED);
         QVERIFY2(QString::fromUtf8(wss_last_error()).contains(QStringLiteral("block 10 of 21 fails its checksum")),
             wss_last_error());
         QCOMPARE(wss_tell(r), 0u);
-        QCOMPARE(wss_seek(r, 5 * kBlockFrames), WSS_OK);
-        std::vector<std::int16_t> pcm(2 * 2 * kBlockFrames);
-        QCOMPARE(wss_read_s16(r, pcm.data(), 2 * kBlockFrames), 2 * kBlockFrames);
-        QVERIFY(std::equal(pcm.begin(), pcm.end(), stereo_.reference.begin() + 5 * kBlockFrames * 2));
-        QCOMPARE(wss_seek(r, 9 * kBlockFrames + 1), WSS_OK); // block 10 itself is checked when decoded
+        QCOMPARE(wss_seek(r, std::uint64_t{5} * kBlockFrames), WSS_OK);
+        std::vector<std::int16_t> pcm(std::size_t{4} * kBlockFrames);
+        QCOMPARE(wss_read_s16(r, pcm.data(), std::uint64_t{2} * kBlockFrames), std::int64_t{2} * kBlockFrames);
+        QVERIFY(std::equal(pcm.begin(), pcm.end(), stereo_.reference.begin() + std::ptrdiff_t{10} * kBlockFrames));
+        QCOMPARE(wss_seek(r, std::uint64_t{9} * kBlockFrames + 1), WSS_OK); // block 10 itself is checked when decoded
         QCOMPARE(wss_read_s16(r, pcm.data(), 10), std::int64_t(WSS_ERROR_DAMAGED));
         wss_close(r);
     }
