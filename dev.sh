@@ -11,13 +11,18 @@ cd "$(dirname "$0")"
 
 build_dir=${BUILD_DIR:-build}
 packages=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsndfile1-dev zlib1g-dev libwayland-dev
+    # libwss's GStreamer plugin.
+    libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
     # The translations: Qt Linguist's lupdate and lrelease with their CMake functions, gettext's
     # tools, the AppStream rules msgfmt reads for the metainfo, and Qt's own translated texts.
     qt6-l10n-tools qt6-tools-dev gettext appstream qt6-translations-l10n)
 # The tests also build and install the Debian package, drive the program under Xvfb, and read it
 # over AT-SPI (a private D-Bus session with its own accessibility bus), also as a Wayland client
 # of a headless weston; they make the locales they run under with localedef (locales).
-test_packages=(xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc locales)
+# GStreamer's tools and the elements the plugin's tests run it with (wavenc, fakesink, playbin), and
+# abidiff for libwss's ABI.
+test_packages=(gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-base-apps gstreamer1.0-plugins-good
+    abigail-tools xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc locales)
 # The gates: format and static checks, and libFuzzer (clang with its runtime).
 gate_packages=(clang-format clang-tidy clang libclang-rt-14-dev libbenchmark-dev)
 
