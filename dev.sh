@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12), builds, then opens the window or runs the tests.
 #   ./dev.sh run     build and open the window
-#   ./dev.sh test    every gate CI runs: the suite (dev preset, warnings as errors), the suite
-#                    under AddressSanitizer and UBSan (asan preset), formatting, clang-tidy and
-#                    short fuzz runs, and a warning-free hardened release build. Each gate is
-#                    also a script or preset of its own (.ci/, tests/fuzz/, CMakePresets.json).
+#   ./dev.sh test    every gate CI runs: the suite under AddressSanitizer and UBSan with warnings
+#                    as errors (dev preset), formatting, clang-tidy and short fuzz runs, and a
+#                    warning-free hardened release build. Each gate is also a script or preset of
+#                    its own (.ci/, tests/fuzz/, CMakePresets.json).
 #   ./dev.sh build   build only
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -46,16 +46,15 @@ build() {
 # (ccache, with its cache in ~/.cache, makes a file compiled once on this machine cheap to compile
 # again, in any clone); then the gates run side by side, each into build/gates/NAME.log, and a
 # summary says how each went. The fuzz targets, which search for a fixed time, run at normal
-# priority; the suites (which mostly wait on windows and child processes), the format check and
-# clang-tidy run beside them at a lower one.
+# priority; the suite (which mostly waits on windows and child processes), the format check and
+# clang-tidy run beside them at a lower one. One tree, dev, is the sanitizers' and the warnings'
+# build, runs the suite and gives clang-tidy its compile commands.
 run_gates() {
     local start=$SECONDS
     # Tests run headless and get their own HOME and config folders (see tests/CMakeLists.txt).
-    for preset in dev asan; do
-        echo "== build: $preset"
-        cmake --preset "$preset" >/dev/null
-        cmake --build --preset "$preset" --parallel "$(nproc)"
-    done
+    echo "== build: dev (AddressSanitizer and UBSan, warnings are errors, the tests and benchmarks)"
+    cmake --preset dev >/dev/null
+    cmake --build --preset dev --parallel "$(nproc)"
     echo "== build: release (the program and its tools, hardened and optimised, warnings are errors)"
     cmake --preset release -DBUILD_TESTING=OFF >/dev/null
     cmake --build --preset release --parallel "$(nproc)" --target talven-sound wsscod wssdec
@@ -77,11 +76,7 @@ run_gates() {
     gate fuzz tests/fuzz/run.sh "${FUZZ_SECONDS:-20}" &
     (
         renice -n 5 $BASHPID >/dev/null
-        gate suite-dev ctest --preset dev --parallel "$(nproc)"
-    ) &
-    (
-        renice -n 5 $BASHPID >/dev/null
-        gate suite-asan ctest --preset asan --parallel "$(nproc)"
+        gate suite ctest --preset dev --parallel "$(nproc)"
     ) &
     (
         renice -n 5 $BASHPID >/dev/null
@@ -91,7 +86,7 @@ run_gates() {
     wait
 
     local failed=0 name code seconds
-    for name in suite-dev suite-asan format tidy fuzz; do
+    for name in suite format tidy fuzz; do
         read -r code seconds <"$gates/$name.status"
         if [ "$code" -eq 0 ]; then
             printf '== %-10s passed (%s s): %s\n' "$name" "$seconds" "$(grep -E '^(100% tests passed|format:|tidy:|fuzz:)' "$gates/$name.log" | head -1)"
