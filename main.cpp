@@ -1,6 +1,7 @@
 #include "main_window/zrn_sound_encode_decode.h"
 #include "platform/accessible_window.h"
 #include "platform/display.h"
+#include "platform/program_icon.h"
 #include "platform/translations.h"
 #include "platform/wayland_seat.h"
 
@@ -73,6 +74,8 @@ int main(int argc, char *argv[])
     const QStringList files = filesToOpen(app);
 
     ZRNSoundEncodeDecode window;
+    // The window opens with the icon built into the program; the desktop's theme is read after.
+    Platform::UseThemeIconOnceDrawn(&window);
     window.show();
     window.openFiles(files);
     return app.exec();

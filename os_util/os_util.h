@@ -91,7 +91,7 @@ void ShowMessage(QWidget *owner, const QString &text, const QString &details = Q
 // whether acceptCaption was pressed.
 bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption);
 
-// The program's icon, from the desktop's icon theme when installed (see platform/program_icon.h).
+// The program's icon as built into it (main.cpp gives the window the theme's once drawn).
 QIcon ProgramIcon();
 
 } // namespace OSUtil

@@ -30,6 +30,16 @@ open_window() {
     [ -n "$window" ] || { cat "$work/program.log"; echo "FAIL: the window did not open"; exit 1; }
 }
 icon_size() { xprop -id "$window" -notype _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | head -1; }
+# The window opens with the program's own icon and reads the theme once it has drawn: waits up to
+# 10 s for the icon to be SIZE, then prints the size it has.
+icon_size_becomes() {
+    local i
+    for ((i = 0; i < 100; i++)); do
+        [ "$(icon_size)" = "$1" ] && break
+        sleep 0.1
+    done
+    icon_size
+}
 
 case $mode in
 properties)
@@ -51,9 +61,11 @@ PY
     wm_class=$(xprop -id "$window" -notype WM_CLASS | sed -n 's/^WM_CLASS = "\(.*\)", "\(.*\)"$/\2/p')
     check "WM_CLASS's class '$wm_class' is the desktop entry's StartupWMClass '$startup_class'" \
         test -n "$startup_class" -a "$wm_class" = "$startup_class"
-    check "_NET_WM_ICON is the theme's icon $app_id ($(icon_size))" test "$(icon_size)" = 48x48
+    size=$(icon_size_becomes 48x48)
+    check "_NET_WM_ICON is the theme's icon $app_id ($size)" test "$size" = 48x48
     kill "${pids[-1]}" && wait "${pids[-1]}" 2>/dev/null
     open_window "$work/empty"
+    sleep 1 # time to read the theme, which has no icon for it
     check "without a theme icon, _NET_WM_ICON is the program's own ($(icon_size))" test "$(icon_size)" = 32x32
     ;;
 accessibility)
