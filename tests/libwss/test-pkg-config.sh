@@ -4,6 +4,7 @@
 # from docs/libwss.md compiled with `pkg-config --cflags --libs wss`, then run.
 #   tests/libwss/test-pkg-config.sh BUILD_DIR SOURCE_DIR
 # Exit 0: built and ran; 1: a step failed; 77: no C compiler or pkg-config.
+# EXTRA_CFLAGS: flags the build's own library needs of a program (its sanitizers), added last.
 set -u
 build_dir=${1:?usage: test-pkg-config.sh BUILD_DIR SOURCE_DIR}
 source_dir=${2:?usage: test-pkg-config.sh BUILD_DIR SOURCE_DIR}
@@ -29,7 +30,7 @@ case $flags in *"$work/prefix"*) ;; *) fail "the flags do not point into the pre
 sed -n '/^```c$/,/^```$/p' "$source_dir/docs/libwss.md" | sed '1d;$d' >"$work/tone.c"
 [ -s "$work/tone.c" ] || fail "no C example in docs/libwss.md"
 # shellcheck disable=SC2086 # the flags are words
-cc -std=c99 -Wall -Wextra -Werror -pedantic "$work/tone.c" $flags -lm -o "$work/tone" ||
+cc -std=c99 -Wall -Wextra -Werror -pedantic "$work/tone.c" $flags -lm ${EXTRA_CFLAGS:-} -o "$work/tone" ||
     fail "the example does not compile against the installed files"
 objdump -p "$work/tone" | grep -q 'NEEDED *libwss.so.1$' || fail "the program does not need libwss.so.1"
 
