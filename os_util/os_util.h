@@ -80,8 +80,13 @@ QString AbsoluteFolder(const QString &folder);
 // Whether path names a regular file, or a link to one.
 bool IsFile(const QString &path);
 
-// Opens the desktop's file manager with paths selected (see platform/file_manager.h).
+// Opens the desktop's file manager once per folder of paths (see platform/file_manager.h).
 void ShowInFileManager(const QStringList &paths);
+
+// A widget that a screen reader speaks as a notification, each time SpeakNotice is called (see
+// platform/spoken_notice.h). Make it one before it is shown.
+void MakeSpokenNotice(QWidget *widget);
+void SpeakNotice(QWidget *widget);
 
 // A modal message with one OK button and no icon, titled with the owner window's caption; details,
 // when given, behind its "Show Details..." button.

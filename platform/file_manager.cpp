@@ -20,30 +20,47 @@ void openFolder(const QString &path)
     QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
 }
 
+// The first of paths in each folder, in the order the folders first come: a file manager opens
+// a window for each item it is asked to show (Thunar does), so a batch asks for one per folder.
+QStringList onePerFolder(const QStringList &paths)
+{
+    QStringList folders;
+    QStringList firsts;
+    for (const QString &path : paths) {
+        const QString folder = QFileInfo(path).absolutePath();
+        if (folders.contains(folder))
+            continue;
+        folders << folder;
+        firsts << path;
+    }
+    return firsts;
+}
+
+void showItem(const QDBusConnection &bus, const QString &path)
+{
+    const QStringList uris{QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded)};
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("ShowItems"));
+    call << uris << QString(); // the item, and no startup notification id
+    // Asynchronous: the window stays live while the bus finds, or starts, a file manager.
+    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
+    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher, [path](QDBusPendingCallWatcher *done) {
+        if (QDBusPendingReply<>(*done).isError())
+            openFolder(path);
+        done->deleteLater();
+    });
+}
+
 } // namespace
 
 void ShowInFileManager(const QStringList &paths)
 {
-    if (paths.isEmpty())
-        return;
     QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected()) {
-        openFolder(paths.constFirst());
-        return;
+    for (const QString &path : onePerFolder(paths)) {
+        if (bus.isConnected())
+            showItem(bus, path);
+        else
+            openFolder(path);
     }
-    QStringList uris;
-    for (const QString &path : paths)
-        uris << QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath()).toString(QUrl::FullyEncoded);
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("ShowItems"));
-    call << uris << QString(); // the items, and no startup notification id
-    // Asynchronous: the window stays live while the bus finds, or starts, a file manager.
-    auto *watcher = new QDBusPendingCallWatcher(bus.asyncCall(call));
-    QObject::connect(watcher, &QDBusPendingCallWatcher::finished, watcher,
-        [first = paths.constFirst()](QDBusPendingCallWatcher *done) {
-            if (QDBusPendingReply<>(*done).isError())
-                openFolder(first);
-            done->deleteLater();
-        });
 }
 
 } // namespace Platform

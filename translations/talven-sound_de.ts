@@ -181,6 +181,14 @@
             <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 von %2 Dateien in %3 dekodiert; %4 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 von %2 Dateien in %3 kodiert; %4 fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>

@@ -181,6 +181,14 @@
             <numerusform>Archivos que fallaron antes de la detención: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 de %2 archivos decodificados en %3; %4 fallaron</translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 de %2 archivos codificados en %3; %4 fallaron</translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>

@@ -181,6 +181,14 @@
             <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 fichiers sur %2 décodés dans %3&#xa0;; %4 en échec</translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 fichiers sur %2 encodés dans %3&#xa0;; %4 en échec</translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
