@@ -43,7 +43,8 @@ void ZRNSoundEncodeDecode::createStatusLine()
 void ZRNSoundEncodeDecode::showStatus()
 {
     m_status->setProgress(m_runs->progressValue(), m_runs->progressMaximum());
-    m_status->setText(m_runs->text());
+    // What a run did is spoken at once; a batch's progress file by file, at a calm pace.
+    m_status->setText(m_runs->text(), m_runs->isBusy() ? StatusLine::Speak::Calmly : StatusLine::Speak::Now);
     m_status->setAction(m_runs->offers());
 }
 

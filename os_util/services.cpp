@@ -8,6 +8,7 @@
 #include "platform/paths.h"
 #include "platform/program_icon.h"
 #include "platform/settings_store.h"
+#include "platform/spoken_notice.h"
 
 namespace OSUtil {
 
@@ -62,6 +63,16 @@ bool IsFile(const QString &path)
 void ShowInFileManager(const QStringList &paths)
 {
     Platform::ShowInFileManager(paths);
+}
+
+void MakeSpokenNotice(QWidget *widget)
+{
+    Platform::MakeSpokenNotice(widget);
+}
+
+void SpeakNotice(QWidget *widget)
+{
+    Platform::SpeakNotice(widget);
 }
 
 void ShowMessage(QWidget *owner, const QString &text, const QString &details)

@@ -7,6 +7,7 @@
 #include "test_main.h"
 #include "window_fixture.h"
 
+#include <QAccessibleInterface>
 #include <QDBusConnection>
 #include <QDBusError>
 #include <QDesktopServices>
@@ -154,6 +155,22 @@ private slots:
         QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Stopped after 2 of 5 files"));
         QVERIFY(tools.records("WSSCod.exe").isEmpty()); // it ended by the signal
         QVERIFY(button("cmdEnCode")->isEnabled());
+    }
+
+    // A screen reader speaks the line each time it is shown anew: what a run did at once, a
+    // batch's progress at a calm pace, not file by file.
+    void aBatchIsSpokenAtACalmPace()
+    {
+        FakeTools tools;
+        tools.install("WSSCod.exe");
+        tools.script("WSSCod.exe", batchScript(20, 40));
+        QStringList spoken;
+        connect(m_window->findChild<StatusLine *>(), &StatusLine::spoken, this,
+            [&spoken](const QString &text) { spoken << text; });
+        clickAndWait("cmdEnCode");
+        QVERIFY(m_announced.size() > 10); // the start, each of 20 files, the end
+        QCOMPARE(spoken, (QStringList{"Encoding *.wav…", "Encoded 20 files in " + m_sounds.path()}));
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget("statusText"))->role(), QAccessible::Notification);
     }
 
     // A tool that does not stop when asked: after 5 s Force stop is offered, and ends it.
