@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -29,7 +30,7 @@ void ZRNSoundEncodeDecode::createStatusLine()
     m_runs = new RunSet(this);
     connect(m_status, &StatusLine::stopClicked, m_runs, &RunSet::stop);
     connect(m_status, &StatusLine::forceStopClicked, m_runs, &RunSet::forceStop);
-    connect(m_status, &StatusLine::showInFolderClicked, this, [this] { OSUtil::ShowInFileManager(m_runs->outputs()); });
+    connect(m_status, &StatusLine::showInFolderClicked, this, &ZRNSoundEncodeDecode::showInFolder);
     connect(m_runs, &RunSet::changed, this, [this] {
         updateRows();
         showStatus();
@@ -38,6 +39,20 @@ void ZRNSoundEncodeDecode::createStatusLine()
     connect(m_runs, &RunSet::readyToClose, this, &QWidget::close);
     m_decodeKeyWhileBusy = keyWhileDisabled(cmdDecode);
     m_encodeKeyWhileBusy = keyWhileDisabled(cmdEnCode);
+}
+
+void ZRNSoundEncodeDecode::showInFolder()
+{
+    // Where nothing can show a folder, the user learns so, and where the files are, to copy.
+    OSUtil::ShowInFileManager(
+        m_runs->outputs(), [window = QPointer<ZRNSoundEncodeDecode>(this)](const QString &folder) {
+            if (window) {
+                OSUtil::ShowMessage(window,
+                    tr("This desktop has no file manager and no program that opens folders, so the folder "
+                       "cannot be shown. The files are in:\n%1")
+                        .arg(folder));
+            }
+        });
 }
 
 void ZRNSoundEncodeDecode::showStatus()

@@ -72,6 +72,7 @@ private:
     // at a time.
     void createStatusLine();
     void showStatus();
+    void showInFolder();
     void updateRows();
     void showReports();
     void showMessageWhenPlaced(const QString &text);

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 // Free routines over the platform's services: paths, text, the profile file, the open-file
@@ -80,8 +82,9 @@ QString AbsoluteFolder(const QString &folder);
 // Whether path names a regular file, or a link to one.
 bool IsFile(const QString &path);
 
-// Opens the desktop's file manager once per folder of paths (see platform/file_manager.h).
-void ShowInFileManager(const QStringList &paths);
+// Opens the desktop's file manager once per folder of paths; where nothing on the desktop can show
+// a folder, calls nothingShows with the folder instead (see platform/file_manager.h).
+void ShowInFileManager(const QStringList &paths, const std::function<void(const QString &folder)> &nothingShows = {});
 
 // A widget that a screen reader speaks as a notification, each time SpeakNotice is called (see
 // platform/spoken_notice.h). Make it one before it is shown.

@@ -60,9 +60,9 @@ bool IsFile(const QString &path)
     return Platform::IsFile(path);
 }
 
-void ShowInFileManager(const QStringList &paths)
+void ShowInFileManager(const QStringList &paths, const std::function<void(const QString &folder)> &nothingShows)
 {
-    Platform::ShowInFileManager(paths);
+    Platform::ShowInFileManager(paths, nothingShows);
 }
 
 void MakeSpokenNotice(QWidget *widget)

@@ -82,6 +82,8 @@ private slots:
         QVERIFY2(QDBusConnection::sessionBus().isConnected(),
             qPrintable(QDBusConnection::sessionBus().lastError().message()));
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFolder");
+        // The desktop's own commands first come from here.
+        qputenv("PATH", QFile::encodeName(m_commands.path()) + ':' + qgetenv("PATH"));
     }
     void cleanupTestCase()
     {
@@ -213,20 +215,25 @@ private slots:
     }
 
     // One window for a batch, with one file selected; a single file opens with it selected.
+    // Without a file manager, the desktop's handler for folders opens the folder once; with
+    // neither, the user is told so, and where the files are.
     void showInFolder_data()
     {
         QTest::addColumn<bool>("fileManager");
+        QTest::addColumn<QString>("folderHandler"); // what xdg-mime names for folders
         QTest::addColumn<QStringList>("script");
         const QStringList batch{"files\t3", "start\t1\ta b.wav", "wrote\t1\ta b.wss", "start\t2\tc.wav",
             "same\t2\tc.wss", "wrote\t3\td.wss"};
         const QStringList single{"files\t1", "start\t1\ta b.wav", "wrote\t1\ta b.wss"};
-        QTest::newRow("a batch, a file manager on the bus") << true << batch;
-        QTest::newRow("one file, a file manager on the bus") << true << single;
-        QTest::newRow("a batch, none: the folder is opened once") << false << batch;
+        QTest::newRow("a batch, a file manager on the bus") << true << "" << batch;
+        QTest::newRow("one file, a file manager on the bus") << true << "" << single;
+        QTest::newRow("a batch, a handler for folders") << false << "thunar.desktop" << batch;
+        QTest::newRow("a batch, nothing shows folders") << false << "" << batch;
     }
     void showInFolder()
     {
         QFETCH(bool, fileManager);
+        QFETCH(QString, folderHandler);
         QFETCH(QStringList, script);
         QDBusConnection bus = QDBusConnection::sessionBus();
         FakeFileManager manager;
@@ -235,11 +242,15 @@ private slots:
                 QStringLiteral("/org/freedesktop/FileManager1"), &manager, QDBusConnection::ExportAllSlots));
             QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
         }
+        writeFile(m_commands.filePath("xdg-mime"), "#!/bin/sh\necho '" + folderHandler.toUtf8() + "'\n");
+        QVERIFY(QFile::setPermissions(m_commands.filePath("xdg-mime"), QFile::ReadOwner | QFile::ExeOwner));
         m_openedFolders.clear();
         FakeTools tools;
         tools.install("WSSCod.exe");
         tools.script("WSSCod.exe", script);
         clickAndWait("cmdEnCode");
+        MessageSeen message;
+        const ModalAnswer answer = AcceptNextMessage(&message);
         click("cmdShowInFolder");
         if (fileManager) {
             const QStringList first{QUrl::fromLocalFile(m_sounds.filePath("a b.wss")).toString(QUrl::FullyEncoded)};
@@ -249,11 +260,16 @@ private slots:
             QVERIFY(m_openedFolders.isEmpty());
             bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
             bus.unregisterObject(QStringLiteral("/org/freedesktop/FileManager1"));
-        } else {
+        } else if (!folderHandler.isEmpty()) {
             QTRY_COMPARE(m_openedFolders, QStringList{m_sounds.path()});
             QTest::qWait(200);
             QCOMPARE(m_openedFolders.size(), 1);
+        } else {
+            QTRY_VERIFY(answer.answered());
+            QVERIFY2(message.text.endsWith(u'\n' + m_sounds.path()), qPrintable(message.text));
+            QVERIFY(m_openedFolders.isEmpty());
         }
+        QCOMPARE(answer.answered(), !fileManager && folderHandler.isEmpty());
     }
 
 private:
@@ -262,6 +278,7 @@ private:
     QTemporaryFile m_busConfig;
     QProcess m_bus;
     QStringList m_openedFolders;
+    QTemporaryDir m_commands;
 };
 
 TALVEN_TEST_MAIN(TestStatusLine)

@@ -313,6 +313,12 @@
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>&apos;%1&apos;: Die Zeile nimmt nur eine Datei auf, die zuerst angegebene: &apos;%2&apos;</translation>
     </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation>Dieser Desktop hat keinen Dateimanager und kein Programm, das Ordner öffnet; der Ordner kann daher nicht angezeigt werden. Die Dateien liegen in:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -313,6 +313,12 @@
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>&apos;%1&apos;: su fila admite un solo archivo, el primero indicado: &apos;%2&apos;</translation>
     </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation>Este escritorio no tiene gestor de archivos ni ningún programa que abra carpetas, así que la carpeta no se puede mostrar. Los archivos están en:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -313,6 +313,12 @@
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>&apos;%1&apos;&#xa0;: sa ligne ne prend qu&apos;un fichier, le premier donné&#xa0;: &apos;%2&apos;</translation>
     </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation>Ce bureau n&apos;a ni gestionnaire de fichiers ni programme qui ouvre les dossiers&#xa0;: le dossier ne peut donc pas être affiché. Les fichiers se trouvent dans&#xa0;:
+%1</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
