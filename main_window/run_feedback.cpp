@@ -61,6 +61,7 @@ void ZRNSoundEncodeDecode::showStatus()
     // What a run did is spoken at once; a batch's progress file by file, at a calm pace.
     m_status->setText(m_runs->text(), m_runs->isBusy() ? StatusLine::Speak::Calmly : StatusLine::Speak::Now);
     m_status->setAction(m_runs->offers());
+    tellDesktopWhenDone();
 }
 
 void ZRNSoundEncodeDecode::updateRows()

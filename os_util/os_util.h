@@ -9,6 +9,7 @@
 
 #include <functional>
 
+class QObject;
 class QWidget;
 
 // Free routines over the platform's services: paths, text, the profile file, the open-file
@@ -90,6 +91,12 @@ void ShowInFileManager(const QStringList &paths, const std::function<void(const 
 // platform/spoken_notice.h). Make it one before it is shown.
 void MakeSpokenNotice(QWidget *widget);
 void SpeakNotice(QWidget *widget);
+
+// A desktop notification, owned by owner: summary and body, and an action captioned actionCaption
+// (none when empty) that calls onAction, where the desktop's notification server offers actions
+// (see platform/desktop_notice.h).
+void NotifyDesktop(QObject *owner, const QString &summary, const QString &body, const QString &actionCaption,
+    const std::function<void()> &onAction);
 
 // A modal message with one OK button and no icon, titled with the owner window's caption; details,
 // when given, behind its "Show Details..." button.

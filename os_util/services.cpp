@@ -2,6 +2,7 @@
 
 #include "os_util/os_util.h"
 
+#include "platform/desktop_notice.h"
 #include "platform/file_lookup.h"
 #include "platform/file_manager.h"
 #include "platform/message_box.h"
@@ -73,6 +74,12 @@ void MakeSpokenNotice(QWidget *widget)
 void SpeakNotice(QWidget *widget)
 {
     Platform::SpeakNotice(widget);
+}
+
+void NotifyDesktop(QObject *owner, const QString &summary, const QString &body, const QString &actionCaption,
+    const std::function<void()> &onAction)
+{
+    new Platform::DesktopNotice(summary, body, actionCaption, onAction, owner);
 }
 
 void ShowMessage(QWidget *owner, const QString &text, const QString &details)

@@ -4,12 +4,14 @@
 #include "fake_tools.h"
 #include "gui_helpers.h"
 #include "main_window/status_line.h"
+#include "main_window/zrn_sound_encode_decode.h"
 #include "test_main.h"
 #include "window_fixture.h"
 
 #include <QAccessibleInterface>
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QDBusMessage>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QProgressBar>
@@ -50,6 +52,36 @@ public slots:
     {
         Q_UNUSED(startupId);
         calls << uris;
+    }
+};
+
+// The desktop's notification server on the private session bus, with actions.
+class FakeNotifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    struct Sent
+    {
+        QString summary;
+        QString body;
+        QStringList actions;
+        QVariantMap hints;
+    };
+    QList<Sent> sent;
+
+public slots:
+    QStringList GetCapabilities() { return {QStringLiteral("actions"), QStringLiteral("body")}; }
+    uint Notify(const QString &appName, uint replacesId, const QString &appIcon, const QString &summary,
+        const QString &body, const QStringList &actions, const QVariantMap &hints, int timeout)
+    {
+        Q_UNUSED(appName);
+        Q_UNUSED(replacesId);
+        Q_UNUSED(appIcon);
+        Q_UNUSED(timeout);
+        sent << Sent{summary, body, actions, hints};
+        return uint(sent.size());
     }
 };
 
@@ -173,6 +205,67 @@ private slots:
         QVERIFY(m_announced.size() > 10); // the start, each of 20 files, the end
         QCOMPARE(spoken, (QStringList{"Encoding *.wav…", "Encoded 20 files in " + m_sounds.path()}));
         QCOMPARE(QAccessible::queryAccessibleInterface(widget("statusText"))->role(), QAccessible::Notification);
+    }
+
+    // A run longer than kNoticeAfterMs that ends while the window is not active is told by a
+    // desktop notification, whose Show in folder action shows the written file; a run the user
+    // watched, or a short one, is not.
+    void aLongRunInTheBackgroundIsNotified_data()
+    {
+        QTest::addColumn<int>("runMs");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<bool>("notified");
+        QTest::newRow("long, in the background") << ZRNSoundEncodeDecode::kNoticeAfterMs + 300 << false << true;
+        QTest::newRow("long, watched") << ZRNSoundEncodeDecode::kNoticeAfterMs + 300 << true << false;
+        QTest::newRow("short, in the background") << 100 << false << false;
+    }
+    void aLongRunInTheBackgroundIsNotified()
+    {
+        QFETCH(int, runMs);
+        QFETCH(bool, active);
+        QFETCH(bool, notified);
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        FakeNotifications server;
+        FakeFileManager manager;
+        const QString notifications = QStringLiteral("/org/freedesktop/Notifications");
+        const QString fileManager = QStringLiteral("/org/freedesktop/FileManager1");
+        QVERIFY(bus.registerObject(notifications, &server, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        QVERIFY(bus.registerObject(fileManager, &manager, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+        FakeTools tools;
+        tools.install("WSSCod.exe");
+        tools.script("WSSCod.exe",
+            {"files\t1", QStringLiteral("@sleep %1").arg(runMs), "start\t1\ttake.wav", "wrote\t1\ttake.wss"});
+        if (active) {
+            QApplication::setActiveWindow(m_window.get());
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        } else {
+            QApplication::setActiveWindow(nullptr);
+        }
+        clickAndWait("cmdEnCode");
+        const QString said = QStringLiteral("Wrote take.wss in ") + m_sounds.path();
+        QCOMPARE(widget("statusText")->accessibleName(), said);
+        if (notified) {
+            QTRY_COMPARE(server.sent.size(), 1);
+            QCOMPARE(server.sent.constFirst().summary, m_window->windowTitle());
+            QCOMPARE(server.sent.constFirst().body, said);
+            QCOMPARE(server.sent.constFirst().actions.value(1), QStringLiteral("Show in folder"));
+            // The user picks the action: the folder opens with the file selected.
+            QDBusMessage picked = QDBusMessage::createSignal(
+                notifications, QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
+            picked << 1U << server.sent.constFirst().actions.value(0);
+            QVERIFY(bus.send(picked));
+            QTRY_COMPARE(manager.calls,
+                QList<QStringList>{{QUrl::fromLocalFile(m_sounds.filePath("take.wss")).toString(QUrl::FullyEncoded)}});
+        } else {
+            QTest::qWait(300);
+            QVERIFY(server.sent.isEmpty());
+        }
+        bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
+        bus.unregisterObject(notifications);
+        bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
+        bus.unregisterObject(fileManager);
     }
 
     // A tool that does not stop when asked: after 5 s Force stop is offered, and ends it.

@@ -319,6 +319,10 @@
         <translation>Dieser Desktop hat keinen Dateimanager und kein Programm, das Ordner öffnet; der Ordner kann daher nicht angezeigt werden. Die Dateien liegen in:
 %1</translation>
     </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -319,6 +319,10 @@
         <translation>Este escritorio no tiene gestor de archivos ni ningún programa que abra carpetas, así que la carpeta no se puede mostrar. Los archivos están en:
 %1</translation>
     </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

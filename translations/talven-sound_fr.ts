@@ -319,6 +319,10 @@
         <translation>Ce bureau n&apos;a ni gestionnaire de fichiers ni programme qui ouvre les dossiers&#xa0;: le dossier ne peut donc pas être affiché. Les fichiers se trouvent dans&#xa0;:
 %1</translation>
     </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Ouvrir le dossier</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
