@@ -1,5 +1,7 @@
 #include "main_window/run_status.h"
 
+#include <QLocale>
+
 namespace {
 
 using Action = RunSubject::Action;
@@ -103,6 +105,15 @@ QString RunStatus::outcome(const RunSubject &subject, const RunProgress &progres
             return tr("Stopped after %1 of %2 files")
                 .arg(QString::number(progress.outputs.size()), QString::number(progress.total));
         return (decode ? tr("Decoding %1 stopped") : tr("Encoding %1 stopped")).arg(name);
+    }
+    if (!result.succeeded() && !progress.outputs.isEmpty()) {
+        // Partly done: what was written is as much the news as what failed.
+        const QLocale locale;
+        const int done = int(progress.outputs.size());
+        const int total = progress.total > 0 ? progress.total : done + progress.failed;
+        return (decode ? tr("Decoded %1 of %2 files in %3; %4 failed") : tr("Encoded %1 of %2 files in %3; %4 failed"))
+            .arg(locale.toString(done), locale.toString(total), subject.folder,
+                locale.toString(qMax(progress.failed, total - done)));
     }
     if (!result.succeeded())
         return (decode ? tr("Decoding %1 failed") : tr("Encoding %1 failed")).arg(name);

@@ -2,6 +2,7 @@
 
 #include "main_window/run_status.h"
 
+#include <QElapsedTimer>
 #include <QMargins>
 #include <QStringList>
 #include <QWidget>
@@ -25,6 +26,9 @@ public:
     static inline const QString kSettingsSection = QStringLiteral("Settings");
     static inline const QString kWssKey = QStringLiteral("WSS");
     static inline const QString kWavKey = QStringLiteral("WAV");
+    // A run that took longer than this and ended while the window was not active is told to the
+    // desktop: a notification and the urgency hint.
+    static constexpr int kNoticeAfterMs = 5000;
 
     explicit ZRNSoundEncodeDecode(QWidget *parent = nullptr);
 
@@ -72,6 +76,9 @@ private:
     // at a time.
     void createStatusLine();
     void showStatus();
+    void showInFolder();
+    // A run that took long and ended while the window was not active is told to the desktop.
+    void tellDesktopWhenDone();
     void updateRows();
     void showReports();
     void showMessageWhenPlaced(const QString &text);
@@ -103,4 +110,5 @@ private:
     // The replace question, or a report, is open (each runs an event loop of its own).
     bool m_asking = false;
     bool m_reporting = false;
+    QElapsedTimer m_busyFor; // since the runs began; invalid while none runs
 };

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QObject;
 class QWidget;
 
 // Free routines over the platform's services: paths, text, the profile file, the open-file
@@ -80,8 +83,20 @@ QString AbsoluteFolder(const QString &folder);
 // Whether path names a regular file, or a link to one.
 bool IsFile(const QString &path);
 
-// Opens the desktop's file manager with paths selected (see platform/file_manager.h).
-void ShowInFileManager(const QStringList &paths);
+// Opens the desktop's file manager once per folder of paths; where nothing on the desktop can show
+// a folder, calls nothingShows with the folder instead (see platform/file_manager.h).
+void ShowInFileManager(const QStringList &paths, const std::function<void(const QString &folder)> &nothingShows = {});
+
+// A widget that a screen reader speaks as a notification, each time SpeakNotice is called (see
+// platform/spoken_notice.h). Make it one before it is shown.
+void MakeSpokenNotice(QWidget *widget);
+void SpeakNotice(QWidget *widget);
+
+// A desktop notification, owned by owner: summary and body, and an action captioned actionCaption
+// (none when empty) that calls onAction, where the desktop's notification server offers actions
+// (see platform/desktop_notice.h).
+void NotifyDesktop(QObject *owner, const QString &summary, const QString &body, const QString &actionCaption,
+    const std::function<void()> &onAction);
 
 // A modal message with one OK button and no icon, titled with the owner window's caption; details,
 // when given, behind its "Show Details..." button.

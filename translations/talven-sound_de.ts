@@ -181,6 +181,14 @@
             <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 von %2 Dateien in %3 dekodiert; %4 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 von %2 Dateien in %3 kodiert; %4 fehlgeschlagen</translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -304,6 +312,16 @@
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>&apos;%1&apos;: Die Zeile nimmt nur eine Datei auf, die zuerst angegebene: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation>Dieser Desktop hat keinen Dateimanager und kein Programm, das Ordner öffnet; der Ordner kann daher nicht angezeigt werden. Die Dateien liegen in:
+%1</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Im Ordner zeigen</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,14 @@
             <numerusform>Archivos que fallaron antes de la detención: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 de %2 archivos decodificados en %3; %4 fallaron</translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 de %2 archivos codificados en %3; %4 fallaron</translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -304,6 +312,16 @@
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>&apos;%1&apos;: su fila admite un solo archivo, el primero indicado: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation>Este escritorio no tiene gestor de archivos ni ningún programa que abra carpetas, así que la carpeta no se puede mostrar. Los archivos están en:
+%1</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar en la carpeta</translation>
     </message>
 </context>
 <context>

@@ -181,6 +181,14 @@
             <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %n</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 fichiers sur %2 décodés dans %3&#xa0;; %4 en échec</translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 fichiers sur %2 encodés dans %3&#xa0;; %4 en échec</translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -304,6 +312,16 @@
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>&apos;%1&apos;&#xa0;: sa ligne ne prend qu&apos;un fichier, le premier donné&#xa0;: &apos;%2&apos;</translation>
+    </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation>Ce bureau n&apos;a ni gestionnaire de fichiers ni programme qui ouvre les dossiers&#xa0;: le dossier ne peut donc pas être affiché. Les fichiers se trouvent dans&#xa0;:
+%1</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Ouvrir le dossier</translation>
     </message>
 </context>
 <context>

@@ -8,7 +8,8 @@
 #   test-x11.sh accessibility PROGRAM
 #       Over AT-SPI, in a D-Bus session of the test's own: the window is a frame named by its title
 #       with its controls in reading order, and decoding a damaged file (with the real WSSdec.exe
-#       from the program's folder) opens an alert whose text a screen reader reads.
+#       from the program's folder) opens an alert whose text a screen reader reads; a screen
+#       reader speaks how each run ended, failed or written, in the status line's words.
 # shellcheck disable=SC2317 # functions run through check()
 set -u
 mode=${1:?usage: test-x11.sh properties|accessibility PROGRAM ...}
@@ -74,8 +75,22 @@ accessibility)
     printf 'WSS\032\001\000\001\000' >"$work/sounds/tone.wss" # a WSS header cut short
     open_window ""
     check "over AT-SPI, the window" atspi window
+    touch "$work/spoken"
+    "$atspi_python" "$session_dir/atspi.py" listen "$work/spoken" >>"$work/program.log" 2>&1 &
+    pids+=($!)
+    until_true 20 grep -q '^listening$' "$work/spoken" || echo "FAIL: the AT-SPI listener did not start"
     damaged_file_message() { atspi field "WSS file" "$work/sounds/tone.wss" && atspi message Decode damaged; }
     check "over AT-SPI, a damaged file's message" damaged_file_message
+    python3 -c 'import sys, wave
+with wave.open(sys.argv[1], "wb") as w:
+    w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000); w.writeframes(bytes(1600))' "$work/sounds/front.wav"
+    check "over AT-SPI, encoding a sound" atspi field "WAV file" "$work/sounds/front.wav"
+    atspi press Encode
+    spoken() { grep -qxF "notification $1" "$work/spoken"; }
+    until_true 30 spoken "Wrote front.wss in $work/sounds"
+    sed 's/^/  spoken: /' "$work/spoken"
+    check "a screen reader speaks the failure" spoken "Decoding tone.wss failed"
+    check "a screen reader speaks what was written" spoken "Wrote front.wss in $work/sounds"
     ;;
 *)
     echo "usage: test-x11.sh properties|accessibility PROGRAM ..." >&2
