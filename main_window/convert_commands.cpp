@@ -62,8 +62,13 @@ void ZRNSoundEncodeDecode::convert(Action action)
     }
     // The tool is given the file name and runs in the file's folder, so it finds the file
     // whatever the program's current folder is.
-    if (confirmed)
-        m_runs->start(subject, OSUtil::BuildCommandLine(subject.tool + u' ', subject.toolArgument()));
+    if (!confirmed)
+        return;
+    QPushButton *button = action == Action::Decode ? cmdDecode : cmdEnCode;
+    const bool buttonHadFocus = focusWidget() == button;
+    m_runs->start(subject, OSUtil::BuildCommandLine(subject.tool + u' ', subject.toolArgument()));
+    if (buttonHadFocus)
+        noteFocusMovedFrom(button, action == Action::Decode ? m_decodeFocus : m_encodeFocus);
 }
 
 bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)

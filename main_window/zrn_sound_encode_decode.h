@@ -3,6 +3,7 @@
 #include "main_window/run_status.h"
 
 #include <QMargins>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -76,6 +77,16 @@ private:
     void showReports();
     void showMessageWhenPlaced(const QString &text);
 
+    // Disabling a row's button while its tool runs moves the focus on; when the run ends, the
+    // focus goes back to the button, unless the user has moved it meanwhile.
+    struct FocusToReturn
+    {
+        bool pending = false;
+        QPointer<QWidget> movedTo;
+    };
+    void noteFocusMovedFrom(QPushButton *button, FocusToReturn &focus);
+    void returnFocusTo(QPushButton *button, FocusToReturn &focus);
+
     // Lets the user pick the field's file, starting in the field's folder; keeps the pick.
     void browse(QLineEdit *field, const QString &filter, const QString &title, const QString &key);
 
@@ -100,6 +111,8 @@ private:
     // field: these take the key instead, and do nothing.
     QShortcut *m_decodeKeyWhileBusy = nullptr;
     QShortcut *m_encodeKeyWhileBusy = nullptr;
+    FocusToReturn m_decodeFocus;
+    FocusToReturn m_encodeFocus;
     // The replace question, or a report, is open (each runs an event loop of its own).
     bool m_asking = false;
     bool m_reporting = false;
