@@ -38,6 +38,11 @@ void ZRNSoundEncodeDecode::convert(Action action)
         return;
     const QLineEdit *field = action == Action::Decode ? txtWWSFileName : txtWavFileName;
     const QString path = field->text();
+    // A folder, with or without its "/", empty or not: the user is to choose a file in it.
+    if (OSUtil::IsFolder(path)) {
+        OSUtil::ShowMessage(this, RunReports::folder(action, path));
+        return;
+    }
     if (OSUtil::FindFirstFile(path).isEmpty()) {
         OSUtil::ShowMessage(this, RunReports::missingFile(action, field->text()));
         return;

@@ -49,7 +49,9 @@ bool ZRNSoundEncodeDecode::openFile(const QString &path)
 void ZRNSoundEncodeDecode::openFiles(const QStringList &paths)
 {
     using Why = FilesToOpen::Refused::Why;
-    const FilesToOpen chosen = ChooseFilesToOpen(paths, [](const QString &path) { return OSUtil::IsFile(path); });
+    const FilesToOpen chosen = ChooseFilesToOpen(
+        paths, [](const QString &path) { return OSUtil::IsFile(path); },
+        [](const QString &path) { return OSUtil::IsFolder(path); });
     for (const QString &path : {chosen.wss, chosen.wav}) {
         if (!path.isEmpty())
             openFile(path);
@@ -64,6 +66,9 @@ void ZRNSoundEncodeDecode::openFiles(const QStringList &paths)
             break;
         case Why::Missing:
             lines << tr("'%1': no such file").arg(file.path);
+            break;
+        case Why::Folder:
+            lines << tr("'%1': a folder; choose a WSS or WAV file in it with Select WSS or Select WAV").arg(file.path);
             break;
         case Why::RowTaken:
             lines << tr("'%1': its row takes one file, the first given: '%2'").arg(file.path, file.taken);

@@ -21,13 +21,9 @@ RunReport RunReports::failure(
         return {tr("Could not start '%1': %2").arg(result.program, result.error), QString()};
 
     const QString details = result.errorLines.join(u'\n');
-    // A folder path gives the tool no name: what it says about that is of no use to the user.
-    if (subject.argument.isEmpty()) {
-        const QString advice = subject.action == RunSubject::Action::Decode
-            ? tr("'%1' is a folder: choose a WSS file in it with Select WSS, or type its name.")
-            : tr("'%1' is a folder: choose a WAV file in it with Select WAV, or type its name.");
-        return {advice.arg(subject.path), details};
-    }
+    // A folder path gives the tool no name: its usage text is of no use to the user.
+    if (subject.argument.isEmpty())
+        return {folder(subject.action, subject.path), QString()};
 
     // One arg() call with all values: a "%2" in a file name must stay as it is.
     QString text = result.status == Status::Exited
@@ -49,6 +45,14 @@ QString RunReports::missingFile(RunSubject::Action action, const QString &path)
                     : tr("Type the path of a WAV file, or choose one with Select WAV."));
     }
     return text;
+}
+
+QString RunReports::folder(RunSubject::Action action, const QString &path)
+{
+    const QString advice = action == RunSubject::Action::Decode
+        ? tr("'%1' is a folder: choose a WSS file in it with Select WSS, or type its name.")
+        : tr("'%1' is a folder: choose a WAV file in it with Select WAV, or type its name.");
+    return advice.arg(path);
 }
 
 bool RunReports::allErrorLinesShown(const OSUtil::RunResult &result)

@@ -28,6 +28,8 @@ public:
         const RunSubject &subject, const QString &commandLine, const OSUtil::RunResult &result, int failedFiles = 0);
     // The file of the field does not exist.
     static QString missingFile(RunSubject::Action action, const QString &path);
+    // The field names a folder: how to choose a file in it.
+    static QString folder(RunSubject::Action action, const QString &path);
 
 private:
     static QString shownErrorLines(const OSUtil::RunResult &result);

@@ -80,6 +80,9 @@ QString AbsoluteFolder(const QString &folder);
 // Whether path names a regular file, or a link to one.
 bool IsFile(const QString &path);
 
+// Whether path names a folder, or a link to one, with or without a trailing "/".
+bool IsFolder(const QString &path);
+
 // Opens the desktop's file manager with paths selected (see platform/file_manager.h).
 void ShowInFileManager(const QStringList &paths);
 

@@ -59,6 +59,11 @@ bool IsFile(const QString &path)
     return Platform::IsFile(path);
 }
 
+bool IsFolder(const QString &path)
+{
+    return Platform::IsFolder(path);
+}
+
 void ShowInFileManager(const QStringList &paths)
 {
     Platform::ShowInFileManager(paths);

@@ -133,10 +133,6 @@ private slots:
         QTest::newRow("bare name in the current folder") << "cmdDecode"
                                                          << "gun.wss"
                                                          << "gun.wss" << true << QStringList{"gun.wss"};
-        // A folder passes when it holds an ordinary file; the tool then gets no name.
-        QTest::newRow("folder path") << "cmdDecode"
-                                     << "any.wav"
-                                     << "" << false << QStringList{};
         // Wildcards take part in the test and reach the tool as typed.
         QTest::newRow("wildcard") << "cmdEnCode"
                                   << "take1.wav"
@@ -175,8 +171,6 @@ private slots:
         QTest::addColumn<QString>("relativePath");
         QTest::newRow("no such file") << "nothing here.wss";
         QTest::newRow("hidden file") << ".hidden.wss";
-        QTest::newRow("a folder without its slash") << "folder";
-        QTest::newRow("folder holding only hidden files") << "hidden-only/";
         QTest::newRow("wildcard matching nothing") << "*.mp3";
     }
     void missingFilesAreReported()

@@ -313,6 +313,10 @@ private slots:
             << "" << QStringList{"b.wss: taken by a.wss", "notes.txt: not a sound file"};
         QTest::newRow("none exists") << QStringList{"x.wav"} << QStringList{} << ""
                                      << "" << QStringList{"x.wav: missing"};
+        // The rows' folders below are "/snd" and "takes.wav".
+        QTest::newRow("a folder is a folder, whatever its name")
+            << QStringList{"/snd", "takes.wav", "a.wss"} << QStringList{"a.wss"} << "a.wss"
+            << "" << QStringList{"/snd: folder", "takes.wav: folder"};
     }
     void filesToOpen()
     {
@@ -322,8 +326,9 @@ private slots:
         QFETCH(QString, wav);
         QFETCH(QStringList, refused);
         using Why = FilesToOpen::Refused::Why;
-        const FilesToOpen chosen
-            = ChooseFilesToOpen(paths, [&](const QString &path) { return existing.contains(path); });
+        const FilesToOpen chosen = ChooseFilesToOpen(
+            paths, [&](const QString &path) { return existing.contains(path); },
+            [](const QString &path) { return path == QLatin1String("/snd") || path == QLatin1String("takes.wav"); });
         QCOMPARE(chosen.wss, wss);
         QCOMPARE(chosen.wav, wav);
         QStringList why;
@@ -331,6 +336,7 @@ private slots:
             why << file.path + ": "
                     + (file.why == Why::Missing         ? QStringLiteral("missing")
                             : file.why == Why::NotSound ? QStringLiteral("not a sound file")
+                            : file.why == Why::Folder   ? QStringLiteral("folder")
                                                         : QStringLiteral("taken by ") + file.taken);
         }
         QCOMPARE(why, refused);

@@ -174,7 +174,8 @@ private slots:
         usage.exitCode = 2;
         usage.errorLines = QStringList{"WSSdec.exe: no file named", "usage: WSSdec.exe [-f] FILE..."};
         QTest::newRow("a folder path says what to do")
-            << "" << usage << "'/snd/' is a folder: choose a WSS file in it with Select WSS, or type its name." << true;
+            << "" << usage << "'/snd/' is a folder: choose a WSS file in it with Select WSS, or type its name."
+            << false;
 
         RunResult killed;
         killed.status = RunResult::Status::Signalled;

@@ -305,6 +305,18 @@
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>&apos;%1&apos;: Die Zeile nimmt nur eine Datei auf, die zuerst angegebene: &apos;%2&apos;</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation>&apos;%1&apos;: ein Ordner; wählen Sie darin mit „WSS auswählen“ oder „WAV auswählen“ eine WSS- oder WAV-Datei aus</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation>Der Pfad der WAV-Datei, die kodiert werden soll. Um viele Dateien auf einmal zu kodieren, verwenden Sie im Namen * für beliebige Zeichen und ? für ein einzelnes Zeichen, etwa /home/ann/Sounds/*.wav.</translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation>Der Pfad der WSS-Datei, die dekodiert werden soll. Um viele Dateien auf einmal zu dekodieren, verwenden Sie im Namen * für beliebige Zeichen und ? für ein einzelnes Zeichen, etwa /home/ann/Sounds/*.wss.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -305,6 +305,18 @@
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>&apos;%1&apos;: su fila admite un solo archivo, el primero indicado: &apos;%2&apos;</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation>&apos;%1&apos;: una carpeta; elija en ella un archivo WSS o WAV con «Seleccionar WSS» o «Seleccionar WAV»</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation>La ruta del archivo WAV que se va a codificar. Para codificar muchos archivos a la vez, use en el nombre * para cualquier serie de caracteres y ? para un solo carácter, como en /home/ann/Sounds/*.wav.</translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation>La ruta del archivo WSS que se va a decodificar. Para decodificar muchos archivos a la vez, use en el nombre * para cualquier serie de caracteres y ? para un solo carácter, como en /home/ann/Sounds/*.wss.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -305,6 +305,18 @@
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>&apos;%1&apos;&#xa0;: sa ligne ne prend qu&apos;un fichier, le premier donné&#xa0;: &apos;%2&apos;</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation>&apos;%1&apos;&#xa0;: un dossier&#xa0;; choisissez-y un fichier WSS ou WAV avec «&#xa0;Choisir le WSS&#xa0;» ou «&#xa0;Choisir le WAV&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation>Le chemin du fichier WAV à encoder. Pour encoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et ? pour un seul caractère, comme dans /home/ann/Sounds/*.wav.</translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation>Le chemin du fichier WSS à décoder. Pour décoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et ? pour un seul caractère, comme dans /home/ann/Sounds/*.wss.</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
