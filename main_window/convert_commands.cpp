@@ -40,11 +40,11 @@ void ZRNSoundEncodeDecode::convert(Action action)
     const QString path = field->text();
     // A folder, with or without its "/", empty or not: the user is to choose a file in it.
     if (OSUtil::IsFolder(path)) {
-        OSUtil::ShowMessage(this, RunReports::folder(action, path));
+        showInputMessage(RunReports::folder(action, path));
         return;
     }
     if (OSUtil::FindFirstFile(path).isEmpty()) {
-        OSUtil::ShowMessage(this, RunReports::missingFile(action, field->text()));
+        showInputMessage(RunReports::missingFile(action, field->text()));
         return;
     }
 
@@ -76,6 +76,12 @@ void ZRNSoundEncodeDecode::convert(Action action)
         noteFocusMovedFrom(button, action == Action::Decode ? m_decodeFocus : m_encodeFocus);
 }
 
+void ZRNSoundEncodeDecode::showInputMessage(const QString &text)
+{
+    m_runs->forgetEnded();
+    OSUtil::ShowMessage(this, text);
+}
+
 bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)
 {
     if (subject.argument.isEmpty())
@@ -96,7 +102,7 @@ bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)
         backup = OSUtil::NextBackupName(existing.first(), names);
         // Every backup number taken: the tool would refuse to replace it, so it is not offered.
         if (backup.isEmpty()) {
-            OSUtil::ShowMessage(this, ReplaceQuestion::noBackupLeft(existing.first(), subject.folder));
+            showInputMessage(ReplaceQuestion::noBackupLeft(existing.first(), subject.folder));
             return false;
         }
     }

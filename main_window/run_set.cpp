@@ -74,6 +74,15 @@ std::optional<RunReport> RunSet::takeReport()
     return m_reports.takeFirst();
 }
 
+void RunSet::forgetEnded()
+{
+    if (isBusy())
+        return;
+    m_endedTexts.clear();
+    m_outputs.clear();
+    emit changed();
+}
+
 void RunSet::checkClosing()
 {
     if (m_closing && !isBusy() && m_reports.isEmpty())

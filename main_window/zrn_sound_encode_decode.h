@@ -76,6 +76,9 @@ private:
     void updateRows();
     void showReports();
     void showMessageWhenPlaced(const QString &text);
+    // A message about what the user gave, not about a run: the line no longer tells of the last
+    // run while it is shown.
+    void showInputMessage(const QString &text);
 
     // Disabling a row's button while its tool runs moves the focus on; when the run ends, the
     // focus goes back to the button, unless the user has moved it meanwhile.

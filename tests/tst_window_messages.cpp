@@ -2,10 +2,12 @@
 
 #include "fake_tools.h"
 #include "gui_helpers.h"
+#include "main_window/status_line.h"
 #include "test_main.h"
 #include "window_fixture.h"
 
 #include <QDir>
+#include <QMessageBox>
 #include <QTemporaryDir>
 
 class TestWindowMessages : public QObject, private WindowFixture
@@ -26,11 +28,16 @@ private slots:
     {
         QTest::addColumn<QString>("row"); // "WSS", "WAV"
         QTest::addColumn<QString>("folder"); // in the test's folder; "~/" for the home folder of a first start
-        QTest::newRow("with its files and a slash") << "WSS" << "full/";
-        QTest::newRow("without the slash") << "WSS" << "full";
-        QTest::newRow("empty") << "WAV" << "empty/";
-        QTest::newRow("the home folder of a first start, WSS") << "WSS" << "~/";
-        QTest::newRow("the home folder of a first start, WAV") << "WAV" << "~/";
+        QTest::newRow("with its files and a slash") << "WSS"
+                                                    << "full/";
+        QTest::newRow("without the slash") << "WSS"
+                                           << "full";
+        QTest::newRow("empty") << "WAV"
+                               << "empty/";
+        QTest::newRow("the home folder of a first start, WSS") << "WSS"
+                                                               << "~/";
+        QTest::newRow("the home folder of a first start, WAV") << "WAV"
+                                                               << "~/";
     }
     void aFolderGetsTheFolderMessage()
     {
@@ -79,8 +86,10 @@ private slots:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("kind");
-        QTest::newRow("WSS") << "txtWWSFileName" << "WSS file to decode";
-        QTest::newRow("WAV") << "txtWavFileName" << "WAV file to encode";
+        QTest::newRow("WSS") << "txtWWSFileName"
+                             << "WSS file to decode";
+        QTest::newRow("WAV") << "txtWavFileName"
+                             << "WAV file to encode";
     }
     void theFieldsSayWhatBelongsInThem()
     {
@@ -90,6 +99,31 @@ private slots:
         QVERIFY2(tip.contains(kind), qPrintable(tip));
         QVERIFY2(tip.contains(QLatin1String("* for any characters")), qPrintable(tip));
         QVERIFY2(tip.contains(QLatin1String("? for one character")), qPrintable(tip));
+    }
+
+    // A message about the field's file comes while the line still tells of the last run: the line
+    // forgets that run, so that the two do not read as one.
+    void theLineForgetsTheLastRunWhileAMessageAboutInputIsShown()
+    {
+        writeFile(m_sounds.filePath("gun.wss"));
+        field("txtWWSFileName")->setText(m_sounds.filePath("gun.wss"));
+        auto *line = m_window->findChild<StatusLine *>();
+        clickAndWait("cmdDecode");
+        QCOMPARE(line->text(), QStringLiteral("Decoding gun.wss finished"));
+
+        field("txtWWSFileName")->setText(m_sounds.filePath("nothing.wss"));
+        QString lineDuringMessage = QStringLiteral("(no message)");
+        const ModalAnswer answer([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (!box)
+                return false;
+            lineDuringMessage = line->text();
+            box->accept();
+            return true;
+        });
+        click("cmdDecode");
+        QTRY_VERIFY(answer.answered());
+        QCOMPARE(lineDuringMessage, QString());
     }
 
 private:
