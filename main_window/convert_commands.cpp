@@ -40,11 +40,11 @@ void ZRNSoundEncodeDecode::convert(Action action)
     const QString path = field->text();
     // A folder, with or without its "/", empty or not: the user is to choose a file in it.
     if (OSUtil::IsFolder(path)) {
-        showInputMessage(RunReports::folder(action, path));
+        showInputMessage(RunReports::folder(action, path), OSUtil::MessageIcon::Information);
         return;
     }
     if (OSUtil::FindFirstFile(path).isEmpty()) {
-        showInputMessage(RunReports::missingFile(action, field->text()));
+        showInputMessage(RunReports::missingFile(action, field->text()), OSUtil::MessageIcon::None);
         return;
     }
 
@@ -76,10 +76,10 @@ void ZRNSoundEncodeDecode::convert(Action action)
         noteFocusMovedFrom(button, action == Action::Decode ? m_decodeFocus : m_encodeFocus);
 }
 
-void ZRNSoundEncodeDecode::showInputMessage(const QString &text)
+void ZRNSoundEncodeDecode::showInputMessage(const QString &text, OSUtil::MessageIcon icon)
 {
     m_runs->forgetEnded();
-    OSUtil::ShowMessage(this, text);
+    OSUtil::ShowMessage(this, text, QString(), icon);
 }
 
 bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)
@@ -102,7 +102,8 @@ bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)
         backup = OSUtil::NextBackupName(existing.first(), names);
         // Every backup number taken: the tool would refuse to replace it, so it is not offered.
         if (backup.isEmpty()) {
-            showInputMessage(ReplaceQuestion::noBackupLeft(existing.first(), subject.folder));
+            showInputMessage(
+                ReplaceQuestion::noBackupLeft(existing.first(), subject.folder), OSUtil::MessageIcon::Warning);
             return false;
         }
     }

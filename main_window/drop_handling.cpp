@@ -115,8 +115,8 @@ void ZRNSoundEncodeDecode::showMessageWhenPlaced(const QString &text)
     // place on the screen yet, so the box would open at the screen's corner. It waits.
     QWindow *window = windowHandle();
     if (!isVisible() || !window || window->isExposed()) {
-        OSUtil::ShowMessage(this, text);
+        OSUtil::ShowMessage(this, text, QString(), OSUtil::MessageIcon::Warning);
         return;
     }
-    new WhenExposed(window, [this, text] { OSUtil::ShowMessage(this, text); });
+    new WhenExposed(window, [this, text] { OSUtil::ShowMessage(this, text, QString(), OSUtil::MessageIcon::Warning); });
 }

@@ -86,7 +86,7 @@ void ZRNSoundEncodeDecode::showReports()
         return;
     m_reporting = true;
     while (const std::optional<RunReport> report = m_runs->takeReport())
-        OSUtil::ShowMessage(this, report->text, report->details);
+        OSUtil::ShowMessage(this, report->text, report->details, report->icon);
     m_reporting = false;
 }
 

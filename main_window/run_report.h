@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window/run_status.h"
+#include "os_util/os_util.h"
 #include "os_util/tool_run.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,8 @@
 struct RunReport
 {
     QString text; // "" when there is nothing to report
-    QString details; // the tool's whole error output, where the text holds only part of it
+    QString details; // the command line, how it ended, and the tool's whole error output
+    OSUtil::MessageIcon icon = OSUtil::MessageIcon::Error;
 };
 
 class RunReports
@@ -33,5 +35,5 @@ public:
 
 private:
     static QString shownErrorLines(const OSUtil::RunResult &result);
-    static bool allErrorLinesShown(const OSUtil::RunResult &result);
+    static QString technicalDetails(const QString &commandLine, const OSUtil::RunResult &result);
 };

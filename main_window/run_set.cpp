@@ -116,10 +116,10 @@ QString RunSet::text() const
 {
     const QList<ConversionRun *> runs = running();
     if (m_closing && !runs.isEmpty()) {
-        QStringList tools;
+        QList<RunSubject> subjects;
         for (const ConversionRun *run : runs)
-            tools << run->subject().tool;
-        return RunStatus::closing(tools);
+            subjects << run->subject();
+        return RunStatus::closing(subjects);
     }
     if (m_shown) {
         return m_shown->stopRequested() ? RunStatus::stopping(m_shown->subject())

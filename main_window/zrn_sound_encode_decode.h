@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window/run_status.h"
+#include "os_util/os_util.h"
 
 #include <QMargins>
 #include <QPointer>
@@ -78,7 +79,7 @@ private:
     void showMessageWhenPlaced(const QString &text);
     // A message about what the user gave, not about a run: the line no longer tells of the last
     // run while it is shown.
-    void showInputMessage(const QString &text);
+    void showInputMessage(const QString &text, OSUtil::MessageIcon icon);
 
     // Disabling a row's button while its tool runs moves the focus on; when the run ends, the
     // focus goes back to the button, unless the user has moved it meanwhile.

@@ -86,9 +86,13 @@ bool IsFolder(const QString &path);
 // Opens the desktop's file manager with paths selected (see platform/file_manager.h).
 void ShowInFileManager(const QStringList &paths);
 
-// A modal message with one OK button and no icon, titled with the owner window's caption; details,
-// when given, behind its "Show Details..." button.
-void ShowMessage(QWidget *owner, const QString &text, const QString &details = QString());
+// The icon a message shows: none, or what the message is about.
+enum class MessageIcon { None, Information, Warning, Error };
+
+// A modal message with one OK button and the given icon (none by default), titled with the owner
+// window's caption; details, when given, behind its "Show Details..." button.
+void ShowMessage(
+    QWidget *owner, const QString &text, const QString &details = QString(), MessageIcon icon = MessageIcon::None);
 
 // A modal question with a button captioned acceptCaption and Cancel, the default and Esc. Returns
 // whether acceptCaption was pressed.

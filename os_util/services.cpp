@@ -69,9 +69,14 @@ void ShowInFileManager(const QStringList &paths)
     Platform::ShowInFileManager(paths);
 }
 
-void ShowMessage(QWidget *owner, const QString &text, const QString &details)
+void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
 {
-    Platform::ShowMessage(owner, text, details);
+    using Shown = Platform::MessageIcon;
+    const Shown shown = icon == MessageIcon::Error ? Shown::Error
+        : icon == MessageIcon::Warning             ? Shown::Warning
+        : icon == MessageIcon::Information         ? Shown::Information
+                                                   : Shown::None;
+    Platform::ShowMessage(owner, text, details, shown);
 }
 
 bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption)

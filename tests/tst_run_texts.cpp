@@ -154,8 +154,9 @@ private slots:
         QStringList keptThree = batchLines(500);
         for (int i = 1; i <= 3; ++i)
             keptThree << QStringLiteral("kept\t%1\ttake%1.wss\ttake%1.wss.~1~").arg(i);
-        QTest::newRow("a batch") << false << "*.wav" << keptThree << true << ok
-                                 << "Encoded 500 files in /home/ann/Sounds. 3 earlier files kept as NAME.~N~";
+        QTest::newRow("a batch")
+            << false << "*.wav" << keptThree << true << ok
+            << "Encoded 500 files in /home/ann/Sounds. 3 replaced files kept as backups (NAME.~N~)";
         QTest::newRow("a tool that says nothing")
             << true << "gun.wss" << none << true << ok << "Decoding gun.wss finished";
         QTest::newRow("failed") << true << "gun.wss" << none << true << exited(1) << "Decoding gun.wss failed";

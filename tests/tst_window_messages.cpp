@@ -63,6 +63,7 @@ private slots:
             QStringLiteral("'%1' is a folder: choose a %2 file in it with Select %2, or type its name.")
                 .arg(path->text(), row));
         QCOMPARE(seen.details, QString());
+        QCOMPARE(seen.icon, int(QMessageBox::Information));
         QVERIFY(m_tools.records("WSSdec.exe").isEmpty() && m_tools.records("WSSCod.exe").isEmpty());
     }
 

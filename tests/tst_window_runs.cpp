@@ -107,9 +107,7 @@ private slots:
         QTRY_COMPARE(watcher.texts.size(), 2);
         QVERIFY(waited);
         QCOMPARE(watcher.mostOpen, 1);
-        QCOMPARE(watcher.texts,
-            (QStringList{
-                "'WSSdec.exe gun.wss' failed with exit code 1.", "'WSSCod.exe take.wav' failed with exit code 2."}));
+        QCOMPARE(watcher.texts, (QStringList{"Could not decode gun.wss.", "Could not encode take.wav."}));
     }
 
     // While the replace question is open, the row starts a run (here on another file), or the
