@@ -37,8 +37,16 @@ QStringList filesToOpen(const QCoreApplication &app)
                 QCoreApplication::translate("main", "Try '%1 --help'.").arg(QCoreApplication::applicationName())));
         std::exit(2);
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("help"))) {
+        // Qt's help text names the program by the path it was started with; a user knows it by
+        // its name, as in the manual page.
+        QString help = parser.helpText();
+        const QString started = app.arguments().value(0);
+        if (const qsizetype at = help.indexOf(started); !started.isEmpty() && at >= 0)
+            help.replace(at, started.size(), QCoreApplication::applicationName());
+        std::fputs(qPrintable(help), stdout);
+        std::exit(0);
+    }
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
 

@@ -71,11 +71,29 @@ void ZRNSoundEncodeDecode::updateRows()
     const bool closing = m_runs->closing();
     cmdDecode->setEnabled(m_runs->canStart(RunSubject::Action::Decode));
     cmdEnCode->setEnabled(m_runs->canStart(RunSubject::Action::Encode));
+    returnFocusTo(cmdDecode, m_decodeFocus);
+    returnFocusTo(cmdEnCode, m_encodeFocus);
     m_decodeKeyWhileBusy->setEnabled(!cmdDecode->isEnabled());
     m_encodeKeyWhileBusy->setEnabled(!cmdEnCode->isEnabled());
     for (QWidget *control :
         std::initializer_list<QWidget *>{txtWWSFileName, txtWavFileName, cmdSelectWWSFileName, cmdSelectWAVFileName})
         control->setEnabled(!closing);
+}
+
+void ZRNSoundEncodeDecode::noteFocusMovedFrom(QPushButton *button, FocusToReturn &focus)
+{
+    // A run that could not start left the button enabled, and the focus on it.
+    focus.pending = !button->isEnabled();
+    focus.movedTo = focusWidget();
+}
+
+void ZRNSoundEncodeDecode::returnFocusTo(QPushButton *button, FocusToReturn &focus)
+{
+    if (!focus.pending || !button->isEnabled())
+        return;
+    focus.pending = false;
+    if (focusWidget() == focus.movedTo)
+        button->setFocus(Qt::OtherFocusReason);
 }
 
 void ZRNSoundEncodeDecode::showReports()
@@ -85,7 +103,7 @@ void ZRNSoundEncodeDecode::showReports()
         return;
     m_reporting = true;
     while (const std::optional<RunReport> report = m_runs->takeReport())
-        OSUtil::ShowMessage(this, report->text, report->details);
+        OSUtil::ShowMessage(this, report->text, report->details, report->icon);
     m_reporting = false;
 }
 

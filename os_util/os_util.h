@@ -98,9 +98,16 @@ void SpeakNotice(QWidget *widget);
 void NotifyDesktop(QObject *owner, const QString &summary, const QString &body, const QString &actionCaption,
     const std::function<void()> &onAction);
 
-// A modal message with one OK button and no icon, titled with the owner window's caption; details,
-// when given, behind its "Show Details..." button.
-void ShowMessage(QWidget *owner, const QString &text, const QString &details = QString());
+// Whether path names a folder, or a link to one, with or without a trailing "/".
+bool IsFolder(const QString &path);
+
+// The icon a message shows: none, or what the message is about.
+enum class MessageIcon { None, Information, Warning, Error };
+
+// A modal message with one OK button and the given icon (none by default), titled with the owner
+// window's caption; details, when given, behind its "Show Details..." button.
+void ShowMessage(
+    QWidget *owner, const QString &text, const QString &details = QString(), MessageIcon icon = MessageIcon::None);
 
 // A modal question with a button captioned acceptCaption and Cancel, the default and Esc. Returns
 // whether acceptCaption was pressed.

@@ -61,6 +61,11 @@ bool IsFile(const QString &path)
     return Platform::IsFile(path);
 }
 
+bool IsFolder(const QString &path)
+{
+    return Platform::IsFolder(path);
+}
+
 void ShowInFileManager(const QStringList &paths, const std::function<void(const QString &folder)> &nothingShows)
 {
     Platform::ShowInFileManager(paths, nothingShows);
@@ -82,9 +87,14 @@ void NotifyDesktop(QObject *owner, const QString &summary, const QString &body, 
     new Platform::DesktopNotice(summary, body, actionCaption, onAction, owner);
 }
 
-void ShowMessage(QWidget *owner, const QString &text, const QString &details)
+void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
 {
-    Platform::ShowMessage(owner, text, details);
+    using Shown = Platform::MessageIcon;
+    const Shown shown = icon == MessageIcon::Error ? Shown::Error
+        : icon == MessageIcon::Warning             ? Shown::Warning
+        : icon == MessageIcon::Information         ? Shown::Information
+                                                   : Shown::None;
+    Platform::ShowMessage(owner, text, details, shown);
 }
 
 bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption)

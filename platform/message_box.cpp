@@ -84,10 +84,14 @@ void addDetails(QMessageBox &box, const QString &details)
 
 } // namespace
 
-void ShowMessage(QWidget *owner, const QString &text, const QString &details)
+void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
 {
     const QString title = owner ? owner->window()->windowTitle() : QString();
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, owner);
+    const QMessageBox::Icon shown = icon == MessageIcon::Error ? QMessageBox::Critical
+        : icon == MessageIcon::Warning                         ? QMessageBox::Warning
+        : icon == MessageIcon::Information                     ? QMessageBox::Information
+                                                               : QMessageBox::NoIcon;
+    QMessageBox box(shown, title, text, QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     addDetails(box, details);
     showTextWhole(box);

@@ -277,7 +277,7 @@ private slots:
         click("cmdEnCode");
         QTRY_COMPARE(widget("statusText")->accessibleName(), QStringLiteral("Encoding 1 of 3: take1.wav"));
         click("cmdStop");
-        QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Stopping WSSCod.exe…"));
+        QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Stopping the encoding of *.wav…"));
         QVERIFY(!button("cmdStop")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(button("cmdForceStop")->isVisible(), ConversionRun::kForceStopDelayMs + 3000);
         click("cmdForceStop");

@@ -37,24 +37,12 @@
 <context>
     <name>RunReports</name>
     <message>
-        <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>&apos;%1&apos; konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
         <translation>&apos;%1&apos; ist ein Ordner: Wählen Sie darin mit „WSS auswählen“ eine WSS-Datei aus, oder geben Sie ihren Namen ein.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
         <translation>&apos;%1&apos; ist ein Ordner: Wählen Sie darin mit „WAV auswählen“ eine WAV-Datei aus, oder geben Sie ihren Namen ein.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>&apos;%1&apos; ist mit dem Exit-Code %2 fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>&apos;%1&apos; wurde durch das Signal %2 beendet.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
@@ -76,11 +64,54 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
+        <source>Decoding %1 was stopped. Files that failed before the stop: %n.</source>
         <translation>
-            <numerusform>&apos;%1&apos; wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
-            <numerusform>&apos;%1&apos; wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
+            <numerusform>Das Dekodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
+            <numerusform>Das Dekodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %n.</source>
+        <translation>
+            <numerusform>Das Kodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
+            <numerusform>Das Kodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not decode %1: %2 could not be started.</source>
+        <translation>%1 konnte nicht dekodiert werden: %2 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Could not encode %1: %2 could not be started.</source>
+        <translation>%1 konnte nicht kodiert werden: %2 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Could not decode %1.</source>
+        <translation>%1 konnte nicht dekodiert werden.</translation>
+    </message>
+    <message>
+        <source>Could not encode %1.</source>
+        <translation>%1 konnte nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <source>Decoding %1 ended unexpectedly.</source>
+        <translation>Das Dekodieren von %1 wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>Encoding %1 ended unexpectedly.</source>
+        <translation>Das Kodieren von %1 wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>Command line: %1</source>
+        <translation>Befehlszeile: %1</translation>
+    </message>
+    <message>
+        <source>Exit code: %1</source>
+        <translation>Exit-Code: %1</translation>
+    </message>
+    <message>
+        <source>Ended by signal %1</source>
+        <translation>Durch Signal %1 beendet</translation>
     </message>
 </context>
 <context>
@@ -100,18 +131,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>%1 wird kodiert …</translation>
-    </message>
-    <message>
-        <source>Stopping %1…</source>
-        <translation>%1 wird angehalten …</translation>
-    </message>
-    <message>
-        <source>Closing when %1 and %2 have finished…</source>
-        <translation>Wird geschlossen, sobald %1 und %2 fertig sind …</translation>
-    </message>
-    <message>
-        <source>Closing when %1 has finished…</source>
-        <translation>Wird geschlossen, sobald %1 fertig ist …</translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 files</source>
@@ -168,13 +187,6 @@
         <translation>Die bisherige Datei %1 wird als %2 aufbewahrt</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
-        <translation>
-            <numerusform>%n bisherige Datei als NAME.~N~ aufbewahrt</numerusform>
-            <numerusform>%n bisherige Dateien als NAME.~N~ aufbewahrt</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Files that failed before the stop: %n</source>
         <translation>
             <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %n</numerusform>
@@ -188,6 +200,33 @@
     <message>
         <source>Encoded %1 of %2 files in %3; %4 failed</source>
         <translation>%1 von %2 Dateien in %3 kodiert; %4 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Stopping the decoding of %1…</source>
+        <translation>Das Dekodieren von %1 wird angehalten …</translation>
+    </message>
+    <message>
+        <source>Stopping the encoding of %1…</source>
+        <translation>Das Kodieren von %1 wird angehalten …</translation>
+    </message>
+    <message>
+        <source>The window closes when decoding and encoding have finished…</source>
+        <translation>Das Fenster wird geschlossen, sobald Dekodieren und Kodieren fertig sind …</translation>
+    </message>
+    <message>
+        <source>The window closes when decoding %1 has finished…</source>
+        <translation>Das Fenster wird geschlossen, sobald das Dekodieren von %1 fertig ist …</translation>
+    </message>
+    <message>
+        <source>The window closes when encoding %1 has finished…</source>
+        <translation>Das Fenster wird geschlossen, sobald das Kodieren von %1 fertig ist …</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced files kept as backups (NAME.~N~)</source>
+        <translation>
+            <numerusform>%n ersetzte Datei als Sicherung aufbewahrt (NAME.~N~)</numerusform>
+            <numerusform>%n ersetzte Dateien als Sicherungen aufbewahrt (NAME.~N~)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -322,6 +361,18 @@
     <message>
         <source>Show in folder</source>
         <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation>&apos;%1&apos;: ein Ordner; wählen Sie darin mit „WSS auswählen“ oder „WAV auswählen“ eine WSS- oder WAV-Datei aus</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation>Der Pfad der WAV-Datei, die kodiert werden soll. Um viele Dateien auf einmal zu kodieren, verwenden Sie im Namen * für beliebige Zeichen und ? für ein einzelnes Zeichen, etwa /home/ann/Sounds/*.wav.</translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation>Der Pfad der WSS-Datei, die dekodiert werden soll. Um viele Dateien auf einmal zu dekodieren, verwenden Sie im Namen * für beliebige Zeichen und ? für ein einzelnes Zeichen, etwa /home/ann/Sounds/*.wss.</translation>
     </message>
 </context>
 <context>

@@ -37,24 +37,12 @@
 <context>
     <name>RunReports</name>
     <message>
-        <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>Impossible de lancer &apos;%1&apos;&#xa0;: %2</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
         <translation>&apos;%1&apos; est un dossier&#xa0;: choisissez-y un fichier WSS avec «&#xa0;Choisir le WSS&#xa0;», ou saisissez son nom.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
         <translation>&apos;%1&apos; est un dossier&#xa0;: choisissez-y un fichier WAV avec «&#xa0;Choisir le WAV&#xa0;», ou saisissez son nom.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>&apos;%1&apos; a échoué avec le code de sortie %2.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>&apos;%1&apos; a été arrêté par le signal %2.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
@@ -76,11 +64,54 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %n.</source>
+        <source>Decoding %1 was stopped. Files that failed before the stop: %n.</source>
         <translation>
-            <numerusform>&apos;%1&apos; a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %n.</numerusform>
-            <numerusform>&apos;%1&apos; a été arrêté. Fichiers en échec avant l&apos;arrêt&#xa0;: %n.</numerusform>
+            <numerusform>Le décodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %n.</numerusform>
+            <numerusform>Le décodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %n.</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %n.</source>
+        <translation>
+            <numerusform>L’encodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %n.</numerusform>
+            <numerusform>L’encodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %n.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not decode %1: %2 could not be started.</source>
+        <translation>Impossible de décoder %1&#xa0;: %2 n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>Could not encode %1: %2 could not be started.</source>
+        <translation>Impossible d’encoder %1&#xa0;: %2 n’a pas pu être lancé.</translation>
+    </message>
+    <message>
+        <source>Could not decode %1.</source>
+        <translation>Impossible de décoder %1.</translation>
+    </message>
+    <message>
+        <source>Could not encode %1.</source>
+        <translation>Impossible d’encoder %1.</translation>
+    </message>
+    <message>
+        <source>Decoding %1 ended unexpectedly.</source>
+        <translation>Le décodage de %1 s’est arrêté de manière inattendue.</translation>
+    </message>
+    <message>
+        <source>Encoding %1 ended unexpectedly.</source>
+        <translation>L’encodage de %1 s’est arrêté de manière inattendue.</translation>
+    </message>
+    <message>
+        <source>Command line: %1</source>
+        <translation>Ligne de commande&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Exit code: %1</source>
+        <translation>Code de sortie&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Ended by signal %1</source>
+        <translation>Terminé par le signal %1</translation>
     </message>
 </context>
 <context>
@@ -100,18 +131,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>Encodage de %1…</translation>
-    </message>
-    <message>
-        <source>Stopping %1…</source>
-        <translation>Arrêt de %1…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 and %2 have finished…</source>
-        <translation>Fermeture dès que %1 et %2 seront terminés…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 has finished…</source>
-        <translation>Fermeture dès que %1 sera terminé…</translation>
     </message>
     <message>
         <source>Stopped after %1 of %2 files</source>
@@ -168,13 +187,6 @@
         <translation>L&apos;ancien fichier %1 est conservé sous le nom %2</translation>
     </message>
     <message numerus="yes">
-        <source>%n earlier files kept as NAME.~N~</source>
-        <translation>
-            <numerusform>%n ancien fichier conservé sous NOM.~N~</numerusform>
-            <numerusform>%n anciens fichiers conservés sous NOM.~N~</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>Files that failed before the stop: %n</source>
         <translation>
             <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %n</numerusform>
@@ -188,6 +200,33 @@
     <message>
         <source>Encoded %1 of %2 files in %3; %4 failed</source>
         <translation>%1 fichiers sur %2 encodés dans %3&#xa0;; %4 en échec</translation>
+    </message>
+    <message>
+        <source>Stopping the decoding of %1…</source>
+        <translation>Arrêt du décodage de %1…</translation>
+    </message>
+    <message>
+        <source>Stopping the encoding of %1…</source>
+        <translation>Arrêt de l’encodage de %1…</translation>
+    </message>
+    <message>
+        <source>The window closes when decoding and encoding have finished…</source>
+        <translation>La fenêtre se fermera dès que le décodage et l’encodage seront terminés…</translation>
+    </message>
+    <message>
+        <source>The window closes when decoding %1 has finished…</source>
+        <translation>La fenêtre se fermera dès que le décodage de %1 sera terminé…</translation>
+    </message>
+    <message>
+        <source>The window closes when encoding %1 has finished…</source>
+        <translation>La fenêtre se fermera dès que l’encodage de %1 sera terminé…</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n replaced files kept as backups (NAME.~N~)</source>
+        <translation>
+            <numerusform>%n fichier remplacé conservé en copie de sauvegarde (NOM.~N~)</numerusform>
+            <numerusform>%n fichiers remplacés conservés en copies de sauvegarde (NOM.~N~)</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -322,6 +361,18 @@
     <message>
         <source>Show in folder</source>
         <translation>Ouvrir le dossier</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation>&apos;%1&apos;&#xa0;: un dossier&#xa0;; choisissez-y un fichier WSS ou WAV avec «&#xa0;Choisir le WSS&#xa0;» ou «&#xa0;Choisir le WAV&#xa0;»</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation>Le chemin du fichier WAV à encoder. Pour encoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et ? pour un seul caractère, comme dans /home/ann/Sounds/*.wav.</translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation>Le chemin du fichier WSS à décoder. Pour décoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et ? pour un seul caractère, comme dans /home/ann/Sounds/*.wss.</translation>
     </message>
 </context>
 <context>
