@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Installs what the build needs (Debian 12), builds, then opens the window or runs the tests.
 #   ./dev.sh run     build and open the window
-#   ./dev.sh test    every gate CI runs: the suite (dev preset, warnings as errors), the suite
-#                    under AddressSanitizer and UBSan (asan preset), formatting, clang-tidy and
-#                    short fuzz runs, and a warning-free hardened release build. Each gate is
-#                    also a script or preset of its own (.ci/, tests/fuzz/, CMakePresets.json).
+#   ./dev.sh test    every gate CI runs: the suite under AddressSanitizer and UBSan with warnings
+#                    as errors (dev preset), formatting, clang-tidy and short fuzz runs, and a
+#                    warning-free hardened release build. Each gate is also a script or preset of
+#                    its own (.ci/, tests/fuzz/, CMakePresets.json).
 #   ./dev.sh build   build only
 set -euo pipefail
 cd "$(dirname "$0")"
 
 build_dir=${BUILD_DIR:-build}
 packages=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsndfile1-dev zlib1g-dev libwayland-dev
+    # libwss's GStreamer plugin.
+    libgstreamer1.0-dev libgstreamer-plugins-base1.0-dev
     # The translations: Qt Linguist's lupdate and lrelease with their CMake functions, gettext's
     # tools, the AppStream rules msgfmt reads for the metainfo, and Qt's own translated texts.
     qt6-l10n-tools qt6-tools-dev gettext appstream qt6-translations-l10n)
@@ -19,7 +21,10 @@ packages=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsndfile1-de
 # of a headless weston; they make the locales they run under with localedef (locales), read the C
 # library's own translated messages (libc-l10n) and show Chinese and Japanese captions in the font
 # Debian gives them (fonts-noto-cjk).
-test_packages=(xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc locales libc-l10n fonts-noto-cjk)
+# GStreamer's tools and the elements the plugin's tests run it with (wavenc, fakesink, playbin), and
+# abidiff for libwss's ABI.
+test_packages=(gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-base-apps gstreamer1.0-plugins-good
+    abigail-tools xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc locales libc-l10n fonts-noto-cjk)
 # The gates: format and static checks, and libFuzzer (clang with its runtime).
 gate_packages=(clang-format clang-tidy clang libclang-rt-14-dev libbenchmark-dev)
 
@@ -44,31 +49,15 @@ build() {
     cmake --build "$build_dir" --parallel "$(nproc)" "${targets[@]}"
 }
 
-# The gates, all of them every time: every tree is built first, each build using every processor
-# (ccache, with its cache in ~/.cache, makes a file compiled once on this machine cheap to compile
-# again, in any clone); then the gates run side by side, each into build/gates/NAME.log, and a
-# summary says how each went. The fuzz targets, which search for a fixed time, run at normal
-# priority; the suites (which mostly wait on windows and child processes), the format check and
-# clang-tidy run beside them at a lower one.
+# The gates, all of them every time, each into build/gates/NAME.log, with a summary of how each
+# went. Each build uses every processor (ccache, with its cache in ~/.cache, makes a file compiled
+# once on this machine cheap to compile again, in any clone). One tree, dev, is the sanitizers' and
+# the warnings' build, runs the suite and gives clang-tidy its compile commands: its gates start as
+# soon as it is built, beside the release and fuzz builds; the fuzz targets, which search for a
+# fixed time, run last at normal priority.
 run_gates() {
     local start=$SECONDS
-    # Tests run headless and get their own HOME and config folders (see tests/CMakeLists.txt).
-    for preset in dev asan; do
-        echo "== build: $preset"
-        cmake --preset "$preset" >/dev/null
-        cmake --build --preset "$preset" --parallel "$(nproc)"
-    done
-    echo "== build: release (the program and its tools, hardened and optimised, warnings are errors)"
-    cmake --preset release -DBUILD_TESTING=OFF >/dev/null
-    cmake --build --preset release --parallel "$(nproc)" --target talven-sound wsscod wssdec
-    echo "== build: fuzz targets"
-    cmake --preset fuzz >/dev/null
-    cmake --build --preset fuzz --parallel "$(nproc)"
-    echo "== built in $((SECONDS - start)) s; the gates, side by side (logs in build/gates/)"
-
     local gates=build/gates
-    rm -rf "$gates"
-    mkdir -p "$gates"
     # gate NAME COMMAND...: runs COMMAND into NAME.log and notes its exit code and time.
     gate() {
         local name=$1 from=$SECONDS code=0
@@ -76,24 +65,49 @@ run_gates() {
         "$@" >"$gates/$name.log" 2>&1 || code=$?
         echo "$code $((SECONDS - from))" >"$gates/$name.status"
     }
-    gate fuzz tests/fuzz/run.sh "${FUZZ_SECONDS:-20}" &
+    # build PRESET CMAKE_ARGS... -- BUILD_ARGS...: a failed build ends the run and the gates begun.
+    build_tree() {
+        local preset=$1 configure=() at
+        shift
+        for at in "$@"; do
+            shift
+            [ "$at" = -- ] && break
+            configure+=("$at")
+        done
+        if ! { cmake --preset "$preset" "${configure[@]}" >/dev/null && cmake --build --preset "$preset" --parallel "$(nproc)" "$@"; }; then
+            echo "== build: $preset FAILED" >&2
+            jobs -p | xargs -r kill 2>/dev/null
+            wait
+            exit 1
+        fi
+    }
+    # Tests run headless and get their own HOME and config folders (see tests/CMakeLists.txt).
+    echo "== build: dev (AddressSanitizer and UBSan, warnings are errors, the tests and benchmarks)"
+    build_tree dev --
+    rm -rf "$gates"
+    mkdir -p "$gates"
+    echo "== dev built in $((SECONDS - start)) s; its gates begin (logs in build/gates/) while the other trees build"
+    # The suite (which mostly waits on windows and child processes), the format check and
+    # clang-tidy at a lower priority than the builds and the fuzz targets, which use what they leave.
     (
         renice -n 5 $BASHPID >/dev/null
-        gate suite-dev ctest --preset dev --parallel "$(nproc)"
-    ) &
-    (
-        renice -n 5 $BASHPID >/dev/null
-        gate suite-asan ctest --preset asan --parallel "$(nproc)"
+        gate suite ctest --preset dev --parallel "$(nproc)"
     ) &
     (
         renice -n 5 $BASHPID >/dev/null
         gate format .ci/format.sh
         BUILD_DIR=build/dev gate tidy .ci/tidy.sh
     ) &
+    echo "== build: release (the program and its tools, hardened and optimised, warnings are errors)"
+    build_tree release -DBUILD_TESTING=OFF -- --target talven-sound wsscod wssdec
+    echo "== build: fuzz targets"
+    build_tree fuzz --
+    echo "== built in $((SECONDS - start)) s; the fuzz targets run"
+    gate fuzz tests/fuzz/run.sh "${FUZZ_SECONDS:-20}" &
     wait
 
     local failed=0 name code seconds
-    for name in suite-dev suite-asan format tidy fuzz; do
+    for name in suite format tidy fuzz; do
         read -r code seconds <"$gates/$name.status"
         if [ "$code" -eq 0 ]; then
             printf '== %-10s passed (%s s): %s\n' "$name" "$seconds" "$(grep -E '^(100% tests passed|format:|tidy:|fuzz:)' "$gates/$name.log" | head -1)"

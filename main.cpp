@@ -1,6 +1,7 @@
 #include "main_window/zrn_sound_encode_decode.h"
 #include "platform/accessible_window.h"
 #include "platform/display.h"
+#include "platform/program_icon.h"
 #include "platform/translations.h"
 #include "platform/wayland_seat.h"
 
@@ -36,8 +37,16 @@ QStringList filesToOpen(const QCoreApplication &app)
                 QCoreApplication::translate("main", "Try '%1 --help'.").arg(QCoreApplication::applicationName())));
         std::exit(2);
     }
-    if (parser.isSet(QStringLiteral("help")))
-        parser.showHelp(0);
+    if (parser.isSet(QStringLiteral("help"))) {
+        // Qt's help text names the program by the path it was started with; a user knows it by
+        // its name, as in the manual page.
+        QString help = parser.helpText();
+        const QString started = app.arguments().value(0);
+        if (const qsizetype at = help.indexOf(started); !started.isEmpty() && at >= 0)
+            help.replace(at, started.size(), QCoreApplication::applicationName());
+        std::fputs(qPrintable(help), stdout);
+        std::exit(0);
+    }
     if (parser.isSet(QStringLiteral("version")))
         parser.showVersion();
 
@@ -73,6 +82,8 @@ int main(int argc, char *argv[])
     const QStringList files = filesToOpen(app);
 
     ZRNSoundEncodeDecode window;
+    // The window opens with the icon built into the program; the desktop's theme is read after.
+    Platform::UseThemeIconOnceDrawn(&window);
     window.show();
     window.openFiles(files);
     return app.exec();

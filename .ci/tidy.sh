@@ -7,9 +7,11 @@
 #
 # A file found clean is remembered (TALVEN_TIDY_CACHE, default ~/.cache/talven-sound/tidy) under
 # a key made of everything its result depends on: clang-tidy's version, .clang-tidy, the file's
-# compile command, the file and every tracked header of the project. A later check of the same
-# key is skipped, so after a change only the files it can affect are checked again, and a new
-# machine (CI) checks them all. TALVEN_TIDY_CACHE=off checks every file.
+# compile command, the file and each of the project's headers it includes, as the build's
+# dependency file lists them (every tracked header, when the build has none for it). A later check
+# of the same key is skipped, so after a change only the changed files and the files that include
+# a changed header are checked again, and a new machine (CI) checks them all. TALVEN_TIDY_CACHE=off
+# checks every file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -44,23 +46,49 @@ if [ "$cache" = off ]; then
     todo=("${files[@]}")
 else
     mkdir -p "$cache"
-    # What every file's result shares: the tool, the checks, the project's headers.
-    common=$({ clang-tidy --version; cat .clang-tidy; git ls-files -z '*.h' | xargs -0 cat; } | sha256sum | cut -c1-64)
-    mapfile -t commands < <(python3 - "$tidy_db/compile_commands.json" "$PWD" "${files[@]}" <<'PY'
-import json, os, sys
-db, root, files = sys.argv[1], sys.argv[2], sys.argv[3:]
-by_file = {os.path.realpath(e["file"]): e["command"] for e in json.load(open(db))}
+    # What every file's result shares: the tool and the checks.
+    common=$({ clang-tidy --version; cat .clang-tidy; } | sha256sum | cut -c1-64)
+    mapfile -t file_keys < <(python3 - "$tidy_db/compile_commands.json" "$PWD" "$common" "${files[@]}" <<'PY'
+import hashlib, json, os, shlex, subprocess, sys
+db, root, common, files = sys.argv[1], os.path.realpath(sys.argv[2]), sys.argv[3], sys.argv[4:]
+entries = {os.path.realpath(e["file"]): e for e in json.load(open(db))}
+headers = subprocess.run(["git", "ls-files", "-z", "*.h"], capture_output=True, check=True, text=True).stdout
+all_headers = sorted(h for h in headers.split("\0") if h)
+tracked = set(all_headers)
+
+def project_headers(entry):
+    """The checkout's headers the file includes, from the build's dependency file; None if none."""
+    words = shlex.split(entry["command"])
+    if "-o" not in words:
+        return None
+    depfile = os.path.join(entry["directory"], words[words.index("-o") + 1] + ".d")
+    try:
+        text = open(depfile).read()
+    except OSError:
+        return None
+    found = set()
+    for word in text.replace("\\\n", " ").split()[1:]:
+        path = os.path.realpath(os.path.join(entry["directory"], word))
+        if path.startswith(root + "/"):
+            found.add(os.path.relpath(path, root))
+    return sorted(found & tracked)
+
 for f in files:
-    # The command with the checkout's and the build folder's place taken out, so that another
-    # clone of the project shares the cache.
-    print(by_file.get(os.path.realpath(os.path.join(root, f)), "").replace(root, "."))
+    entry = entries.get(os.path.realpath(os.path.join(root, f)))
+    digest = hashlib.sha256(common.encode())
+    # The command with the checkout's place taken out, so that another clone shares the cache.
+    digest.update((entry["command"] if entry else "").replace(root, ".").encode())
+    for name in [f] + ((entry and project_headers(entry)) or all_headers):
+        digest.update(name.encode() + b"\0")
+        with open(os.path.join(root, name), "rb") as content:
+            digest.update(content.read())
+    print(digest.hexdigest())
 PY
 )
     for i in "${!files[@]}"; do
-        key=$({ echo "$common"; echo "${commands[$i]}"; cat "${files[$i]}"; } | sha256sum | cut -c1-64)
-        if [ ! -e "$cache/$key" ]; then
+        if [ ! -e "$cache/${file_keys[$i]}" ]; then
             todo+=("${files[$i]}")
-            keys+=("$key")
+            keys+=("${file_keys[$i]}")
         fi
     done
 fi

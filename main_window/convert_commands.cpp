@@ -38,8 +38,13 @@ void ZRNSoundEncodeDecode::convert(Action action)
         return;
     const QLineEdit *field = action == Action::Decode ? txtWWSFileName : txtWavFileName;
     const QString path = field->text();
+    // A folder, with or without its "/", empty or not: the user is to choose a file in it.
+    if (OSUtil::IsFolder(path)) {
+        showInputMessage(RunReports::folder(action, path), OSUtil::MessageIcon::Information);
+        return;
+    }
     if (OSUtil::FindFirstFile(path).isEmpty()) {
-        OSUtil::ShowMessage(this, RunReports::missingFile(action, field->text()));
+        showInputMessage(RunReports::missingFile(action, field->text()), OSUtil::MessageIcon::None);
         return;
     }
 
@@ -62,8 +67,19 @@ void ZRNSoundEncodeDecode::convert(Action action)
     }
     // The tool is given the file name and runs in the file's folder, so it finds the file
     // whatever the program's current folder is.
-    if (confirmed)
-        m_runs->start(subject, OSUtil::BuildCommandLine(subject.tool + u' ', subject.toolArgument()));
+    if (!confirmed)
+        return;
+    QPushButton *button = action == Action::Decode ? cmdDecode : cmdEnCode;
+    const bool buttonHadFocus = focusWidget() == button;
+    m_runs->start(subject, OSUtil::BuildCommandLine(subject.tool + u' ', subject.toolArgument()));
+    if (buttonHadFocus)
+        noteFocusMovedFrom(button, action == Action::Decode ? m_decodeFocus : m_encodeFocus);
+}
+
+void ZRNSoundEncodeDecode::showInputMessage(const QString &text, OSUtil::MessageIcon icon)
+{
+    m_runs->forgetEnded();
+    OSUtil::ShowMessage(this, text, QString(), icon);
 }
 
 bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)
@@ -86,7 +102,8 @@ bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)
         backup = OSUtil::NextBackupName(existing.first(), names);
         // Every backup number taken: the tool would refuse to replace it, so it is not offered.
         if (backup.isEmpty()) {
-            OSUtil::ShowMessage(this, ReplaceQuestion::noBackupLeft(existing.first(), subject.folder));
+            showInputMessage(
+                ReplaceQuestion::noBackupLeft(existing.first(), subject.folder), OSUtil::MessageIcon::Warning);
             return false;
         }
     }

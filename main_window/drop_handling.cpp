@@ -49,7 +49,9 @@ bool ZRNSoundEncodeDecode::openFile(const QString &path)
 void ZRNSoundEncodeDecode::openFiles(const QStringList &paths)
 {
     using Why = FilesToOpen::Refused::Why;
-    const FilesToOpen chosen = ChooseFilesToOpen(paths, [](const QString &path) { return OSUtil::IsFile(path); });
+    const FilesToOpen chosen = ChooseFilesToOpen(
+        paths, [](const QString &path) { return OSUtil::IsFile(path); },
+        [](const QString &path) { return OSUtil::IsFolder(path); });
     for (const QString &path : {chosen.wss, chosen.wav}) {
         if (!path.isEmpty())
             openFile(path);
@@ -64,6 +66,9 @@ void ZRNSoundEncodeDecode::openFiles(const QStringList &paths)
             break;
         case Why::Missing:
             lines << tr("'%1': no such file").arg(file.path);
+            break;
+        case Why::Folder:
+            lines << tr("'%1': a folder; choose a WSS or WAV file in it with Select WSS or Select WAV").arg(file.path);
             break;
         case Why::RowTaken:
             lines << tr("'%1': its row takes one file, the first given: '%2'").arg(file.path, file.taken);
@@ -110,8 +115,8 @@ void ZRNSoundEncodeDecode::showMessageWhenPlaced(const QString &text)
     // place on the screen yet, so the box would open at the screen's corner. It waits.
     QWindow *window = windowHandle();
     if (!isVisible() || !window || window->isExposed()) {
-        OSUtil::ShowMessage(this, text);
+        OSUtil::ShowMessage(this, text, QString(), OSUtil::MessageIcon::Warning);
         return;
     }
-    new WhenExposed(window, [this, text] { OSUtil::ShowMessage(this, text); });
+    new WhenExposed(window, [this, text] { OSUtil::ShowMessage(this, text, QString(), OSUtil::MessageIcon::Warning); });
 }

@@ -27,7 +27,8 @@ DroppedFile ClassifyDrop(const QMimeData *data)
     return dropped;
 }
 
-FilesToOpen ChooseFilesToOpen(const QStringList &paths, const std::function<bool(const QString &)> &exists)
+FilesToOpen ChooseFilesToOpen(const QStringList &paths, const std::function<bool(const QString &)> &exists,
+    const std::function<bool(const QString &)> &isFolder)
 {
     using Why = FilesToOpen::Refused::Why;
     FilesToOpen chosen;
@@ -41,7 +42,9 @@ FilesToOpen ChooseFilesToOpen(const QStringList &paths, const std::function<bool
     for (const QString &path : paths) {
         const DroppedFile::Row row = RowForFileName(path);
         const QString &taken = row == DroppedFile::Row::Wss ? chosen.wss : chosen.wav;
-        if (row == DroppedFile::Row::None)
+        if (isFolder(path))
+            chosen.refused.append({path, Why::Folder, QString()});
+        else if (row == DroppedFile::Row::None)
             chosen.refused.append({path, Why::NotSound, QString()});
         else if (taken.isEmpty() || !exists(path))
             chosen.refused.append({path, Why::Missing, QString()});

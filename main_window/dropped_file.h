@@ -33,7 +33,7 @@ struct FilesToOpen
 
     struct Refused
     {
-        enum class Why { NotSound, Missing, RowTaken };
+        enum class Why { NotSound, Missing, RowTaken, Folder };
         QString path;
         Why why = Why::NotSound;
         QString taken; // for RowTaken: the file that fills the row
@@ -42,5 +42,6 @@ struct FilesToOpen
 };
 
 // Each row takes the first of paths of its kind (RowForFileName) that exists; a missing file never
-// fills a row. Every other path is refused, with the reason.
-FilesToOpen ChooseFilesToOpen(const QStringList &paths, const std::function<bool(const QString &)> &exists);
+// fills a row. Every other path is refused, with the reason; a folder as a folder, whatever its name.
+FilesToOpen ChooseFilesToOpen(const QStringList &paths, const std::function<bool(const QString &)> &exists,
+    const std::function<bool(const QString &)> &isFolder);

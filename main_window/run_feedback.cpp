@@ -9,6 +9,7 @@
 
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QShortcut>
 
@@ -29,7 +30,7 @@ void ZRNSoundEncodeDecode::createStatusLine()
     m_runs = new RunSet(this);
     connect(m_status, &StatusLine::stopClicked, m_runs, &RunSet::stop);
     connect(m_status, &StatusLine::forceStopClicked, m_runs, &RunSet::forceStop);
-    connect(m_status, &StatusLine::showInFolderClicked, this, [this] { OSUtil::ShowInFileManager(m_runs->outputs()); });
+    connect(m_status, &StatusLine::showInFolderClicked, this, &ZRNSoundEncodeDecode::showInFolder);
     connect(m_runs, &RunSet::changed, this, [this] {
         updateRows();
         showStatus();
@@ -40,11 +41,27 @@ void ZRNSoundEncodeDecode::createStatusLine()
     m_encodeKeyWhileBusy = keyWhileDisabled(cmdEnCode);
 }
 
+void ZRNSoundEncodeDecode::showInFolder()
+{
+    // Where nothing can show a folder, the user learns so, and where the files are, to copy.
+    OSUtil::ShowInFileManager(
+        m_runs->outputs(), [window = QPointer<ZRNSoundEncodeDecode>(this)](const QString &folder) {
+            if (window) {
+                OSUtil::ShowMessage(window,
+                    tr("This desktop has no file manager and no program that opens folders, so the folder "
+                       "cannot be shown. The files are in:\n%1")
+                        .arg(folder));
+            }
+        });
+}
+
 void ZRNSoundEncodeDecode::showStatus()
 {
     m_status->setProgress(m_runs->progressValue(), m_runs->progressMaximum());
-    m_status->setText(m_runs->text());
+    // What a run did is spoken at once; a batch's progress file by file, at a calm pace.
+    m_status->setText(m_runs->text(), m_runs->isBusy() ? StatusLine::Speak::Calmly : StatusLine::Speak::Now);
     m_status->setAction(m_runs->offers());
+    tellDesktopWhenDone();
 }
 
 void ZRNSoundEncodeDecode::updateRows()
@@ -54,11 +71,29 @@ void ZRNSoundEncodeDecode::updateRows()
     const bool closing = m_runs->closing();
     cmdDecode->setEnabled(m_runs->canStart(RunSubject::Action::Decode));
     cmdEnCode->setEnabled(m_runs->canStart(RunSubject::Action::Encode));
+    returnFocusTo(cmdDecode, m_decodeFocus);
+    returnFocusTo(cmdEnCode, m_encodeFocus);
     m_decodeKeyWhileBusy->setEnabled(!cmdDecode->isEnabled());
     m_encodeKeyWhileBusy->setEnabled(!cmdEnCode->isEnabled());
     for (QWidget *control :
         std::initializer_list<QWidget *>{txtWWSFileName, txtWavFileName, cmdSelectWWSFileName, cmdSelectWAVFileName})
         control->setEnabled(!closing);
+}
+
+void ZRNSoundEncodeDecode::noteFocusMovedFrom(QPushButton *button, FocusToReturn &focus)
+{
+    // A run that could not start left the button enabled, and the focus on it.
+    focus.pending = !button->isEnabled();
+    focus.movedTo = focusWidget();
+}
+
+void ZRNSoundEncodeDecode::returnFocusTo(QPushButton *button, FocusToReturn &focus)
+{
+    if (!focus.pending || !button->isEnabled())
+        return;
+    focus.pending = false;
+    if (focusWidget() == focus.movedTo)
+        button->setFocus(Qt::OtherFocusReason);
 }
 
 void ZRNSoundEncodeDecode::showReports()
@@ -68,7 +103,7 @@ void ZRNSoundEncodeDecode::showReports()
         return;
     m_reporting = true;
     while (const std::optional<RunReport> report = m_runs->takeReport())
-        OSUtil::ShowMessage(this, report->text, report->details);
+        OSUtil::ShowMessage(this, report->text, report->details, report->icon);
     m_reporting = false;
 }
 

@@ -1,42 +1,52 @@
 #include "main_window/run_report.h"
 
+// The first line says what the failure means for the user; the tool's own words follow, and the
+// command line and how the tool ended are in the details, for whoever needs them.
 RunReport RunReports::failure(
     const RunSubject &subject, const QString &commandLine, const OSUtil::RunResult &result, int failedFiles)
 {
     using Status = OSUtil::RunResult::Status;
     if (result.succeeded())
         return {};
+    const bool decode = subject.action == RunSubject::Action::Decode;
+    const QString name = subject.shownName();
+    QString text;
     if (result.stopRequested) {
         // Stopped by the user: nothing to report, unless files failed before the stop.
         if (failedFiles == 0)
             return {};
-        QString text
-            = tr("'%1' was stopped. Files that failed before the stop: %Ln.", nullptr, failedFiles).arg(commandLine);
-        const QString lines = shownErrorLines(result);
-        if (!lines.isEmpty())
-            text += QLatin1String("\n\n") + lines;
-        return {text, allErrorLinesShown(result) ? QString() : result.errorLines.join(u'\n')};
+        text = (decode ? tr("Decoding %1 was stopped. Files that failed before the stop: %Ln.", nullptr, failedFiles)
+                       : tr("Encoding %1 was stopped. Files that failed before the stop: %Ln.", nullptr, failedFiles))
+                   .arg(name);
+    } else if (result.status == Status::NotStarted) {
+        // One arg() call with all values: a "%2" in a file name must stay as it is.
+        text = (decode ? tr("Could not decode %1: %2 could not be started.")
+                       : tr("Could not encode %1: %2 could not be started."))
+                   .arg(name, result.program)
+            + QLatin1String("\n\n") + result.error;
+        return {text, QString(), OSUtil::MessageIcon::Error};
+    } else if (subject.argument.isEmpty()) {
+        // A folder path gives the tool no name: its usage text is of no use to the user.
+        return {folder(subject.action, subject.path), QString(), OSUtil::MessageIcon::Information};
+    } else if (result.status == Status::Exited) {
+        text = (decode ? tr("Could not decode %1.") : tr("Could not encode %1.")).arg(name);
+    } else {
+        text = (decode ? tr("Decoding %1 ended unexpectedly.") : tr("Encoding %1 ended unexpectedly.")).arg(name);
     }
-    if (result.status == Status::NotStarted)
-        return {tr("Could not start '%1': %2").arg(result.program, result.error), QString()};
-
-    const QString details = result.errorLines.join(u'\n');
-    // A folder path gives the tool no name: what it says about that is of no use to the user.
-    if (subject.argument.isEmpty()) {
-        const QString advice = subject.action == RunSubject::Action::Decode
-            ? tr("'%1' is a folder: choose a WSS file in it with Select WSS, or type its name.")
-            : tr("'%1' is a folder: choose a WAV file in it with Select WAV, or type its name.");
-        return {advice.arg(subject.path), details};
-    }
-
-    // One arg() call with all values: a "%2" in a file name must stay as it is.
-    QString text = result.status == Status::Exited
-        ? tr("'%1' failed with exit code %2.").arg(commandLine, QString::number(result.exitCode))
-        : tr("'%1' was stopped by signal %2.").arg(commandLine, QString::number(result.signal));
     const QString lines = shownErrorLines(result);
     if (!lines.isEmpty())
         text += QLatin1String("\n\n") + lines;
-    return {text, allErrorLinesShown(result) ? QString() : details};
+    return {text, technicalDetails(commandLine, result), OSUtil::MessageIcon::Error};
+}
+
+QString RunReports::technicalDetails(const QString &commandLine, const OSUtil::RunResult &result)
+{
+    QStringList details{tr("Command line: %1").arg(commandLine)};
+    details << (result.status == OSUtil::RunResult::Status::Exited ? tr("Exit code: %1").arg(result.exitCode)
+                                                                   : tr("Ended by signal %1").arg(result.signal));
+    if (!result.errorLines.isEmpty())
+        details << QString() << result.errorLines;
+    return details.join(u'\n');
 }
 
 QString RunReports::missingFile(RunSubject::Action action, const QString &path)
@@ -51,9 +61,12 @@ QString RunReports::missingFile(RunSubject::Action action, const QString &path)
     return text;
 }
 
-bool RunReports::allErrorLinesShown(const OSUtil::RunResult &result)
+QString RunReports::folder(RunSubject::Action action, const QString &path)
 {
-    return result.errorLinesLeftOut == 0 && result.errorLines.size() <= kShownErrorLines;
+    const QString advice = action == RunSubject::Action::Decode
+        ? tr("'%1' is a folder: choose a WSS file in it with Select WSS, or type its name.")
+        : tr("'%1' is a folder: choose a WAV file in it with Select WAV, or type its name.");
+    return advice.arg(path);
 }
 
 // The first lines, a count of those left out, and the last line, which for the WSS tools is the

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "main_window/run_status.h"
+#include "os_util/os_util.h"
 #include "os_util/tool_run.h"
 
 #include <QCoreApplication>
@@ -11,7 +12,8 @@
 struct RunReport
 {
     QString text; // "" when there is nothing to report
-    QString details; // the tool's whole error output, where the text holds only part of it
+    QString details; // the command line, how it ended, and the tool's whole error output
+    OSUtil::MessageIcon icon = OSUtil::MessageIcon::Error;
 };
 
 class RunReports
@@ -28,8 +30,10 @@ public:
         const RunSubject &subject, const QString &commandLine, const OSUtil::RunResult &result, int failedFiles = 0);
     // The file of the field does not exist.
     static QString missingFile(RunSubject::Action action, const QString &path);
+    // The field names a folder: how to choose a file in it.
+    static QString folder(RunSubject::Action action, const QString &path);
 
 private:
     static QString shownErrorLines(const OSUtil::RunResult &result);
-    static bool allErrorLinesShown(const OSUtil::RunResult &result);
+    static QString technicalDetails(const QString &commandLine, const OSUtil::RunResult &result);
 };

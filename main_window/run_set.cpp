@@ -74,6 +74,15 @@ std::optional<RunReport> RunSet::takeReport()
     return m_reports.takeFirst();
 }
 
+void RunSet::forgetEnded()
+{
+    if (isBusy())
+        return;
+    m_endedTexts.clear();
+    m_outputs.clear();
+    emit changed();
+}
+
 void RunSet::checkClosing()
 {
     if (m_closing && !isBusy() && m_reports.isEmpty())
@@ -107,10 +116,10 @@ QString RunSet::text() const
 {
     const QList<ConversionRun *> runs = running();
     if (m_closing && !runs.isEmpty()) {
-        QStringList tools;
+        QList<RunSubject> subjects;
         for (const ConversionRun *run : runs)
-            tools << run->subject().tool;
-        return RunStatus::closing(tools);
+            subjects << run->subject();
+        return RunStatus::closing(subjects);
     }
     if (m_shown) {
         return m_shown->stopRequested() ? RunStatus::stopping(m_shown->subject())

@@ -57,6 +57,10 @@ public:
     // The files written by the runs the line tells of, for Show in folder.
     const QStringList &outputs() const { return m_outputs; }
 
+    // The line forgets how the last runs ended (a message about something else is shown); while
+    // a run goes on it keeps following it.
+    void forgetEnded();
+
     // The next report of a failed run, oldest first, once each; none when none is waiting.
     std::optional<RunReport> takeReport();
 

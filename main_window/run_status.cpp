@@ -75,7 +75,8 @@ QString RunStatus::running(const RunSubject &subject, const RunProgress &progres
 
 QString RunStatus::stopping(const RunSubject &subject)
 {
-    return tr("Stopping %1…").arg(subject.tool);
+    return (subject.action == Action::Decode ? tr("Stopping the decoding of %1…") : tr("Stopping the encoding of %1…"))
+        .arg(subject.shownName());
 }
 
 QString RunStatus::ended(const RunSubject &subject, const RunProgress &progress, const OSUtil::RunResult &result)
@@ -89,11 +90,14 @@ QString RunStatus::ended(const RunSubject &subject, const RunProgress &progress,
     return sentences.join(QStringLiteral(". "));
 }
 
-QString RunStatus::closing(const QStringList &tools)
+QString RunStatus::closing(const QList<RunSubject> &runs)
 {
-    if (tools.size() > 1)
-        return tr("Closing when %1 and %2 have finished…").arg(tools.at(0), tools.at(1));
-    return tr("Closing when %1 has finished…").arg(tools.value(0));
+    if (runs.size() > 1)
+        return tr("The window closes when decoding and encoding have finished…");
+    const RunSubject run = runs.value(0);
+    return (run.action == Action::Decode ? tr("The window closes when decoding %1 has finished…")
+                                         : tr("The window closes when encoding %1 has finished…"))
+        .arg(run.shownName());
 }
 
 QString RunStatus::outcome(const RunSubject &subject, const RunProgress &progress, const OSUtil::RunResult &result)
@@ -104,6 +108,15 @@ QString RunStatus::outcome(const RunSubject &subject, const RunProgress &progres
         if (progress.total > 1)
             return tr("Stopped after %L1 of %Ln files", nullptr, progress.total).arg(progress.outputs.size());
         return (decode ? tr("Decoding %1 stopped") : tr("Encoding %1 stopped")).arg(name);
+    }
+    if (!result.succeeded() && !progress.outputs.isEmpty()) {
+        // Partly done: what was written is as much the news as what failed.
+        const QLocale locale;
+        const int done = int(progress.outputs.size());
+        const int total = progress.total > 0 ? progress.total : done + progress.failed;
+        return (decode ? tr("Decoded %1 of %2 files in %3; %4 failed") : tr("Encoded %1 of %2 files in %3; %4 failed"))
+            .arg(locale.toString(done), locale.toString(total), subject.folder,
+                locale.toString(qMax(progress.failed, total - done)));
     }
     if (!result.succeeded())
         return (decode ? tr("Decoding %1 failed") : tr("Encoding %1 failed")).arg(name);
@@ -125,5 +138,5 @@ QString RunStatus::keptText(const RunProgress &progress)
 {
     if (progress.kept.size() == 1)
         return tr("The earlier %1 is kept as %2").arg(progress.kept.first().output, progress.kept.first().backup);
-    return tr("%Ln earlier files kept as NAME.~N~", nullptr, int(progress.kept.size()));
+    return tr("%Ln replaced files kept as backups (NAME.~N~)", nullptr, int(progress.kept.size()));
 }

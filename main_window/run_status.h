@@ -65,8 +65,8 @@ public:
     static QString stopping(const RunSubject &subject);
     // After it ended: what was written and where, what was kept; or that it failed or was stopped.
     static QString ended(const RunSubject &subject, const RunProgress &progress, const OSUtil::RunResult &result);
-    // While the window waits for tools before it closes.
-    static QString closing(const QStringList &tools);
+    // While the window waits for runs before it closes.
+    static QString closing(const QList<RunSubject> &runs);
 
 private:
     static QString outcome(const RunSubject &subject, const RunProgress &progress, const OSUtil::RunResult &result);

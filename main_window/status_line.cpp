@@ -1,5 +1,7 @@
 #include "main_window/status_line.h"
 
+#include "os_util/os_util.h"
+
 #include <QAccessible>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -55,6 +57,7 @@ StatusLine::StatusLine(QWidget *parent)
     m_text->setObjectName(QStringLiteral("statusText"));
     m_text->setTextFormat(Qt::PlainText);
     m_text->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    OSUtil::MakeSpokenNotice(m_text);
 
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("statusProgress"));
@@ -83,17 +86,22 @@ StatusLine::StatusLine(QWidget *parent)
     connect(m_showInFolder, &QPushButton::clicked, this, &StatusLine::showInFolderClicked);
 }
 
-void StatusLine::setText(const QString &text)
+void StatusLine::setText(const QString &text, Speak speak)
 {
     if (text == m_fullText)
         return;
     m_fullText = text;
     static_cast<ElidedLabel *>(m_text)->setFullText(text);
-    // The accessible name is the whole text; changing it sends the accessibility event that
-    // makes a screen reader speak the new status.
+    // The accessible name is the whole text, and the line a notification that is shown anew for
+    // each text a screen reader should speak: a name change alone is not spoken.
     m_text->setAccessibleName(text);
     QAccessibleEvent changed(m_text, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&changed);
+    if (speak == Speak::Now || !m_sinceSpoken.isValid() || m_sinceSpoken.hasExpired(kCalmPaceMs)) {
+        OSUtil::SpeakNotice(m_text);
+        m_sinceSpoken.start();
+        emit spoken(text);
+    }
     emit messageChanged(text);
 }
 

@@ -64,6 +64,11 @@ void ZRNSoundEncodeDecode::createControls()
     cmdEnCode = makeButton(this, "cmdEnCode", tr("&Encode"), tr("Encode the selected WAV file."));
     txtWavFileName = makeField(this, "txtWavFileName", tr("WAV file"), tr("WAV file to encode"));
     txtWWSFileName = makeField(this, "txtWWSFileName", tr("WSS file"), tr("WSS file to decode"));
+    // Patterns are the one way to convert many files at once: the tips say so.
+    txtWavFileName->setToolTip(tr("The path of the WAV file to encode. To encode many files at once, use * for any "
+                                  "characters and ? for one character in the name, as in /home/ann/Sounds/*.wav."));
+    txtWWSFileName->setToolTip(tr("The path of the WSS file to decode. To decode many files at once, use * for any "
+                                  "characters and ? for one character in the name, as in /home/ann/Sounds/*.wss."));
     cmdSelectWAVFileName = makeButton(
         this, "cmdSelectWAVFileName", tr("Select W&AV"), tr("Browse for the WAV file that you want to encode"));
     cmdSelectWWSFileName = makeButton(

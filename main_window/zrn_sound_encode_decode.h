@@ -1,8 +1,11 @@
 #pragma once
 
 #include "main_window/run_status.h"
+#include "os_util/os_util.h"
 
+#include <QElapsedTimer>
 #include <QMargins>
+#include <QPointer>
 #include <QStringList>
 #include <QWidget>
 
@@ -25,6 +28,9 @@ public:
     static inline const QString kSettingsSection = QStringLiteral("Settings");
     static inline const QString kWssKey = QStringLiteral("WSS");
     static inline const QString kWavKey = QStringLiteral("WAV");
+    // A run that took longer than this and ended while the window was not active is told to the
+    // desktop: a notification and the urgency hint.
+    static constexpr int kNoticeAfterMs = 5000;
 
     explicit ZRNSoundEncodeDecode(QWidget *parent = nullptr);
 
@@ -72,9 +78,25 @@ private:
     // at a time.
     void createStatusLine();
     void showStatus();
+    void showInFolder();
+    // A run that took long and ended while the window was not active is told to the desktop.
+    void tellDesktopWhenDone();
     void updateRows();
     void showReports();
     void showMessageWhenPlaced(const QString &text);
+    // A message about what the user gave, not about a run: the line no longer tells of the last
+    // run while it is shown.
+    void showInputMessage(const QString &text, OSUtil::MessageIcon icon);
+
+    // Disabling a row's button while its tool runs moves the focus on; when the run ends, the
+    // focus goes back to the button, unless the user has moved it meanwhile.
+    struct FocusToReturn
+    {
+        bool pending = false;
+        QPointer<QWidget> movedTo;
+    };
+    void noteFocusMovedFrom(QPushButton *button, FocusToReturn &focus);
+    void returnFocusTo(QPushButton *button, FocusToReturn &focus);
 
     // Lets the user pick the field's file, starting in the field's folder; keeps the pick.
     void browse(QLineEdit *field, const QString &filter, const QString &title, const QString &key);
@@ -100,7 +122,10 @@ private:
     // field: these take the key instead, and do nothing.
     QShortcut *m_decodeKeyWhileBusy = nullptr;
     QShortcut *m_encodeKeyWhileBusy = nullptr;
+    FocusToReturn m_decodeFocus;
+    FocusToReturn m_encodeFocus;
     // The replace question, or a report, is open (each runs an event loop of its own).
     bool m_asking = false;
     bool m_reporting = false;
+    QElapsedTimer m_busyFor; // since the runs began; invalid while none runs
 };

@@ -7,6 +7,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+class QObject;
 class QWidget;
 
 // Free routines over the platform's services: paths, text, the profile file, the open-file
@@ -80,18 +83,37 @@ QString AbsoluteFolder(const QString &folder);
 // Whether path names a regular file, or a link to one.
 bool IsFile(const QString &path);
 
-// Opens the desktop's file manager with paths selected (see platform/file_manager.h).
-void ShowInFileManager(const QStringList &paths);
+// Opens the desktop's file manager once per folder of paths; where nothing on the desktop can show
+// a folder, calls nothingShows with the folder instead (see platform/file_manager.h).
+void ShowInFileManager(const QStringList &paths, const std::function<void(const QString &folder)> &nothingShows = {});
 
-// A modal message with one OK button and no icon, titled with the owner window's caption; details,
-// when given, behind its "Show Details..." button.
-void ShowMessage(QWidget *owner, const QString &text, const QString &details = QString());
+// A widget that a screen reader speaks as a notification, each time SpeakNotice is called (see
+// platform/spoken_notice.h). Make it one before it is shown.
+void MakeSpokenNotice(QWidget *widget);
+void SpeakNotice(QWidget *widget);
+
+// A desktop notification, owned by owner: summary and body, and an action captioned actionCaption
+// (none when empty) that calls onAction, where the desktop's notification server offers actions
+// (see platform/desktop_notice.h).
+void NotifyDesktop(QObject *owner, const QString &summary, const QString &body, const QString &actionCaption,
+    const std::function<void()> &onAction);
+
+// Whether path names a folder, or a link to one, with or without a trailing "/".
+bool IsFolder(const QString &path);
+
+// The icon a message shows: none, or what the message is about.
+enum class MessageIcon { None, Information, Warning, Error };
+
+// A modal message with one OK button and the given icon (none by default), titled with the owner
+// window's caption; details, when given, behind its "Show Details..." button.
+void ShowMessage(
+    QWidget *owner, const QString &text, const QString &details = QString(), MessageIcon icon = MessageIcon::None);
 
 // A modal question with a button captioned acceptCaption and Cancel, the default and Esc. Returns
 // whether acceptCaption was pressed.
 bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption);
 
-// The program's icon, from the desktop's icon theme when installed (see platform/program_icon.h).
+// The program's icon as built into it (main.cpp gives the window the theme's once drawn).
 QIcon ProgramIcon();
 
 } // namespace OSUtil

@@ -2,12 +2,14 @@
 
 #include "os_util/os_util.h"
 
+#include "platform/desktop_notice.h"
 #include "platform/file_lookup.h"
 #include "platform/file_manager.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/program_icon.h"
 #include "platform/settings_store.h"
+#include "platform/spoken_notice.h"
 
 namespace OSUtil {
 
@@ -59,14 +61,40 @@ bool IsFile(const QString &path)
     return Platform::IsFile(path);
 }
 
-void ShowInFileManager(const QStringList &paths)
+bool IsFolder(const QString &path)
 {
-    Platform::ShowInFileManager(paths);
+    return Platform::IsFolder(path);
 }
 
-void ShowMessage(QWidget *owner, const QString &text, const QString &details)
+void ShowInFileManager(const QStringList &paths, const std::function<void(const QString &folder)> &nothingShows)
 {
-    Platform::ShowMessage(owner, text, details);
+    Platform::ShowInFileManager(paths, nothingShows);
+}
+
+void MakeSpokenNotice(QWidget *widget)
+{
+    Platform::MakeSpokenNotice(widget);
+}
+
+void SpeakNotice(QWidget *widget)
+{
+    Platform::SpeakNotice(widget);
+}
+
+void NotifyDesktop(QObject *owner, const QString &summary, const QString &body, const QString &actionCaption,
+    const std::function<void()> &onAction)
+{
+    new Platform::DesktopNotice(summary, body, actionCaption, onAction, owner);
+}
+
+void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
+{
+    using Shown = Platform::MessageIcon;
+    const Shown shown = icon == MessageIcon::Error ? Shown::Error
+        : icon == MessageIcon::Warning             ? Shown::Warning
+        : icon == MessageIcon::Information         ? Shown::Information
+                                                   : Shown::None;
+    Platform::ShowMessage(owner, text, details, shown);
 }
 
 bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption)

@@ -100,10 +100,14 @@ QString inReadingDirection(const QString &text)
 
 } // namespace
 
-void ShowMessage(QWidget *owner, const QString &text, const QString &details)
+void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
 {
     const QString title = owner ? owner->window()->windowTitle() : QString();
-    QMessageBox box(QMessageBox::NoIcon, title, inReadingDirection(text), QMessageBox::Ok, owner);
+    const QMessageBox::Icon shown = icon == MessageIcon::Error ? QMessageBox::Critical
+        : icon == MessageIcon::Warning                         ? QMessageBox::Warning
+        : icon == MessageIcon::Information                     ? QMessageBox::Information
+                                                               : QMessageBox::NoIcon;
+    QMessageBox box(shown, title, inReadingDirection(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     addDetails(box, details);
     showTextWhole(box);

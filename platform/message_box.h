@@ -6,10 +6,14 @@ class QWidget;
 
 namespace Platform {
 
-// A modal message with a single OK button and no icon, titled with the owner window's caption.
+// The icon a message shows: none, or what the message is about.
+enum class MessageIcon { None, Information, Warning, Error };
+
+// A modal message with a single OK button and the given icon (none by default), titled with the owner window's caption.
 // The whole text shows (a long path wraps) and can be selected and copied. Non-empty details are
 // behind the box's "Show Details..." button, selectable too.
-void ShowMessage(QWidget *owner, const QString &text, const QString &details = QString());
+void ShowMessage(
+    QWidget *owner, const QString &text, const QString &details = QString(), MessageIcon icon = MessageIcon::None);
 
 // A modal question, titled and shown like ShowMessage, with a button captioned acceptCaption and
 // Cancel; Cancel is the default button and Esc presses it. Returns whether acceptCaption was

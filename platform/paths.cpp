@@ -40,6 +40,11 @@ bool IsFile(const QString &path)
     return QFileInfo(path).isFile();
 }
 
+bool IsFolder(const QString &path)
+{
+    return !path.isEmpty() && QFileInfo(path).isDir();
+}
+
 bool MakeFolder(const QString &folder)
 {
     return QDir().mkpath(folder);

@@ -23,6 +23,9 @@ QString AbsoluteFolder(const QString &folder);
 // Whether path names a regular file, or a link to one.
 bool IsFile(const QString &path);
 
+// Whether path names a folder, or a link to one, with or without a trailing "/".
+bool IsFolder(const QString &path);
+
 // Creates folder and any missing parents. Returns whether it exists afterwards.
 bool MakeFolder(const QString &folder);
 

@@ -17,7 +17,7 @@ list(SORT tool_sources)
 set(common --from-code=UTF-8 --add-location=file --add-comments=TRANSLATORS: --package-name=talven-sound
     --package-version=${VERSION} --msgid-bugs-address=https://c-seed-c8006644.example/talven-sound --output=${OUTPUT})
 execute_process(
-    COMMAND ${XGETTEXT} ${common} --force-po --language=C++ --keyword=_ --keyword=N_ ${tool_sources}
+    COMMAND ${XGETTEXT} ${common} --force-po --language=C++ --keyword=_ --keyword=N_ --keyword=translatePlural:1,2 ${tool_sources}
     WORKING_DIRECTORY ${SOURCE_DIR}
     COMMAND_ERROR_IS_FATAL ANY)
 # The desktop entry's texts; not its Icon, which names a file.

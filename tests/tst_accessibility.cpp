@@ -82,8 +82,7 @@ private slots:
     // view that shows it is named and comes before the buttons.
     void aMessageGivesItsWholeTextToAssistiveTechnology()
     {
-        const QString text
-            = QStringLiteral("'WSSdec.exe tone.wss' failed with exit code 1:\nWSSdec.exe: block 3 is damaged");
+        const QString text = QStringLiteral("Could not decode tone.wss.\n\nWSSdec.exe: block 3 is damaged");
         QString description, viewName;
         bool viewShownBeforeTheButtons = false;
         ModalAnswer answer([&](QWidget *modal) {

@@ -224,7 +224,9 @@ private slots:
         const ModalAnswer answer = AcceptNextMessage(&message);
         clickAndWait("cmdDecode");
         QVERIFY(answer.answered());
-        QVERIFY2(message.text.startsWith("'WSSdec.exe tone.wss' failed with exit code "), qPrintable(message.text));
+        QVERIFY2(message.text.startsWith("Could not decode tone.wss.\n\n"), qPrintable(message.text));
+        QVERIFY2(
+            message.details.startsWith("Command line: WSSdec.exe tone.wss\nExit code: "), qPrintable(message.details));
         QVERIFY2(message.text.contains("damaged"), qPrintable(message.text));
         QVERIFY(!QFile::exists(sounds.filePath("tone.wav")));
         QCOMPARE(QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"tone.wss"});
@@ -243,7 +245,7 @@ private slots:
             << QStringList{"tone.wav"} << QStringList{"tone.wss"} << "tone.wav"
             << "Wrote tone.wss in %1. The earlier tone.wss is kept as tone.wss.~1~";
         QTest::newRow("a batch") << QStringList{"a.wav", "b.wav", "c.wav"} << QStringList{"b.wss", "c.wss"} << "*.wav"
-                                 << "Encoded 3 files in %1. 2 earlier files kept as NAME.~N~";
+                                 << "Encoded 3 files in %1. 2 replaced files kept as backups (NAME.~N~)";
     }
     void theStatusLineSaysWhatWasWritten()
     {
@@ -337,7 +339,9 @@ private slots:
         QVERIFY2(written < kFiles, "the batch ended before Stop");
         QVERIFY2(kept > 1, "too few files in place when stopped to tell"); // outputs are placed 64 at a time
         QCOMPARE(said,
-            QStringLiteral("Stopped after %1 of 400 files. %2 earlier files kept as NAME.~N~").arg(written).arg(kept));
+            QStringLiteral("Stopped after %1 of 400 files. %2 replaced files kept as backups (NAME.~N~)")
+                .arg(written)
+                .arg(kept));
         QCOMPARE(QDir(sounds.path())
                      .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name)
                      .filter(QRegularExpression("^\\.")),
@@ -355,8 +359,11 @@ private slots:
         const ModalAnswer answer = AcceptNextMessage(&message);
         clickAndWait("cmdEnCode");
         QVERIFY(answer.answered());
-        const QStringList details = message.details.split(u'\n');
-        QCOMPARE(details.size(), 61);
+        // After the command line, how it ended and a blank line.
+        QStringList details = message.details.split(u'\n');
+        QCOMPARE(details.size(), 64);
+        QCOMPARE(details.first(), QStringLiteral("Command line: WSSCod.exe *.wav"));
+        details = details.mid(3);
         for (int i = 1; i <= 60; ++i)
             QVERIFY2(details.at(i - 1).contains(QStringLiteral("'f%1.wav'").arg(i, 2, 10, QChar(u'0'))),
                 qPrintable(details.at(i - 1)));

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -133,10 +134,6 @@ private slots:
         QTest::newRow("bare name in the current folder") << "cmdDecode"
                                                          << "gun.wss"
                                                          << "gun.wss" << true << QStringList{"gun.wss"};
-        // A folder passes when it holds an ordinary file; the tool then gets no name.
-        QTest::newRow("folder path") << "cmdDecode"
-                                     << "any.wav"
-                                     << "" << false << QStringList{};
         // Wildcards take part in the test and reach the tool as typed.
         QTest::newRow("wildcard") << "cmdEnCode"
                                   << "take1.wav"
@@ -175,8 +172,6 @@ private slots:
         QTest::addColumn<QString>("relativePath");
         QTest::newRow("no such file") << "nothing here.wss";
         QTest::newRow("hidden file") << ".hidden.wss";
-        QTest::newRow("a folder without its slash") << "folder";
-        QTest::newRow("folder holding only hidden files") << "hidden-only/";
         QTest::newRow("wildcard matching nothing") << "*.mp3";
     }
     void missingFilesAreReported()
@@ -209,15 +204,18 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<bool>("installed"); // the stand-in fails with exit code 3 and one error line
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("details"); // the command line and how it ended, for whoever needs them
         QTest::newRow("tool fails") << "cmdDecode"
                                     << "txtWWSFileName"
-                                    << "gun.wss" << true
-                                    << "'WSSdec.exe gun.wss' failed with exit code 3.\n\nerror line 1";
+                                    << "gun.wss" << true << "Could not decode gun.wss.\n\nerror line 1"
+                                    << "Command line: WSSdec.exe gun.wss\nExit code: 3\n\nerror line 1";
         QTest::newRow("tool missing")
             << "cmdEnCode"
             << "txtWavFileName"
             << "a.wav" << false
-            << "Could not start 'WSSCod.exe': no such program in the program's folder or on the PATH";
+            << "Could not encode a.wav: WSSCod.exe could not be started.\n\nno such program in the program's folder or "
+               "on the PATH"
+            << "";
     }
     void toolProblemsAreReported()
     {
@@ -226,6 +224,7 @@ private slots:
         QFETCH(QString, fileName);
         QFETCH(bool, installed);
         QFETCH(QString, expected);
+        QFETCH(QString, details);
         FakeTools tools;
         if (installed)
             tools.install(button == "cmdDecode" ? "WSSdec.exe" : "WSSCod.exe", {{"exit", 3}, {"stderr_lines", 1}});
@@ -237,6 +236,8 @@ private slots:
         clickAndWait(qPrintable(button));
         QVERIFY(answer.answered());
         QCOMPARE(message.text, expected);
+        QCOMPARE(message.details, details);
+        QCOMPARE(message.icon, int(QMessageBox::Critical));
     }
 
     void theWindowStaysLiveAndShowsABusyCursorWhileToolsRun()
@@ -305,7 +306,7 @@ private slots:
         disconnect(quitting);
 
         QVERIFY(stayed);
-        QCOMPARE(said, QStringLiteral("Closing when WSSCod.exe has finished…"));
+        QCOMPARE(said, QStringLiteral("The window closes when encoding gun.wav has finished…"));
         QCOMPARE(lastWindowClosed.count(), 1);
         QVERIFY(!m_window->isVisible());
         // The record is written as the tool's last act: it ran to its end before the program

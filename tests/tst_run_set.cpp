@@ -37,7 +37,7 @@ private slots:
         QVERIFY(start(runs, Action::Decode, "*.wss"));
         QTRY_COMPARE(runs.text(), QStringLiteral("Decoding 1 of 2: gun.wss"));
         runs.stop();
-        QCOMPARE(runs.text(), QStringLiteral("Stopping WSSdec.exe…"));
+        QCOMPARE(runs.text(), QStringLiteral("Stopping the decoding of *.wss…"));
         QCOMPARE(runs.offers(), RunSet::Offers(Offer::Stopping));
 
         QVERIFY(start(runs, Action::Encode, "*.wav"));
@@ -102,7 +102,7 @@ private slots:
         const std::optional<RunReport> report = runs.takeReport();
         QVERIFY(report);
         QCOMPARE(report->text,
-            QStringLiteral("'WSSCod.exe *.wav' was stopped. Files that failed before the stop: 1.\n\n"
+            QStringLiteral("Encoding *.wav was stopped. Files that failed before the stop: 1.\n\n"
                            "WSSCod.exe: cannot write a.wss: No space left on device"));
         QVERIFY(!runs.takeReport());
     }
@@ -120,7 +120,7 @@ private slots:
         runs.closeWhenDone();
         QVERIFY(!runs.canStart(Action::Encode));
         QVERIFY(!start(runs, Action::Encode, "take.wav"));
-        QCOMPARE(runs.text(), QStringLiteral("Closing when WSSdec.exe has finished…"));
+        QCOMPARE(runs.text(), QStringLiteral("The window closes when decoding gun.wss has finished…"));
         QTRY_VERIFY(!runs.isBusy());
         QCOMPARE(ready.size(), 0); // the failure is still to be told
         QVERIFY(runs.takeReport());

@@ -154,8 +154,9 @@ private slots:
         QStringList keptThree = batchLines(500);
         for (int i = 1; i <= 3; ++i)
             keptThree << QStringLiteral("kept\t%1\ttake%1.wss\ttake%1.wss.~1~").arg(i);
-        QTest::newRow("a batch") << false << "*.wav" << keptThree << true << ok
-                                 << "Encoded 500 files in /home/ann/Sounds. 3 earlier files kept as NAME.~N~";
+        QTest::newRow("a batch")
+            << false << "*.wav" << keptThree << true << ok
+            << "Encoded 500 files in /home/ann/Sounds. 3 replaced files kept as backups (NAME.~N~)";
         QTest::newRow("a tool that says nothing")
             << true << "gun.wss" << none << true << ok << "Decoding gun.wss finished";
         QTest::newRow("failed") << true << "gun.wss" << none << true << exited(1) << "Decoding gun.wss failed";
@@ -316,6 +317,10 @@ private slots:
             << "" << QStringList{"b.wss: taken by a.wss", "notes.txt: not a sound file"};
         QTest::newRow("none exists") << QStringList{"x.wav"} << QStringList{} << ""
                                      << "" << QStringList{"x.wav: missing"};
+        // The rows' folders below are "/snd" and "takes.wav".
+        QTest::newRow("a folder is a folder, whatever its name")
+            << QStringList{"/snd", "takes.wav", "a.wss"} << QStringList{"a.wss"} << "a.wss"
+            << "" << QStringList{"/snd: folder", "takes.wav: folder"};
     }
     void filesToOpen()
     {
@@ -325,8 +330,9 @@ private slots:
         QFETCH(QString, wav);
         QFETCH(QStringList, refused);
         using Why = FilesToOpen::Refused::Why;
-        const FilesToOpen chosen
-            = ChooseFilesToOpen(paths, [&](const QString &path) { return existing.contains(path); });
+        const FilesToOpen chosen = ChooseFilesToOpen(
+            paths, [&](const QString &path) { return existing.contains(path); },
+            [](const QString &path) { return path == QLatin1String("/snd") || path == QLatin1String("takes.wav"); });
         QCOMPARE(chosen.wss, wss);
         QCOMPARE(chosen.wav, wav);
         QStringList why;
@@ -334,6 +340,7 @@ private slots:
             why << file.path + ": "
                     + (file.why == Why::Missing         ? QStringLiteral("missing")
                             : file.why == Why::NotSound ? QStringLiteral("not a sound file")
+                            : file.why == Why::Folder   ? QStringLiteral("folder")
                                                         : QStringLiteral("taken by ") + file.taken);
         }
         QCOMPARE(why, refused);

@@ -4,11 +4,14 @@
 #include "fake_tools.h"
 #include "gui_helpers.h"
 #include "main_window/status_line.h"
+#include "main_window/zrn_sound_encode_decode.h"
 #include "test_main.h"
 #include "window_fixture.h"
 
+#include <QAccessibleInterface>
 #include <QDBusConnection>
 #include <QDBusError>
+#include <QDBusMessage>
 #include <QDesktopServices>
 #include <QProcess>
 #include <QProgressBar>
@@ -42,13 +45,43 @@ class FakeFileManager : public QObject
     Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
 
 public:
-    QStringList shown;
+    QList<QStringList> calls; // each ShowItems call's items: one window each, in Thunar
 
 public slots:
     void ShowItems(const QStringList &uris, const QString &startupId)
     {
         Q_UNUSED(startupId);
-        shown << uris;
+        calls << uris;
+    }
+};
+
+// The desktop's notification server on the private session bus, with actions.
+class FakeNotifications : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+public:
+    struct Sent
+    {
+        QString summary;
+        QString body;
+        QStringList actions;
+        QVariantMap hints;
+    };
+    QList<Sent> sent;
+
+public slots:
+    QStringList GetCapabilities() { return {QStringLiteral("actions"), QStringLiteral("body")}; }
+    uint Notify(const QString &appName, uint replacesId, const QString &appIcon, const QString &summary,
+        const QString &body, const QStringList &actions, const QVariantMap &hints, int timeout)
+    {
+        Q_UNUSED(appName);
+        Q_UNUSED(replacesId);
+        Q_UNUSED(appIcon);
+        Q_UNUSED(timeout);
+        sent << Sent{summary, body, actions, hints};
+        return uint(sent.size());
     }
 };
 
@@ -81,6 +114,8 @@ private slots:
         QVERIFY2(QDBusConnection::sessionBus().isConnected(),
             qPrintable(QDBusConnection::sessionBus().lastError().message()));
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFolder");
+        // The desktop's own commands first come from here.
+        qputenv("PATH", QFile::encodeName(m_commands.path()) + ':' + qgetenv("PATH"));
     }
     void cleanupTestCase()
     {
@@ -111,25 +146,31 @@ private slots:
     {
         QTest::addColumn<QStringList>("script");
         QTest::addColumn<int>("exitCode");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("a tool that says nothing") << QStringList{} << 0 << "Decoding gun.wss finished";
+        QTest::addColumn<QString>("expected"); // %1: the folder
+        QTest::addColumn<bool>("showInFolder");
+        QTest::newRow("a tool that says nothing") << QStringList{} << 0 << "Decoding gun.wss finished" << false;
         QTest::newRow("failed") << QStringList{"files\t1", "start\t1\tgun.wss", "failed\t1\tgun.wss\t1"} << 1
-                                << "Decoding gun.wss failed";
+                                << "Decoding gun.wss failed" << false;
+        QTest::newRow("partly failed: both told") << QStringList{"files\t3", "start\t1\ta.wss", "failed\t1\ta.wss\t1",
+            "start\t2\tb.wss", "wrote\t2\tb.wav", "start\t3\tc.wss", "failed\t3\tc.wss\t1"}
+                                                  << 1 << "Decoded 1 of 3 files in %1; 2 failed" << true;
     }
     void statusAfterARun()
     {
         QFETCH(QStringList, script);
         QFETCH(int, exitCode);
         QFETCH(QString, expected);
+        QFETCH(bool, showInFolder);
         FakeTools tools;
         tools.install("WSSdec.exe", {{"exit", exitCode}});
         tools.script("WSSdec.exe", script);
         MessageSeen message;
         const ModalAnswer answer = AcceptNextMessage(&message);
         clickAndWait("cmdDecode");
-        QCOMPARE(answer.answered(), exitCode != 0);
-        QCOMPARE(m_announced, (QStringList{"Decoding gun.wss…", expected}));
-        QVERIFY(!button("cmdShowInFolder")->isVisible()); // no outputs known
+        QCOMPARE(answer.answered(), exitCode != 0); // the details of what failed
+        QCOMPARE(m_announced.value(0), QStringLiteral("Decoding gun.wss…"));
+        QCOMPARE(m_announced.value(m_announced.size() - 1), expected.arg(m_sounds.path()));
+        QCOMPARE(button("cmdShowInFolder")->isVisible(), showInFolder);
         QVERIFY(!button("cmdStop")->isVisible());
     }
 
@@ -150,6 +191,83 @@ private slots:
         QVERIFY(button("cmdEnCode")->isEnabled());
     }
 
+    // A screen reader speaks the line each time it is shown anew: what a run did at once, a
+    // batch's progress at a calm pace, not file by file.
+    void aBatchIsSpokenAtACalmPace()
+    {
+        FakeTools tools;
+        tools.install("WSSCod.exe");
+        tools.script("WSSCod.exe", batchScript(20, 40));
+        QStringList spoken;
+        connect(m_window->findChild<StatusLine *>(), &StatusLine::spoken, this,
+            [&spoken](const QString &text) { spoken << text; });
+        clickAndWait("cmdEnCode");
+        QVERIFY(m_announced.size() > 10); // the start, each of 20 files, the end
+        QCOMPARE(spoken, (QStringList{"Encoding *.wav…", "Encoded 20 files in " + m_sounds.path()}));
+        QCOMPARE(QAccessible::queryAccessibleInterface(widget("statusText"))->role(), QAccessible::Notification);
+    }
+
+    // A run longer than kNoticeAfterMs that ends while the window is not active is told by a
+    // desktop notification, whose Show in folder action shows the written file; a run the user
+    // watched, or a short one, is not.
+    void aLongRunInTheBackgroundIsNotified_data()
+    {
+        QTest::addColumn<int>("runMs");
+        QTest::addColumn<bool>("active");
+        QTest::addColumn<bool>("notified");
+        QTest::newRow("long, in the background") << ZRNSoundEncodeDecode::kNoticeAfterMs + 300 << false << true;
+        QTest::newRow("long, watched") << ZRNSoundEncodeDecode::kNoticeAfterMs + 300 << true << false;
+        QTest::newRow("short, in the background") << 100 << false << false;
+    }
+    void aLongRunInTheBackgroundIsNotified()
+    {
+        QFETCH(int, runMs);
+        QFETCH(bool, active);
+        QFETCH(bool, notified);
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        FakeNotifications server;
+        FakeFileManager manager;
+        const QString notifications = QStringLiteral("/org/freedesktop/Notifications");
+        const QString fileManager = QStringLiteral("/org/freedesktop/FileManager1");
+        QVERIFY(bus.registerObject(notifications, &server, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
+        QVERIFY(bus.registerObject(fileManager, &manager, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+        FakeTools tools;
+        tools.install("WSSCod.exe");
+        tools.script("WSSCod.exe",
+            {"files\t1", QStringLiteral("@sleep %1").arg(runMs), "start\t1\ttake.wav", "wrote\t1\ttake.wss"});
+        if (active) {
+            QApplication::setActiveWindow(m_window.get());
+            QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        } else {
+            QApplication::setActiveWindow(nullptr);
+        }
+        clickAndWait("cmdEnCode");
+        const QString said = QStringLiteral("Wrote take.wss in ") + m_sounds.path();
+        QCOMPARE(widget("statusText")->accessibleName(), said);
+        if (notified) {
+            QTRY_COMPARE(server.sent.size(), 1);
+            QCOMPARE(server.sent.constFirst().summary, m_window->windowTitle());
+            QCOMPARE(server.sent.constFirst().body, said);
+            QCOMPARE(server.sent.constFirst().actions.value(1), QStringLiteral("Show in folder"));
+            // The user picks the action: the folder opens with the file selected.
+            QDBusMessage picked = QDBusMessage::createSignal(
+                notifications, QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"));
+            picked << 1U << server.sent.constFirst().actions.value(0);
+            QVERIFY(bus.send(picked));
+            QTRY_COMPARE(manager.calls,
+                QList<QStringList>{{QUrl::fromLocalFile(m_sounds.filePath("take.wss")).toString(QUrl::FullyEncoded)}});
+        } else {
+            QTest::qWait(300);
+            QVERIFY(server.sent.isEmpty());
+        }
+        bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
+        bus.unregisterObject(notifications);
+        bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
+        bus.unregisterObject(fileManager);
+    }
+
     // A tool that does not stop when asked: after 5 s Force stop is offered, and ends it.
     void forceStopEndsAToolThatGoesOn()
     {
@@ -159,7 +277,7 @@ private slots:
         click("cmdEnCode");
         QTRY_COMPARE(widget("statusText")->accessibleName(), QStringLiteral("Encoding 1 of 3: take1.wav"));
         click("cmdStop");
-        QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Stopping WSSCod.exe…"));
+        QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Stopping the encoding of *.wav…"));
         QVERIFY(!button("cmdStop")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(button("cmdForceStop")->isVisible(), ConversionRun::kForceStopDelayMs + 3000);
         click("cmdForceStop");
@@ -189,15 +307,27 @@ private slots:
         QCOMPARE(tools.records("WSSdec.exe").size(), 2);
     }
 
+    // One window for a batch, with one file selected; a single file opens with it selected.
+    // Without a file manager, the desktop's handler for folders opens the folder once; with
+    // neither, the user is told so, and where the files are.
     void showInFolder_data()
     {
         QTest::addColumn<bool>("fileManager");
-        QTest::newRow("a file manager on the bus") << true;
-        QTest::newRow("none: the folder is opened") << false;
+        QTest::addColumn<QString>("folderHandler"); // what xdg-mime names for folders
+        QTest::addColumn<QStringList>("script");
+        const QStringList batch{"files\t3", "start\t1\ta b.wav", "wrote\t1\ta b.wss", "start\t2\tc.wav",
+            "same\t2\tc.wss", "wrote\t3\td.wss"};
+        const QStringList single{"files\t1", "start\t1\ta b.wav", "wrote\t1\ta b.wss"};
+        QTest::newRow("a batch, a file manager on the bus") << true << "" << batch;
+        QTest::newRow("one file, a file manager on the bus") << true << "" << single;
+        QTest::newRow("a batch, a handler for folders") << false << "thunar.desktop" << batch;
+        QTest::newRow("a batch, nothing shows folders") << false << "" << batch;
     }
     void showInFolder()
     {
         QFETCH(bool, fileManager);
+        QFETCH(QString, folderHandler);
+        QFETCH(QStringList, script);
         QDBusConnection bus = QDBusConnection::sessionBus();
         FakeFileManager manager;
         if (fileManager) {
@@ -205,23 +335,34 @@ private slots:
                 QStringLiteral("/org/freedesktop/FileManager1"), &manager, QDBusConnection::ExportAllSlots));
             QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
         }
+        writeFile(m_commands.filePath("xdg-mime"), "#!/bin/sh\necho '" + folderHandler.toUtf8() + "'\n");
+        QVERIFY(QFile::setPermissions(m_commands.filePath("xdg-mime"), QFile::ReadOwner | QFile::ExeOwner));
         m_openedFolders.clear();
         FakeTools tools;
         tools.install("WSSCod.exe");
-        tools.script(
-            "WSSCod.exe", {"files\t2", "start\t1\ta b.wav", "wrote\t1\ta b.wss", "start\t2\tc.wav", "same\t2\tc.wss"});
+        tools.script("WSSCod.exe", script);
         clickAndWait("cmdEnCode");
+        MessageSeen message;
+        const ModalAnswer answer = AcceptNextMessage(&message);
         click("cmdShowInFolder");
         if (fileManager) {
-            QTRY_COMPARE(manager.shown,
-                (QStringList{QUrl::fromLocalFile(m_sounds.filePath("a b.wss")).toString(QUrl::FullyEncoded),
-                    QUrl::fromLocalFile(m_sounds.filePath("c.wss")).toString(QUrl::FullyEncoded)}));
+            const QStringList first{QUrl::fromLocalFile(m_sounds.filePath("a b.wss")).toString(QUrl::FullyEncoded)};
+            QTRY_COMPARE(manager.calls, QList<QStringList>{first});
+            QTest::qWait(200); // and no second window comes
+            QCOMPARE(manager.calls.size(), 1);
             QVERIFY(m_openedFolders.isEmpty());
             bus.unregisterService(QStringLiteral("org.freedesktop.FileManager1"));
             bus.unregisterObject(QStringLiteral("/org/freedesktop/FileManager1"));
-        } else {
+        } else if (!folderHandler.isEmpty()) {
             QTRY_COMPARE(m_openedFolders, QStringList{m_sounds.path()});
+            QTest::qWait(200);
+            QCOMPARE(m_openedFolders.size(), 1);
+        } else {
+            QTRY_VERIFY(answer.answered());
+            QVERIFY2(message.text.endsWith(u'\n' + m_sounds.path()), qPrintable(message.text));
+            QVERIFY(m_openedFolders.isEmpty());
         }
+        QCOMPARE(answer.answered(), !fileManager && folderHandler.isEmpty());
     }
 
 private:
@@ -230,6 +371,7 @@ private:
     QTemporaryFile m_busConfig;
     QProcess m_bus;
     QStringList m_openedFolders;
+    QTemporaryDir m_commands;
 };
 
 TALVEN_TEST_MAIN(TestStatusLine)

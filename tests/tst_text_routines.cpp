@@ -137,27 +137,32 @@ private slots:
         QCOMPARE(OSUtil::SplitCommandLine(commandLine), (QStringList{QStringLiteral("WSSdec.exe"), name}));
     }
 
+    // The first line says what the failure means for the user, the tool's words follow; the
+    // command line and how it ended are in the details.
     void failureMessages_data()
     {
         QTest::addColumn<QString>("argument"); // "" for a folder path
         QTest::addColumn<RunResult>("result");
         QTest::addColumn<QString>("expected");
-        QTest::addColumn<bool>("details"); // the whole error output is behind the box's details
+        QTest::addColumn<QString>("details");
         RunResult ok;
         ok.status = RunResult::Status::Exited;
         ok.exitCode = 0;
-        QTest::newRow("success says nothing") << "50%2.wss" << ok << "" << false;
+        QTest::newRow("success says nothing") << "50%2.wss" << ok << ""
+                                              << "";
 
         RunResult failed = ok;
         failed.exitCode = 3;
-        QTest::newRow("exit code") << "50%2.wss" << failed << "'WSSdec.exe 50%2.wss' failed with exit code 3." << false;
+        const QString how = QStringLiteral("Command line: WSSdec.exe 50%2.wss\nExit code: 3");
+        QTest::newRow("exit code") << "50%2.wss" << failed << "Could not decode 50%2.wss." << how;
         failed.errorLines = QStringList{"first", "second"};
         QTest::newRow("exit code with error output")
-            << "50%2.wss" << failed << "'WSSdec.exe 50%2.wss' failed with exit code 3.\n\nfirst\nsecond" << false;
+            << "50%2.wss" << failed << "Could not decode 50%2.wss.\n\nfirst\nsecond" << how + "\n\nfirst\nsecond";
 
         RunResult stopped = failed;
         stopped.stopRequested = true;
-        QTest::newRow("stopped by the user says nothing") << "50%2.wss" << stopped << "" << false;
+        QTest::newRow("stopped by the user says nothing") << "50%2.wss" << stopped << ""
+                                                          << "";
 
         // 60 failures and the summary: the first nine, a count of the rest, and the summary.
         RunResult batch = failed;
@@ -168,31 +173,36 @@ private slots:
         QStringList shown = batch.errorLines.mid(0, 9);
         shown << QStringLiteral("…and 51 more") << batch.errorLines.last();
         QTest::newRow("lines left out are counted")
-            << "50%2.wss" << batch << "'WSSdec.exe 50%2.wss' failed with exit code 3.\n\n" + shown.join(u'\n') << true;
+            << "50%2.wss" << batch << "Could not decode 50%2.wss.\n\n" + shown.join(u'\n')
+            << how + "\n\n" + batch.errorLines.join(u'\n');
 
         RunResult usage = failed;
         usage.exitCode = 2;
         usage.errorLines = QStringList{"WSSdec.exe: no file named", "usage: WSSdec.exe [-f] FILE..."};
         QTest::newRow("a folder path says what to do")
-            << "" << usage << "'/snd/' is a folder: choose a WSS file in it with Select WSS, or type its name." << true;
+            << "" << usage << "'/snd/' is a folder: choose a WSS file in it with Select WSS, or type its name."
+            << "";
 
         RunResult killed;
         killed.status = RunResult::Status::Signalled;
         killed.signal = 9;
-        QTest::newRow("signal") << "50%2.wss" << killed << "'WSSdec.exe 50%2.wss' was stopped by signal 9." << false;
+        QTest::newRow("signal") << "50%2.wss" << killed << "Decoding 50%2.wss ended unexpectedly."
+                                << "Command line: WSSdec.exe 50%2.wss\nEnded by signal 9";
 
         RunResult notStarted;
         notStarted.program = QStringLiteral("WSSdec.exe");
         notStarted.error = QStringLiteral("Permission denied");
-        QTest::newRow("not started") << "50%2.wss" << notStarted << "Could not start 'WSSdec.exe': Permission denied"
-                                     << false;
+        QTest::newRow("not started")
+            << "50%2.wss" << notStarted
+            << "Could not decode 50%2.wss: WSSdec.exe could not be started.\n\nPermission denied"
+            << "";
     }
     void failureMessages()
     {
         QFETCH(QString, argument);
         QFETCH(RunResult, result);
         QFETCH(QString, expected);
-        QFETCH(bool, details);
+        QFETCH(QString, details);
         RunSubject subject;
         subject.tool = QStringLiteral("WSSdec.exe");
         subject.argument = argument;
@@ -200,7 +210,7 @@ private slots:
         const QString commandLine = QStringLiteral("WSSdec.exe ") + argument;
         const RunReport report = RunReports::failure(subject, commandLine, result);
         QCOMPARE(report.text, expected);
-        QCOMPARE(report.details, details ? result.errorLines.join(u'\n') : QString());
+        QCOMPARE(report.details, details);
     }
 
     void missingFileMessages_data()

@@ -4,11 +4,14 @@
 // tests/CMakeLists.txt names (1366 x 768 at 96 and at 192 dpi, the same with QT_FONT_DPI=192, and
 // QT_SCALE_FACTOR=2 on 1600 x 1000).
 
+#include "gui_helpers.h"
 #include "main_window/status_line.h"
 #include "platform/translations.h"
 #include "test_main.h"
 #include "window_fixture.h"
 
+#include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QFontDatabase>
 #include <QScreen>
 
@@ -70,6 +73,33 @@ private slots:
         // The fields gave up width, and kept some.
         QVERIFY(
             field("txtWWSFileName")->width() >= 8 * QFontMetrics(field("txtWWSFileName")->font()).averageCharWidth());
+    }
+
+    // Qt's own file dialog, with "Files of type" and Cancel at its bottom, lies within the screen.
+    void theFileDialogIsOnItsScreen_data()
+    {
+        QTest::addColumn<QString>("browse");
+        QTest::newRow("Select WSS") << "cmdSelectWWSFileName";
+        QTest::newRow("Select WAV") << "cmdSelectWAVFileName";
+    }
+    void theFileDialogIsOnItsScreen()
+    {
+        QFETCH(QString, browse);
+        const QRect available = m_window->screen()->availableGeometry();
+        QRect dialogPlace;
+        QRect cancelPlace;
+        const ModalAnswer answer = AnswerNextFileDialog(QString(), [&](QFileDialog *dialog) {
+            dialogPlace = dialog->frameGeometry();
+            const auto *buttons = dialog->findChild<QDialogButtonBox *>();
+            if (const QPushButton *cancel = buttons ? buttons->button(QDialogButtonBox::Cancel) : nullptr)
+                cancelPlace = QRect(cancel->mapToGlobal(QPoint(0, 0)), cancel->size());
+        });
+        click(qPrintable(browse));
+        QTRY_VERIFY(answer.answered());
+        qInfo("file dialog %dx%d at %d,%d on %dx%d at %d,%d", dialogPlace.width(), dialogPlace.height(),
+            dialogPlace.x(), dialogPlace.y(), available.width(), available.height(), available.x(), available.y());
+        QVERIFY2(available.contains(dialogPlace), "the file dialog reaches past the screen");
+        QVERIFY2(available.contains(cancelPlace), "Cancel is off the screen");
     }
 };
 

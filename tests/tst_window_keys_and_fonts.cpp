@@ -193,7 +193,8 @@ private slots:
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("out");
         QTest::addColumn<QString>("err");
-        QTest::newRow("help") << "--help" << 0 << "Usage: "
+        // Started by its whole path, it names itself by its name.
+        QTest::newRow("help") << "--help" << 0 << "Usage: talven-sound [options] [FILE...]\n"
                               << "";
         QTest::newRow("version") << "--version" << 0 << "talven-sound 1.0.0\n"
                                  << "";

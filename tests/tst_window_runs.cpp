@@ -107,9 +107,7 @@ private slots:
         QTRY_COMPARE(watcher.texts.size(), 2);
         QVERIFY(waited);
         QCOMPARE(watcher.mostOpen, 1);
-        QCOMPARE(watcher.texts,
-            (QStringList{
-                "'WSSdec.exe gun.wss' failed with exit code 1.", "'WSSCod.exe take.wav' failed with exit code 2."}));
+        QCOMPARE(watcher.texts, (QStringList{"Could not decode gun.wss.", "Could not encode take.wav."}));
     }
 
     // While the replace question is open, the row starts a run (here on another file), or the
@@ -173,6 +171,52 @@ private slots:
         waitForRuns();
         QVERIFY(tools.records("WSSdec.exe").isEmpty());
         QVERIFY(button("cmdDecode")->isEnabled());
+    }
+
+    // Disabling the button that started a run moves the focus on: when the run ends, it comes
+    // back, so that a second Space does not start the other row; unless the user moved it.
+    void theFocusComesBackToTheButtonThatStartedTheRun_data()
+    {
+        QTest::addColumn<QString>("starter");
+        QTest::addColumn<QString>("how"); // "Space", "click", or "Space, then Tab" (the user moves on)
+        QTest::addColumn<QString>("focusAfter");
+        QTest::newRow("Space on Encode") << "cmdEnCode"
+                                         << "Space"
+                                         << "cmdEnCode";
+        QTest::newRow("click on Encode") << "cmdEnCode"
+                                         << "click"
+                                         << "cmdEnCode";
+        QTest::newRow("Space on Decode") << "cmdDecode"
+                                         << "Space"
+                                         << "cmdDecode";
+        QTest::newRow("the user moved it") << "cmdEnCode"
+                                           << "Space, then the WSS field"
+                                           << "txtWWSFileName";
+    }
+    void theFocusComesBackToTheButtonThatStartedTheRun()
+    {
+        QFETCH(QString, starter);
+        QFETCH(QString, how);
+        QFETCH(QString, focusAfter);
+        FakeTools tools;
+        tools.install("WSSdec.exe", {{"sleep_ms", 300}});
+        tools.install("WSSCod.exe", {{"sleep_ms", 300}});
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QPushButton *start = button(qPrintable(starter));
+        if (how == QLatin1String("click")) {
+            click(qPrintable(starter));
+        } else {
+            start->setFocus();
+            QTest::keyClick(start, Qt::Key_Space);
+        }
+        QTRY_VERIFY(!start->isEnabled());
+        QVERIFY(!start->hasFocus());
+        if (how.contains(QLatin1String("WSS field")))
+            field("txtWWSFileName")->setFocus();
+        waitForRuns();
+        QTRY_VERIFY(start->isEnabled());
+        QCOMPARE(QApplication::focusWidget()->objectName(), focusAfter);
     }
 
 private:

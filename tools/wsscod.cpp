@@ -204,7 +204,7 @@ void refuseShrunk(
 
 OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &run)
 {
-    InputFile in(inPath, run);
+    InputFile in(inPath);
     if (in.isEmptyRegularFile())
         /* TRANSLATORS: %s is the file's name, in quotes. */
         fail(kExitInput, format(_("%s is not a WAV file (it is empty)"), quote(inPath).c_str()));
@@ -218,7 +218,7 @@ OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &r
         fail(kExitInput,
             /* TRANSLATORS: the file's name, in quotes; the number of channels it has; the most the
                tools take. */
-            format(ngettext("unsupported layout in %s: %d channel (at most %u)",
+            format(translatePlural("unsupported layout in %s: %d channel (at most %u)",
                        "unsupported layout in %s: %d channels (at most %u)", (unsigned long)std::max(info.channels, 0)),
                 quote(inPath).c_str(), info.channels, wss::kMaxChannels));
     if (info.samplerate < 1)
@@ -230,7 +230,7 @@ OutputFile encode(const fs::path &inPath, const fs::path &outPath, RunContext &r
     header.channels = std::uint16_t(info.channels);
     header.frames = info.frames > 0 ? std::uint64_t(info.frames) : 0;
 
-    OutputFile out(outPath, run);
+    OutputFile out(outPath);
     out.write(wss::serializeHeader(header).data(), wss::kHeaderSize);
 
     PcmReader reader(wav.get(), info);

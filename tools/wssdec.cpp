@@ -99,12 +99,12 @@ wss::Header readHeader(InputFile &in, const fs::path &inPath)
         format(_("damaged WSS file %s: block %llu of %llu fails its checksum"), name.c_str(), block, blocks));
 }
 
-OutputFile decode(const fs::path &inPath, const fs::path &outPath, RunContext &run)
+OutputFile decode(const fs::path &inPath, const fs::path &outPath, RunContext & /*run*/)
 {
-    InputFile in(inPath, run);
+    InputFile in(inPath);
     const wss::Header header = readHeader(in, inPath);
 
-    OutputFile out(outPath, run);
+    OutputFile out(outPath);
     SF_INFO info{};
     info.samplerate = int(header.sampleRate);
     info.channels = header.channels;

@@ -63,24 +63,12 @@
 <context>
     <name>RunReports</name>
     <message>
-        <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>تعذّر تشغيل «⁨%1⁩»: ⁨%2⁩</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
         <translation>«⁨%1⁩» مجلد: اختر ملف WSS داخله بزر «اختر WSS»، أو اكتب اسمه.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
         <translation>«⁨%1⁩» مجلد: اختر ملف WAV داخله بزر «اختر WAV»، أو اكتب اسمه.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>فشل «⁨%1⁩» برمز الخروج ⁨%2⁩.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>أُوقف «⁨%1⁩» بالإشارة ⁨%2⁩.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
@@ -95,17 +83,6 @@
         <translation>اكتب مسار ملف WAV، أو اختر واحدًا بزر «اختر WAV».</translation>
     </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
-        <translation>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
-            <numerusform>أُوقف «⁨%1⁩». الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>…and %Ln more</source>
         <translation>
             <numerusform>…و⁨%Ln⁩ غيرها</numerusform>
@@ -115,6 +92,64 @@
             <numerusform>…و⁨%Ln⁩ أخرى</numerusform>
             <numerusform>…و⁨%Ln⁩ أخرى</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not decode %1: %2 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not encode %1: %2 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not decode %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not encode %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decoding %1 ended unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding %1 ended unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command line: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended by signal %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -134,18 +169,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>يجري ترميز ⁨%1⁩…</translation>
-    </message>
-    <message>
-        <source>Stopping %1…</source>
-        <translation>يجري إيقاف ⁨%1⁩…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 and %2 have finished…</source>
-        <translation>ستُغلق النافذة عند انتهاء ⁨%1⁩ و⁨%2⁩…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 has finished…</source>
-        <translation>ستُغلق النافذة عند انتهاء ⁨%1⁩…</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -227,15 +250,43 @@
             <numerusform>رُمِّز ⁨%Ln⁩ ملف في ⁨%1⁩</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Stopping the decoding of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping the encoding of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when decoding and encoding have finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when decoding %1 has finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when encoding %1 has finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln earlier files kept as NAME.~N~</source>
-        <translation>
-            <numerusform>لم يُحفظ أي ملف سابق باسم NAME.~N~</numerusform>
-            <numerusform>حُفظ ملف سابق واحد باسم NAME.~N~</numerusform>
-            <numerusform>حُفظ ملفان سابقان باسم NAME.~N~</numerusform>
-            <numerusform>حُفظت ⁨%Ln⁩ ملفات سابقة باسم NAME.~N~</numerusform>
-            <numerusform>حُفظ ⁨%Ln⁩ ملفًا سابقًا باسم NAME.~N~</numerusform>
-            <numerusform>حُفظ ⁨%Ln⁩ ملف سابق باسم NAME.~N~</numerusform>
+        <source>%Ln replaced files kept as backups (NAME.~N~)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -361,6 +412,27 @@
     <message>
         <source>Browse for the WSS file that you want to decode</source>
         <translation>تصفّح بحثًا عن ملف WSS الذي تريد فك ترميزه</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation type="unfinished">أظهر في المجلد</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

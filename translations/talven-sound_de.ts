@@ -55,24 +55,12 @@
 <context>
     <name>RunReports</name>
     <message>
-        <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>„%1“ konnte nicht gestartet werden: %2</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
         <translation>„%1“ ist ein Ordner: Wählen Sie darin mit „WSS auswählen“ eine WSS-Datei aus, oder geben Sie ihren Namen ein.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
         <translation>„%1“ ist ein Ordner: Wählen Sie darin mit „WAV auswählen“ eine WAV-Datei aus, oder geben Sie ihren Namen ein.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>„%1“ ist mit dem Exit-Code %2 fehlgeschlagen.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>„%1“ wurde durch das Signal %2 beendet.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
@@ -86,11 +74,54 @@
         <source>Type the path of a WAV file, or choose one with Select WAV.</source>
         <translation>Geben Sie den Pfad einer WAV-Datei ein oder wählen Sie eine mit „WAV auswählen“ aus.</translation>
     </message>
+    <message>
+        <source>Could not decode %1: %2 could not be started.</source>
+        <translation>%1 konnte nicht dekodiert werden: %2 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Could not encode %1: %2 could not be started.</source>
+        <translation>%1 konnte nicht kodiert werden: %2 konnte nicht gestartet werden.</translation>
+    </message>
+    <message>
+        <source>Could not decode %1.</source>
+        <translation>%1 konnte nicht dekodiert werden.</translation>
+    </message>
+    <message>
+        <source>Could not encode %1.</source>
+        <translation>%1 konnte nicht kodiert werden.</translation>
+    </message>
+    <message>
+        <source>Decoding %1 ended unexpectedly.</source>
+        <translation>Das Dekodieren von %1 wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>Encoding %1 ended unexpectedly.</source>
+        <translation>Das Kodieren von %1 wurde unerwartet beendet.</translation>
+    </message>
+    <message>
+        <source>Command line: %1</source>
+        <translation>Befehlszeile: %1</translation>
+    </message>
+    <message>
+        <source>Exit code: %1</source>
+        <translation>Exit-Code: %1</translation>
+    </message>
+    <message>
+        <source>Ended by signal %1</source>
+        <translation>Durch Signal %1 beendet</translation>
+    </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
+        <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>„%1“ wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
-            <numerusform>„%1“ wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
+            <numerusform>Das Dekodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
+            <numerusform>Das Dekodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation>
+            <numerusform>Das Kodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
+            <numerusform>Das Kodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -118,18 +149,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>%1 wird kodiert …</translation>
-    </message>
-    <message>
-        <source>Stopping %1…</source>
-        <translation>%1 wird angehalten …</translation>
-    </message>
-    <message>
-        <source>Closing when %1 and %2 have finished…</source>
-        <translation>Wird geschlossen, sobald %1 und %2 fertig sind …</translation>
-    </message>
-    <message>
-        <source>Closing when %1 has finished…</source>
-        <translation>Wird geschlossen, sobald %1 fertig ist …</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -167,6 +186,34 @@
         <source>The earlier %1 is kept as %2</source>
         <translation>Die bisherige Datei %1 wird als %2 aufbewahrt</translation>
     </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 von %2 Dateien in %3 dekodiert; %4 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 von %2 Dateien in %3 kodiert; %4 fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>Stopping the decoding of %1…</source>
+        <translation>Das Dekodieren von %1 wird angehalten …</translation>
+    </message>
+    <message>
+        <source>Stopping the encoding of %1…</source>
+        <translation>Das Kodieren von %1 wird angehalten …</translation>
+    </message>
+    <message>
+        <source>The window closes when decoding and encoding have finished…</source>
+        <translation>Das Fenster wird geschlossen, sobald Dekodieren und Kodieren fertig sind …</translation>
+    </message>
+    <message>
+        <source>The window closes when decoding %1 has finished…</source>
+        <translation>Das Fenster wird geschlossen, sobald das Dekodieren von %1 fertig ist …</translation>
+    </message>
+    <message>
+        <source>The window closes when encoding %1 has finished…</source>
+        <translation>Das Fenster wird geschlossen, sobald das Kodieren von %1 fertig ist …</translation>
+    </message>
     <message numerus="yes">
         <source>Files that failed before the stop: %Ln</source>
         <translation>
@@ -196,10 +243,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln earlier files kept as NAME.~N~</source>
+        <source>%Ln replaced files kept as backups (NAME.~N~)</source>
         <translation>
-            <numerusform>%Ln bisherige Datei als NAME.~N~ aufbewahrt</numerusform>
-            <numerusform>%Ln bisherige Dateien als NAME.~N~ aufbewahrt</numerusform>
+            <numerusform>%Ln ersetzte Datei als Sicherung aufbewahrt (NAME.~N~)</numerusform>
+            <numerusform>%Ln ersetzte Dateien als Sicherungen aufbewahrt (NAME.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -325,6 +372,28 @@
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>„%1“: Die Zeile nimmt nur eine Datei auf, die zuerst angegebene: „%2“</translation>
+    </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation>Dieser Desktop hat keinen Dateimanager und kein Programm, das Ordner öffnet; der Ordner kann daher nicht angezeigt werden. Die Dateien liegen in:
+%1</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Im Ordner zeigen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation>„%1“: ein Ordner; wählen Sie darin mit „WSS auswählen“ oder „WAV auswählen“ eine WSS- oder WAV-Datei aus</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation>Der Pfad der WAV-Datei, die kodiert werden soll. Um viele Dateien auf einmal zu kodieren, verwenden Sie im Namen * für beliebige Zeichen und ? für ein einzelnes Zeichen, etwa /home/ann/Sounds/*.wav.</translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation>Der Pfad der WSS-Datei, die dekodiert werden soll. Um viele Dateien auf einmal zu dekodieren, verwenden Sie im Namen * für beliebige Zeichen und ? für ein einzelnes Zeichen, etwa /home/ann/Sounds/*.wss.</translation>
     </message>
 </context>
 <context>

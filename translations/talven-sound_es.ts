@@ -55,24 +55,12 @@
 <context>
     <name>RunReports</name>
     <message>
-        <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>No se pudo iniciar «%1»: %2</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
         <translation>«%1» es una carpeta: elija en ella un archivo WSS con «Seleccionar WSS» o escriba su nombre.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
         <translation>«%1» es una carpeta: elija en ella un archivo WAV con «Seleccionar WAV» o escriba su nombre.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>«%1» falló con el código de salida %2.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>«%1» fue detenido por la señal %2.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
@@ -86,11 +74,54 @@
         <source>Type the path of a WAV file, or choose one with Select WAV.</source>
         <translation>Escriba la ruta de un archivo WAV o elija uno con «Seleccionar WAV».</translation>
     </message>
+    <message>
+        <source>Could not decode %1: %2 could not be started.</source>
+        <translation>No se pudo decodificar %1: no se pudo iniciar %2.</translation>
+    </message>
+    <message>
+        <source>Could not encode %1: %2 could not be started.</source>
+        <translation>No se pudo codificar %1: no se pudo iniciar %2.</translation>
+    </message>
+    <message>
+        <source>Could not decode %1.</source>
+        <translation>No se pudo decodificar %1.</translation>
+    </message>
+    <message>
+        <source>Could not encode %1.</source>
+        <translation>No se pudo codificar %1.</translation>
+    </message>
+    <message>
+        <source>Decoding %1 ended unexpectedly.</source>
+        <translation>La decodificación de %1 terminó de forma inesperada.</translation>
+    </message>
+    <message>
+        <source>Encoding %1 ended unexpectedly.</source>
+        <translation>La codificación de %1 terminó de forma inesperada.</translation>
+    </message>
+    <message>
+        <source>Command line: %1</source>
+        <translation>Línea de órdenes: %1</translation>
+    </message>
+    <message>
+        <source>Exit code: %1</source>
+        <translation>Código de salida: %1</translation>
+    </message>
+    <message>
+        <source>Ended by signal %1</source>
+        <translation>Terminado por la señal %1</translation>
+    </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
+        <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>«%1» se detuvo. Archivos que fallaron antes de la detención: %Ln.</numerusform>
-            <numerusform>«%1» se detuvo. Archivos que fallaron antes de la detención: %Ln.</numerusform>
+            <numerusform>Se detuvo la decodificación de %1. Archivos que fallaron antes de la detención: %Ln.</numerusform>
+            <numerusform>Se detuvo la decodificación de %1. Archivos que fallaron antes de la detención: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation>
+            <numerusform>Se detuvo la codificación de %1. Archivos que fallaron antes de la detención: %Ln.</numerusform>
+            <numerusform>Se detuvo la codificación de %1. Archivos que fallaron antes de la detención: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -118,18 +149,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>Codificando %1…</translation>
-    </message>
-    <message>
-        <source>Stopping %1…</source>
-        <translation>Deteniendo %1…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 and %2 have finished…</source>
-        <translation>Se cerrará cuando %1 y %2 terminen…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 has finished…</source>
-        <translation>Se cerrará cuando %1 termine…</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -167,6 +186,34 @@
         <source>The earlier %1 is kept as %2</source>
         <translation>El archivo anterior %1 se conserva como %2</translation>
     </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 de %2 archivos decodificados en %3; %4 fallaron</translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation>%1 de %2 archivos codificados en %3; %4 fallaron</translation>
+    </message>
+    <message>
+        <source>Stopping the decoding of %1…</source>
+        <translation>Deteniendo la decodificación de %1…</translation>
+    </message>
+    <message>
+        <source>Stopping the encoding of %1…</source>
+        <translation>Deteniendo la codificación de %1…</translation>
+    </message>
+    <message>
+        <source>The window closes when decoding and encoding have finished…</source>
+        <translation>La ventana se cerrará cuando terminen la decodificación y la codificación…</translation>
+    </message>
+    <message>
+        <source>The window closes when decoding %1 has finished…</source>
+        <translation>La ventana se cerrará cuando termine la decodificación de %1…</translation>
+    </message>
+    <message>
+        <source>The window closes when encoding %1 has finished…</source>
+        <translation>La ventana se cerrará cuando termine la codificación de %1…</translation>
+    </message>
     <message numerus="yes">
         <source>Files that failed before the stop: %Ln</source>
         <translation>
@@ -196,10 +243,10 @@
         </translation>
     </message>
     <message numerus="yes">
-        <source>%Ln earlier files kept as NAME.~N~</source>
+        <source>%Ln replaced files kept as backups (NAME.~N~)</source>
         <translation>
-            <numerusform>%Ln archivo anterior conservado como NOMBRE.~N~</numerusform>
-            <numerusform>%Ln archivos anteriores conservados como NOMBRE.~N~</numerusform>
+            <numerusform>%Ln archivo reemplazado conservado como copia de seguridad (NOMBRE.~N~)</numerusform>
+            <numerusform>%Ln archivos reemplazados conservados como copias de seguridad (NOMBRE.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -325,6 +372,28 @@
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
         <translation>«%1»: su fila admite un solo archivo, el primero indicado: «%2»</translation>
+    </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation>Este escritorio no tiene gestor de archivos ni ningún programa que abra carpetas, así que la carpeta no se puede mostrar. Los archivos están en:
+%1</translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation>Mostrar en la carpeta</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation>«%1»: una carpeta; elija en ella un archivo WSS o WAV con «Seleccionar WSS» o «Seleccionar WAV»</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation>La ruta del archivo WAV que se va a codificar. Para codificar muchos archivos a la vez, use en el nombre * para cualquier serie de caracteres y ? para un solo carácter, como en /home/ann/Sounds/*.wav.</translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation>La ruta del archivo WSS que se va a decodificar. Para decodificar muchos archivos a la vez, use en el nombre * para cualquier serie de caracteres y ? para un solo carácter, como en /home/ann/Sounds/*.wss.</translation>
     </message>
 </context>
 <context>

@@ -55,24 +55,12 @@
 <context>
     <name>RunReports</name>
     <message>
-        <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>לא ניתן להפעיל את “⁨%1⁩”: ⁨%2⁩</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
         <translation>“⁨%1⁩” היא תיקייה: יש לבחור בה קובץ WSS עם “בחירת WSS”, או להקליד את שמו.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
         <translation>“⁨%1⁩” היא תיקייה: יש לבחור בה קובץ WAV עם “בחירת WAV”, או להקליד את שמו.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>“⁨%1⁩” נכשל עם קוד היציאה ⁨%2⁩.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>“⁨%1⁩” נעצר על ידי האות ⁨%2⁩.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
@@ -87,18 +75,61 @@
         <translation>יש להקליד נתיב של קובץ WAV, או לבחור קובץ עם “בחירת WAV”.</translation>
     </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
-        <translation>
-            <numerusform>“⁨%1⁩” נעצר. קבצים שנכשלו לפני העצירה: ⁨%Ln⁩.</numerusform>
-            <numerusform>“⁨%1⁩” נעצר. קבצים שנכשלו לפני העצירה: ⁨%Ln⁩.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>…and %Ln more</source>
         <translation>
             <numerusform>…ועוד אחד</numerusform>
             <numerusform>…ועוד ⁨%Ln⁩</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not decode %1: %2 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not encode %1: %2 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not decode %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not encode %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decoding %1 ended unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding %1 ended unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command line: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended by signal %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -118,18 +149,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>מקודד את ⁨%1⁩…</translation>
-    </message>
-    <message>
-        <source>Stopping %1…</source>
-        <translation>עוצר את ⁨%1⁩…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 and %2 have finished…</source>
-        <translation>ייסגר כש־⁨%1⁩ ו־⁨%2⁩ יסיימו…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 has finished…</source>
-        <translation>ייסגר כש־⁨%1⁩ יסיים…</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -195,11 +214,39 @@
             <numerusform>קודדו ⁨%Ln⁩ קבצים בתוך ⁨%1⁩</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Stopping the decoding of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping the encoding of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when decoding and encoding have finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when decoding %1 has finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when encoding %1 has finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln earlier files kept as NAME.~N~</source>
-        <translation>
-            <numerusform>קובץ קודם אחד נשמר בשם NAME.~N~</numerusform>
-            <numerusform>⁨%Ln⁩ קבצים קודמים נשמרו בשם NAME.~N~</numerusform>
+        <source>%Ln replaced files kept as backups (NAME.~N~)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -325,6 +372,27 @@
     <message>
         <source>Browse for the WSS file that you want to decode</source>
         <translation>עיון אחר קובץ ה־WSS שברצונך לפענח</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation type="unfinished">הצגה בתיקייה</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

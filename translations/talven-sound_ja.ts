@@ -53,24 +53,12 @@
 <context>
     <name>RunReports</name>
     <message>
-        <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>「%1」を起動できませんでした: %2</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
         <translation>「%1」はフォルダです: 「WSS を選択」でその中の WSS ファイルを選ぶか、名前を入力してください。</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
         <translation>「%1」はフォルダです: 「WAV を選択」でその中の WAV ファイルを選ぶか、名前を入力してください。</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>「%1」は終了コード %2 で失敗しました。</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>「%1」はシグナル %2 で停止しました。</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
@@ -85,16 +73,58 @@
         <translation>WAV ファイルのパスを入力するか、「WAV を選択」で選んでください。</translation>
     </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
-        <translation>
-            <numerusform>「%1」を停止しました。停止前に失敗したファイル: %Ln 個。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>…and %Ln more</source>
         <translation>
             <numerusform>…ほか %Ln 個</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not decode %1: %2 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not encode %1: %2 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not decode %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not encode %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decoding %1 ended unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding %1 ended unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command line: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended by signal %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -114,18 +144,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>%1 をエンコード中…</translation>
-    </message>
-    <message>
-        <source>Stopping %1…</source>
-        <translation>%1 を停止中…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 and %2 have finished…</source>
-        <translation>%1 と %2 が終わったら閉じます…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 has finished…</source>
-        <translation>%1 が終わったら閉じます…</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -187,10 +205,38 @@
             <numerusform>%1 に %Ln 個のファイルをエンコードしました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Stopping the decoding of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping the encoding of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when decoding and encoding have finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when decoding %1 has finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when encoding %1 has finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln earlier files kept as NAME.~N~</source>
-        <translation>
-            <numerusform>以前のファイル %Ln 個を 名前.~N~ として残しました</numerusform>
+        <source>%Ln replaced files kept as backups (NAME.~N~)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -316,6 +362,27 @@
     <message>
         <source>Browse for the WSS file that you want to decode</source>
         <translation>デコードしたい WSS ファイルを参照します</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation type="unfinished">フォルダに表示</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

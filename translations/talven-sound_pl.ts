@@ -57,24 +57,12 @@
 <context>
     <name>RunReports</name>
     <message>
-        <source>Could not start &apos;%1&apos;: %2</source>
-        <translation>Nie można uruchomić „%1”: %2</translation>
-    </message>
-    <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
         <translation>„%1” to katalog: wybierz w nim plik WSS przyciskiem „Wybierz WSS” albo wpisz jego nazwę.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
         <translation>„%1” to katalog: wybierz w nim plik WAV przyciskiem „Wybierz WAV” albo wpisz jego nazwę.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; failed with exit code %2.</source>
-        <translation>„%1” zakończył się niepowodzeniem z kodem wyjścia %2.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; was stopped by signal %2.</source>
-        <translation>„%1” został zatrzymany sygnałem %2.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
@@ -89,20 +77,64 @@
         <translation>Wpisz ścieżkę pliku WAV albo wybierz go przyciskiem „Wybierz WAV”.</translation>
     </message>
     <message numerus="yes">
-        <source>&apos;%1&apos; was stopped. Files that failed before the stop: %Ln.</source>
-        <translation>
-            <numerusform>Zatrzymano „%1”. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
-            <numerusform>Zatrzymano „%1”. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
-            <numerusform>Zatrzymano „%1”. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
         <source>…and %Ln more</source>
         <translation>
             <numerusform>…i jeszcze %Ln</numerusform>
             <numerusform>…i jeszcze %Ln</numerusform>
             <numerusform>…i jeszcze %Ln</numerusform>
         </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Could not decode %1: %2 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not encode %1: %2 could not be started.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not decode %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Could not encode %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decoding %1 ended unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoding %1 ended unexpectedly.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Command line: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Exit code: %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ended by signal %1</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -122,18 +154,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>Kodowanie %1…</translation>
-    </message>
-    <message>
-        <source>Stopping %1…</source>
-        <translation>Zatrzymywanie %1…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 and %2 have finished…</source>
-        <translation>Zamknięcie nastąpi po zakończeniu %1 i %2…</translation>
-    </message>
-    <message>
-        <source>Closing when %1 has finished…</source>
-        <translation>Zamknięcie nastąpi po zakończeniu %1…</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -203,12 +223,40 @@
             <numerusform>Zakodowano %Ln plików w katalogu %1</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Stopping the decoding of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stopping the encoding of %1…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when decoding and encoding have finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when decoding %1 has finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The window closes when encoding %1 has finished…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Decoded %1 of %2 files in %3; %4 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Encoded %1 of %2 files in %3; %4 failed</source>
+        <translation type="unfinished"></translation>
+    </message>
     <message numerus="yes">
-        <source>%Ln earlier files kept as NAME.~N~</source>
-        <translation>
-            <numerusform>%Ln wcześniejszy plik zachowano jako NAZWA.~N~</numerusform>
-            <numerusform>%Ln wcześniejsze pliki zachowano jako NAZWA.~N~</numerusform>
-            <numerusform>%Ln wcześniejszych plików zachowano jako NAZWA.~N~</numerusform>
+        <source>%Ln replaced files kept as backups (NAME.~N~)</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+            <numerusform></numerusform>
         </translation>
     </message>
 </context>
@@ -334,6 +382,27 @@
     <message>
         <source>Browse for the WSS file that you want to decode</source>
         <translation>Wskaż plik WSS, który chcesz zdekodować</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
+%1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show in folder</source>
+        <translation type="unfinished">Pokaż w katalogu</translation>
+    </message>
+    <message>
+        <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

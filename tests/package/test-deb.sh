@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build folder and checks it.
+# Builds the Debian packages from a build folder and checks them: the program's (talven-sound), and
+# libwss1, libwss-dev and gstreamer1.0-wss.
 #   tests/package/test-deb.sh lint BUILD_DIR [CPACK]
 #       the package's fields and files, and lintian --pedantic: no error, no warning, and no info tag
 #       but the ones listed below. Installs nothing.
@@ -7,7 +8,9 @@
 #       installs the package into this machine's /usr, checks that the desktop knows WSS files and
 #       offers the program for them, converts a WAV file to WSS and back with the installed program
 #       under Xvfb (the program must find its tools in its own folder, as they are not on PATH), and
-#       purges the package again. It changes the machine, so it runs only under CI (CI=true) or when
+#       with the other three packages, plays the WSS file with gst-play-1.0 into a fakesink, has
+#       gst-discoverer-1.0 describe it, builds a C program with pkg-config against libwss, and
+#       purges the packages again. It changes the machine, so it runs only under CI (CI=true) or when
 #       asked with TALVEN_TEST_INSTALL=1, as root, and only when talven-sound is not installed yet.
 #       A trap purges the package however the test ends, and a lock keeps a second run waiting.
 # Exit 0: all checks passed; 1: a check failed; 77: skipped (the reason is printed).
@@ -52,6 +55,7 @@ finish() {
 }
 
 work=$(mktemp -d /tmp/talven-deb-test.XXXXXX)
+packages=(talven-sound libwss1 libwss-dev gstreamer1.0-wss)
 installed=0
 xvfb_pid=
 app_pid=
@@ -59,7 +63,7 @@ app_pid=
 cleanup() {
     [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null
     [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-    [ "$installed" -eq 1 ] && dpkg -P talven-sound >/dev/null 2>&1
+    [ "$installed" -eq 1 ] && dpkg -P "${packages[@]}" >/dev/null 2>&1
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -87,14 +91,34 @@ deb=
 [ -f "${debs[0]}" ] && deb=${debs[0]}
 check "cpack made ${deb:-no .deb}" test -n "$deb"
 [ -n "$deb" ] || finish
+all_debs=()
+for package in "${packages[@]}"; do
+    found=("$work"/deb/"${package}"_*.deb)
+    check "cpack made the package $package" test -f "${found[0]}"
+    [ -f "${found[0]}" ] && all_debs+=("${found[0]}")
+done
+[ "$failures" -eq 0 ] || finish
+field() { dpkg-deb -f "$work/deb/$1"_*.deb "$2"; }
 
 if [ "$mode" = lint ]; then
     depends=$(dpkg-deb -f "$deb" Depends)
     echo "Depends: $depends"
     check "the package depends on libqt6widgets6" grep -q 'libqt6widgets6' <<<"$depends"
     check "the package depends on libsndfile1" grep -q 'libsndfile1' <<<"$depends"
-    check "the package recommends qt6-wayland and qt6-translations-l10n" \
-        test "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, qt6-translations-l10n"
+    check "the package recommends qt6-wayland, qt6-translations-l10n and the GStreamer plugin" \
+        test "$(dpkg-deb -f "$deb" Recommends)" = "qt6-wayland, qt6-translations-l10n, gstreamer1.0-wss"
+    # Each package depends only on what it needs: the library on no Qt, sndfile or GStreamer, the
+    # plugin on the library and GStreamer, the development files on the library of their version.
+    echo "libwss1 Depends: $(field libwss1 Depends)"
+    echo "gstreamer1.0-wss Depends: $(field gstreamer1.0-wss Depends)"
+    check "libwss1 depends on neither Qt nor libsndfile nor GStreamer" \
+        sh -c '! echo "$1" | grep -Eq "qt|sndfile|gstreamer"' - "$(field libwss1 Depends)"
+    check "gstreamer1.0-wss depends on libwss1 and GStreamer, not on Qt" \
+        sh -c 'echo "$1" | grep -q "libwss1" && echo "$1" | grep -q "libgstreamer1.0-0" && ! echo "$1" | grep -q qt' \
+        - "$(field gstreamer1.0-wss Depends)"
+    check "libwss-dev depends on libwss1 of its version" test "$(field libwss-dev Depends)" = "libwss1 (= $(field libwss1 Version))"
+    check "libwss1 is in section libs, libwss-dev in libdevel" \
+        test "$(field libwss1 Section) $(field libwss-dev Section)" = "libs libdevel"
     check "the package's section is sound" test "$(dpkg-deb -f "$deb" Section)" = sound
     command -v lintian >/dev/null || skip "lintian is missing (install lintian)"
     # The info tags kept, and why:
@@ -102,8 +126,8 @@ if [ "$mode" = lint ]; then
     #     package build sets it, and then these tags fail the test like any other.
     kept='^$'
     grep -Eiq '^TALVEN_HARDENING:[A-Z]*=(ON|1|TRUE|YES|Y)$' "$build_dir/CMakeCache.txt" ||
-        kept='^I: talven-sound: hardening-no-(bindnow|fortify-functions) '
-    lintian --pedantic --display-info --tag-display-limit 0 "$deb" >"$work/lintian.log" 2>&1
+        kept='^I: [a-z0-9.+-]+: hardening-no-(bindnow|fortify-functions) '
+    lintian --pedantic --display-info --tag-display-limit 0 "${all_debs[@]}" >"$work/lintian.log" 2>&1
     cat "$work/lintian.log"
     check "lintian --pedantic: no tag but the ones kept" \
         test -z "$(grep -E '^[EWIPXO]: ' "$work/lintian.log" | grep -Ev "$kept")"
@@ -133,8 +157,8 @@ need xdotool xdotool
 [ "$failures" -eq 0 ] || finish
 
 installed=1
-if dpkg -i "$deb" >"$work/dpkg.log" 2>&1; then
-    check "dpkg -i installed the package" true
+if dpkg -i "${all_debs[@]}" >"$work/dpkg.log" 2>&1; then
+    check "dpkg -i installed the packages ${packages[*]}" true
 else
     cat "$work/dpkg.log"
     if grep -q 'dependency problems' "$work/dpkg.log"; then
@@ -253,11 +277,37 @@ kill "$app_pid" 2>/dev/null
 wait "$app_pid" 2>/dev/null
 app_pid=
 
+# GStreamer plays and describes the WSS file with the installed plugin alone (no plugin path of
+# the build), and a C program builds against the installed libwss with pkg-config.
+gst() { env -i PATH=/usr/bin:/bin HOME="$work/home" GST_REGISTRY="$work/gst-registry.bin" "$@"; }
+if command -v gst-play-1.0 >/dev/null; then
+    gst gst-play-1.0 --audiosink=fakesink "$wss" >"$work/gst-play.log" 2>&1
+    check "gst-play-1.0 played tone.wss to its end" grep -q 'Reached end of play list' "$work/gst-play.log"
+    check "gst-play-1.0 reported no error" sh -c '! grep -q ERROR "$1"' - "$work/gst-play.log"
+    [ "$failures" -eq 0 ] || cat "$work/gst-play.log"
+fi
+if command -v gst-discoverer-1.0 >/dev/null; then
+    gst gst-discoverer-1.0 "$wss" >"$work/discoverer.log" 2>&1
+    check "gst-discoverer-1.0 gives tone.wss's duration" grep -q 'Duration: 0:00:01.000000000' "$work/discoverer.log"
+    check "gst-discoverer-1.0 gives its rate" grep -q 'Sample rate: 22050' "$work/discoverer.log"
+fi
+if command -v cc >/dev/null && command -v pkg-config >/dev/null; then
+    sed -n '/^```c$/,/^```$/p' "$(dirname "$0")/../../docs/libwss.md" | sed '1d;$d' >"$work/example.c"
+    # shellcheck disable=SC2046 # the flags are words
+    check "a C program builds with pkg-config against the installed libwss" \
+        cc "$work/example.c" $(pkg-config --cflags --libs wss) -lm -o "$work/example"
+    check "and runs" "$work/example" "$work/example.wss"
+fi
+
 # Removing and purging leaves nothing behind.
-dpkg -r talven-sound >"$work/dpkg.log" 2>&1 && dpkg -P talven-sound >>"$work/dpkg.log" 2>&1
-check "dpkg -r and dpkg -P removed the package" \
-    test "$(dpkg-query -W -f='${db:Status-Status}' talven-sound 2>/dev/null)" != installed
+dpkg -r "${packages[@]}" >"$work/dpkg.log" 2>&1 && dpkg -P "${packages[@]}" >>"$work/dpkg.log" 2>&1
+for package in "${packages[@]}"; do
+    check "dpkg -r and dpkg -P removed $package" \
+        test "$(dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null)" != installed
+done
 installed=0
+check "the GStreamer plugin is gone" sh -c '! ls /usr/lib/*/gstreamer-1.0/libgstwss.so 2>/dev/null'
+check "libwss is gone" sh -c '! ls /usr/lib/*/libwss.so* 2>/dev/null' 
 check "$program_dir is gone" test ! -e "$program_dir"
 check "$prefix/bin/talven-sound is gone" test ! -L "$prefix/bin/talven-sound" -a ! -e "$prefix/bin/talven-sound"
 check "the desktop entry is gone" test ! -e "$desktop_entry"

@@ -10,6 +10,9 @@ exits 1 when a check fails.
   atspi.py dialog BUTTON          presses BUTTON, then Cancel in the dialog that opens
   atspi.py mirrored               the window in a right-to-left language: each row read from the right
                                   (a field to the right of its button), in reading order
+  atspi.py press BUTTON           presses BUTTON
+  atspi.py listen FILE            until ended, writes to FILE a line for each notification shown, as
+                                  Orca speaks it: "notification NAME"; first a line "listening"
 """
 
 import sys
@@ -146,8 +149,30 @@ def dialog(button):
     wait_for(lambda: not top_level('dialog'), 'end of the dialog after Cancel')
 
 
+def press_button(button):
+    press(wait_for(lambda: control('push button', button), 'button "%s"' % button))
+
+
+def listen(path):
+    out = open(path, 'a', buffering=1)
+
+    # Orca speaks a notification, role and name, when it is shown (state-changed:showing on); a
+    # label's name change it ignores.
+    def shown(event):
+        source = event.source
+        if event.detail1 == 1 and source and source.getRoleName() == 'notification':
+            out.write('notification %s\n' % source.name)
+
+    pyatspi.Registry.registerEventListener(shown, 'object:state-changed:showing')
+    # As Orca does: the program then tells of name changes, which keep the names read here fresh.
+    pyatspi.Registry.registerEventListener(lambda event: None, 'object:property-change:accessible-name')
+    out.write('listening\n')
+    pyatspi.Registry.start()
+
+
 if __name__ == '__main__':
-    commands = {'window': window, 'field': field, 'message': message, 'dialog': dialog, 'mirrored': mirrored}
+    commands = {'window': window, 'field': field, 'message': message, 'dialog': dialog, 'press': press_button,
+                'listen': listen, 'mirrored': mirrored}
     if len(sys.argv) < 2 or sys.argv[1] not in commands:
         sys.exit(__doc__)
     commands[sys.argv[1]](*sys.argv[2:])

@@ -11,6 +11,8 @@
 #       from the program's folder) opens an alert whose text a screen reader reads.
 #   test-x11.sh right-to-left PROGRAM
 #       Over AT-SPI, the program in Arabic (LANGUAGE=ar): each row reads from the right.
+#       from the program's folder) opens an alert whose text a screen reader reads; a screen
+#       reader speaks how each run ended, failed or written, in the status line's words.
 # shellcheck disable=SC2317 # functions run through check()
 set -u
 mode=${1:?usage: test-x11.sh properties|accessibility|right-to-left PROGRAM ...}
@@ -33,6 +35,16 @@ open_window() {
     [ -n "$window" ] || { cat "$work/program.log"; echo "FAIL: the window did not open"; exit 1; }
 }
 icon_size() { xprop -id "$window" -notype _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | head -1; }
+# The window opens with the program's own icon and reads the theme once it has drawn: waits up to
+# 10 s for the icon to be SIZE, then prints the size it has.
+icon_size_becomes() {
+    local i
+    for ((i = 0; i < 100; i++)); do
+        [ "$(icon_size)" = "$1" ] && break
+        sleep 0.1
+    done
+    icon_size
+}
 
 case $mode in
 properties)
@@ -54,9 +66,11 @@ PY
     wm_class=$(xprop -id "$window" -notype WM_CLASS | sed -n 's/^WM_CLASS = "\(.*\)", "\(.*\)"$/\2/p')
     check "WM_CLASS's class '$wm_class' is the desktop entry's StartupWMClass '$startup_class'" \
         test -n "$startup_class" -a "$wm_class" = "$startup_class"
-    check "_NET_WM_ICON is the theme's icon $app_id ($(icon_size))" test "$(icon_size)" = 48x48
+    size=$(icon_size_becomes 48x48)
+    check "_NET_WM_ICON is the theme's icon $app_id ($size)" test "$size" = 48x48
     kill "${pids[-1]}" && wait "${pids[-1]}" 2>/dev/null
     open_window "$work/empty"
+    sleep 1 # time to read the theme, which has no icon for it
     check "without a theme icon, _NET_WM_ICON is the program's own ($(icon_size))" test "$(icon_size)" = 32x32
     ;;
 accessibility)
@@ -65,8 +79,22 @@ accessibility)
     printf 'WSS\032\001\000\001\000' >"$work/sounds/tone.wss" # a WSS header cut short
     open_window ""
     check "over AT-SPI, the window" atspi window
+    touch "$work/spoken"
+    "$atspi_python" "$session_dir/atspi.py" listen "$work/spoken" >>"$work/program.log" 2>&1 &
+    pids+=($!)
+    until_true 20 grep -q '^listening$' "$work/spoken" || echo "FAIL: the AT-SPI listener did not start"
     damaged_file_message() { atspi field "WSS file" "$work/sounds/tone.wss" && atspi message Decode damaged; }
     check "over AT-SPI, a damaged file's message" damaged_file_message
+    python3 -c 'import sys, wave
+with wave.open(sys.argv[1], "wb") as w:
+    w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000); w.writeframes(bytes(1600))' "$work/sounds/front.wav"
+    check "over AT-SPI, encoding a sound" atspi field "WAV file" "$work/sounds/front.wav"
+    atspi press Encode
+    spoken() { grep -qxF "notification $1" "$work/spoken"; }
+    until_true 30 spoken "Wrote front.wss in $work/sounds"
+    sed 's/^/  spoken: /' "$work/spoken"
+    check "a screen reader speaks the failure" spoken "Decoding tone.wss failed"
+    check "a screen reader speaks what was written" spoken "Wrote front.wss in $work/sounds"
     ;;
 right-to-left)
     find_atspi_python

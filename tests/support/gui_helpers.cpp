@@ -59,6 +59,7 @@ ModalAnswer AcceptNextMessage(MessageSeen *seen)
             return false;
         seen->text = box->text();
         seen->title = box->windowTitle();
+        seen->icon = box->icon();
         seen->plain = box->icon() == QMessageBox::NoIcon && box->buttons().size() == 1 && box->button(QMessageBox::Ok);
         // QMessageBox shows the details in a read-only text view of its own.
         for (const QTextEdit *view : box->findChildren<QTextEdit *>()) {

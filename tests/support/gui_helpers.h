@@ -47,6 +47,7 @@ struct MessageSeen
     QString text;
     QString title;
     bool plain = false; // no icon, and OK is its only button
+    int icon = -1; // a QMessageBox::Icon
     QString details; // behind "Show Details...", selectable
 };
 

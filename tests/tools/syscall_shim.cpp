@@ -20,6 +20,14 @@
 //                                 first cuts the file to N bytes (as if another program did)
 //   TALVEN_SHIM_FD_LIMIT=N        open() and mkostemp() fail with EMFILE where the descriptor
 //                                 would be N or more (a lower limit the tool does not know of)
+//   TALVEN_SHIM_FAIL_CALL=CALL:N  the Nth fdatasync() or sync_file_range() (CALL) of a regular
+//                                 file fails with EIO, that one only
+//   TALVEN_SHIM_NO_NOREPLACE=1    renameat2(RENAME_NOREPLACE) fails with EINVAL (not on this file
+//                                 system)
+//   TALVEN_SHIM_OVERFLOW_READ=NAME  a read() from a file of that last part, past its first bytes,
+//                                 uses up the stack (the thread faults with SIGSEGV)
+//   TALVEN_SHIM_OVERFLOW_FDATASYNC=1  so does every fdatasync()
+//   TALVEN_SHIM_FAULT_AT_EXIT=1   the process faults (SIGSEGV) as it exits, after main()
 
 #include <cerrno>
 #include <climits>
@@ -78,6 +86,12 @@ __attribute__((constructor)) void openLog()
         logFile = NEXT(open)(file, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0600);
 }
 
+__attribute__((destructor)) void faultAtExit()
+{
+    if (setting("TALVEN_SHIM_FAULT_AT_EXIT"))
+        raise(SIGSEGV);
+}
+
 void logLine(const char *format, ...)
 {
     if (logFile < 0)
@@ -112,6 +126,34 @@ int failFlush(int fd)
         return 1;
     }
     return 0;
+}
+
+// Whether this is the call the test chose to fail ("fdatasync:2": the second fdatasync()).
+int chosenCall(const char *call, int fd)
+{
+    static int counts[2];
+    const char *chosen = setting("TALVEN_SHIM_FAIL_CALL");
+    struct stat st;
+    if (!chosen || fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+        return 0;
+    const size_t n = strlen(call);
+    if (strncmp(chosen, call, n) != 0 || chosen[n] != ':')
+        return 0;
+    int *count = &counts[call[0] == 's'];
+    if (__atomic_add_fetch(count, 1, __ATOMIC_SEQ_CST) != atoi(chosen + n + 1))
+        return 0;
+    errno = EIO;
+    return 1;
+}
+
+// Calls itself, a page of stack a call, until the stack is used up.
+__attribute__((noinline)) int useUpStack(volatile char *caller, long depth)
+{
+    volatile char page[4096];
+    page[0] = caller ? caller[0] : char(depth);
+    if (depth > (1L << 40))
+        return page[0];
+    return useUpStack(page, depth + 1) + page[0];
 }
 
 int refusedName(const char *to)
@@ -187,6 +229,13 @@ ssize_t read(int fd, void *buf, size_t n)
             && lseek(fd, 0, SEEK_CUR) >= at)
             (void)truncate(link, at);
     }
+    const char *overflow = setting("TALVEN_SHIM_OVERFLOW_READ");
+    if (overflow) {
+        char name[PATH_MAX];
+        nameOf(fd, name, sizeof name);
+        if (strcmp(name, overflow) == 0 && lseek(fd, 0, SEEK_CUR) > 0)
+            useUpStack(NULL, 0);
+    }
     return NEXT(read)(fd, buf, n);
 }
 
@@ -199,7 +248,15 @@ int fsync(int fd)
 int fdatasync(int fd)
 {
     logFd("fdatasync", fd);
-    return failFlush(fd) ? -1 : NEXT(fdatasync)(fd);
+    if (setting("TALVEN_SHIM_OVERFLOW_FDATASYNC"))
+        useUpStack(NULL, 0);
+    return failFlush(fd) || chosenCall("fdatasync", fd) ? -1 : NEXT(fdatasync)(fd);
+}
+
+int sync_file_range(int fd, off64_t offset, off64_t n, unsigned flags)
+{
+    logFd("sync_file_range", fd);
+    return chosenCall("sync_file_range", fd) ? -1 : NEXT(sync_file_range)(fd, offset, n, flags);
 }
 
 int syncfs(int fd)
@@ -234,6 +291,10 @@ int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned
         exchange                         ? " exchange"
             : (flags & RENAME_NOREPLACE) ? " noreplace"
                                          : "");
+    if ((flags & RENAME_NOREPLACE) && setting("TALVEN_SHIM_NO_NOREPLACE")) {
+        errno = EINVAL;
+        return -1;
+    }
     if (exchange && setting("TALVEN_SHIM_NO_EXCHANGE")) {
         errno = EINVAL;
         return -1;

@@ -2,10 +2,10 @@
 // batch, opening an input, and writing an output.
 
 #include "failure.h"
+#include "i18n.h"
 #include "input_file.h"
 #include "output_batch.h"
 #include "output_file.h"
-#include "run_context.h"
 #include "wav_layout.h"
 
 #include <QDir>
@@ -73,8 +73,7 @@ wsstool::WavLayout layoutOf(const QByteArray &file)
 wsstool::Failure openingFails(const char *name)
 {
     try {
-        wsstool::RunContext run;
-        const wsstool::InputFile in(name, run);
+        const wsstool::InputFile in(name);
     } catch (const wsstool::Failure &f) {
         return f;
     }
@@ -144,6 +143,41 @@ private slots:
             QCOMPARE(file.mid(qsizetype(w.lengthAt) - 4, 4), QByteArray("data"));
     }
 
+    // A translation is used only where printf reads the same arguments from it as from the text.
+    void sameConversions_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("translation");
+        QTest::addColumn<bool>("same");
+        QTest::newRow("the same") << "cannot open %s: %s"
+                                  << "%s kann nicht geöffnet werden: %s" << true;
+        QTest::newRow("in another order") << "%s as %s"
+                                          << "als %2$s: %1$s" << true;
+        QTest::newRow("literal percent signs") << "%zu of %zu; 100%%"
+                                               << "%zu/%zu (100 %%)" << true;
+        QTest::newRow("twelve for one") << "%s is not a WSS file"
+                                        << "%s%s%s%s%s%s%s%s%s%s%s%s" << false;
+        QTest::newRow("one missing") << "%s: %s"
+                                     << "%s" << false;
+        QTest::newRow("another type") << "%llu bytes"
+                                      << "%s Bytes" << false;
+        QTest::newRow("another length") << "%zu files"
+                                        << "%u Dateien" << false;
+        QTest::newRow("a write") << "%s"
+                                 << "%s%n" << false;
+        QTest::newRow("a width argument") << "%s"
+                                          << "%*s" << false;
+        QTest::newRow("cut off") << "%s"
+                                 << "%s %" << false;
+    }
+    void sameConversions()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, translation);
+        QFETCH(bool, same);
+        QCOMPARE(wsstool::sameConversions(text.toUtf8().constData(), translation.toUtf8().constData()), same);
+    }
+
     // Each waiting output keeps a descriptor: as many wait as the limit leaves, beside the ones
     // open and those a conversion needs, from 1 to 64.
     void batchFiles_data()
@@ -197,8 +231,7 @@ private slots:
     {
         qputenv("LC_ALL", "C");
         QTemporaryDir dir;
-        wsstool::RunContext run;
-        wsstool::OutputFile out(QFile::encodeName(dir.filePath("x.wss")).toStdString(), run);
+        wsstool::OutputFile out(QFile::encodeName(dir.filePath("x.wss")).toStdString());
         std::signal(SIGXFSZ, SIG_IGN);
         rlimit old{};
         ::getrlimit(RLIMIT_FSIZE, &old);

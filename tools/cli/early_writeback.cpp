@@ -1,17 +1,24 @@
 #include "early_writeback.h"
 
-#include "temp_cleanup.h"
+#include "worker_thread.h"
 
 #include <cerrno>
 #include <condition_variable>
 #include <mutex>
+#include <optional>
 #include <system_error>
-#include <thread>
 
 #include <fcntl.h>
 #include <unistd.h>
 
 namespace wsstool {
+
+namespace {
+
+// The helper only calls fdatasync().
+constexpr std::size_t kFlusherStack = std::size_t(64) << 10;
+
+} // namespace
 
 ByteRange nextWritebackStretch(std::uint64_t started, std::uint64_t end, std::uint64_t stretch, std::uint64_t page)
 {
@@ -34,10 +41,9 @@ public:
         if (fd_ < 0)
             throw std::system_error(errno, std::generic_category());
         try {
-            // Started with SIGINT, SIGTERM and SIGHUP held off, as it keeps them: they are the
-            // main thread's, whose SignalBlock must keep them out of placing an output.
-            SignalBlock block;
-            thread_ = std::thread([this] { serve(); });
+            // It takes no signal from outside: those are the converting thread's, whose
+            // SignalBlock must keep them out of placing an output.
+            thread_.emplace(kFlusherStack, [this] { serve(); });
         } catch (...) {
             ::close(fd_);
             throw;
@@ -59,13 +65,13 @@ public:
 
     int finish()
     {
-        if (thread_.joinable()) {
+        if (thread_) {
             {
                 std::lock_guard lock(mutex_);
                 stop_ = true;
             }
             wake_.notify_one();
-            thread_.join();
+            thread_.reset();
             ::close(fd_);
         }
         return error_;
@@ -89,7 +95,7 @@ private:
     }
 
     int fd_;
-    std::thread thread_;
+    std::optional<wss::WorkerThread> thread_;
     std::mutex mutex_;
     std::condition_variable wake_;
     bool pending_ = false;
@@ -114,11 +120,12 @@ void EarlyWriteback::wrote(int fd, std::size_t n)
     const ByteRange range = nextWritebackStretch(started_, std::uint64_t(end), kWritebackStretch, page);
     if (range.length == 0)
         return;
-    // Errors are left to the flushes, which report any failed write of the file: this call only
-    // starts the writing early, and the file is complete and correct without it. It stays on the
-    // converting thread: on the helper, behind the coding threads for the processor, the writing
-    // started late, and the final flush waited twice as long (measured on 2 cores).
-    ::sync_file_range(fd, off_t(range.offset), off_t(range.length), SYNC_FILE_RANGE_WRITE);
+    // Started here, not on the helper thread, which runs late behind the coding threads
+    // (tools/README.md). A write error it reports is the file's; a file system without it is
+    // left to the flushes.
+    if (::sync_file_range(fd, off_t(range.offset), off_t(range.length), SYNC_FILE_RANGE_WRITE) != 0 && errno == EIO
+        && error_ == 0)
+        error_ = EIO;
     started_ = range.offset + range.length;
     if (flushes_ && started_ - flushedAt_ >= kFlushStretch)
         requestFlush(fd);
@@ -140,7 +147,8 @@ void EarlyWriteback::requestFlush(int fd)
 
 int EarlyWriteback::finish()
 {
-    return flusher_ ? flusher_->finish() : 0;
+    const int flushError = flusher_ ? flusher_->finish() : 0;
+    return error_ != 0 ? error_ : flushError;
 }
 
 } // namespace wsstool

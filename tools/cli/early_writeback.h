@@ -47,9 +47,9 @@ public:
 
     // `n` bytes have been written to `fd` at its file position.
     void wrote(int fd, std::size_t n);
-    // Ends the early flushes, waiting for one that is running, and returns the error one of them
-    // reported (0 if none). The caller must keep it: a failed write is reported by only one flush
-    // of the file, so the final one would not see it again.
+    // Ends the early flushes, waiting for one that is running, and returns the error one of them,
+    // or a start of the disk writing, reported (0 if none). The caller must keep it: a failed write is reported by only
+    // one flush of the file, so the final one would not see it again.
     int finish();
 
 private:
@@ -60,6 +60,7 @@ private:
     std::uint64_t started_ = 0; // where the writing to disk has been started up to
     std::uint64_t flushedAt_ = 0; // what had been started when the last flush was asked for
     bool flushes_ = true; // false when the helper thread cannot be had
+    int error_ = 0; // a write error the disk writing reported as it started
     std::unique_ptr<Flusher> flusher_; // made at the first flush
 };
 

@@ -26,6 +26,16 @@ struct Failure
 
 [[noreturn]] void fail(int exitCode, std::string message);
 
+// The Failure of a file that could not be opened or made for want of a descriptor (EMFILE,
+// ENFILE): the run puts the outputs waiting in its batch in place, which frees theirs, and tries
+// the file once more.
+struct OutOfDescriptors : Failure
+{
+};
+
+// Throws OutOfDescriptors when `err` says no descriptor was left, else a plain Failure.
+[[noreturn]] void failOpening(int exitCode, std::string message, int err);
+
 // A file or folder name as messages show it: 'name' (in the quotation marks of the user's
 // language), with the escapes of the progress lines
 // (escapeName: a newline as \n, ...), so that a message stays one line whatever the name holds.

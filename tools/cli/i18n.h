@@ -12,10 +12,21 @@
 #include <string>
 
 // `_` is the name every gettext program and tool (xgettext, translators' editors) expects.
-#define _(text) gettext(text) // NOLINT(bugprone-reserved-identifier)
+#define _(text) ::wsstool::translate(text) // NOLINT(bugprone-reserved-identifier)
 #define N_(text) text
 
 namespace wsstool {
+
+// gettext(), where the translation's printf conversions are the text's own: else (a catalogue
+// planted beside the tools, or a mistake msgfmt --check did not see) the text itself, since
+// format() would read arguments that are not there.
+const char *translate(const char *text);
+// ngettext(), checked the same way against the English form it stands for.
+const char *translatePlural(const char *singular, const char *plural, unsigned long n);
+
+// Whether two printf texts take the same arguments: the same conversions for each argument, in
+// order or by number ("%2$s").
+bool sameConversions(const char *a, const char *b);
 
 // Takes the locale from the environment (LANG, LC_ALL, LANGUAGE, ...) and finds the translations
 // beside the tools in a build, else in the installed locale folder (locale_folder.h). Called first

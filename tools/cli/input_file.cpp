@@ -47,11 +47,11 @@ bool namesDescriptor(const std::filesystem::path &path)
     return false;
 }
 
-InputFile::InputFile(std::filesystem::path path, RunContext &run)
+InputFile::InputFile(std::filesystem::path path)
     : path_(std::move(path))
 {
     // O_NONBLOCK: opening a named pipe without a writer would wait for one.
-    fd_ = run.openFreeing([&] { return ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); });
+    fd_ = ::open(path_.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd_ < 0)
         failOpen(errno);
     struct stat st
@@ -76,9 +76,7 @@ InputFile::InputFile(std::filesystem::path path, RunContext &run)
     readAhead();
 }
 
-// The tools read front to back: twice the device's read-ahead let the encoder read a WAV that was
-// not in memory in 0.76 of the time (317 MB, median of 9 pairs, virtio disk with 8 MiB of
-// read-ahead); the decoder reads a quarter as much and gained little.
+// The tools read front to back; a larger read-ahead reads a cold input faster (tools/README.md).
 void InputFile::readAhead()
 {
     ::posix_fadvise(fd_, 0, 0, POSIX_FADV_SEQUENTIAL);
@@ -87,7 +85,7 @@ void InputFile::readAhead()
 void InputFile::failOpen(int err)
 {
     /* TRANSLATORS: the file's name, in quotes, and the system's reason. */
-    fail(kExitInput, format(_("cannot open %s: %s"), quote(path_).c_str(), errorText(err).c_str()));
+    failOpening(kExitInput, format(_("cannot open %s: %s"), quote(path_).c_str(), errorText(err).c_str()), err);
 }
 
 InputFile::~InputFile()

@@ -4,8 +4,6 @@
 // Only a regular file (or a link to one) is read: a named pipe, a device or a socket could keep
 // the run waiting forever, or have no place beside it for the output.
 
-#include "run_context.h"
-
 #include <cstddef>
 #include <filesystem>
 #include <string>
@@ -17,9 +15,9 @@ namespace wsstool {
 class InputFile
 {
 public:
-    // Opens `path` without waiting on it; throws a Failure when it is not a regular file. Tries
-    // once more after the run has placed its waiting outputs when no descriptor is left.
-    InputFile(std::filesystem::path path, RunContext &run);
+    // Opens `path` without waiting on it; throws a Failure when it is not a regular file, and
+    // OutOfDescriptors when no descriptor is left.
+    explicit InputFile(std::filesystem::path path);
     ~InputFile();
     InputFile(const InputFile &) = delete;
     InputFile &operator=(const InputFile &) = delete;

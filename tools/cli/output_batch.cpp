@@ -3,6 +3,7 @@
 #include "i18n.h"
 #include "name_key.h"
 #include "output_placement.h"
+#include "same_content.h"
 #include "temp_cleanup.h"
 
 #include <algorithm>
@@ -12,9 +13,12 @@
 #include <utility>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace wsstool {
 
@@ -51,6 +55,33 @@ std::size_t batchFilesNow()
     return OutputBatch::batchFilesFor(limit.rlim_cur, openDescriptors());
 }
 
+// A descriptor closed at the end of its scope.
+struct Descriptor
+{
+    explicit Descriptor(int fd)
+        : fd(fd)
+    { }
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Descriptor(const Descriptor &) = delete;
+    Descriptor &operator=(const Descriptor &) = delete;
+
+    int fd;
+};
+
+// A new output gets the mode of a new file, 0666 less the umask (mkostemp() made it 0600).
+void setNewFileMode(OutputFile &file)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    if (::fchmod(file.fd(), 0666 & ~mask) != 0)
+        file.setError(errno);
+    file.check();
+}
+
 } // namespace
 
 std::size_t OutputBatch::batchFilesFor(std::uint64_t descriptorLimit, std::size_t openNow)
@@ -61,8 +92,9 @@ std::size_t OutputBatch::batchFilesFor(std::uint64_t descriptorLimit, std::size_
     return std::size_t(std::min<std::uint64_t>(descriptorLimit - needed, kBatchFiles));
 }
 
-OutputBatch::OutputBatch(bool together, FailedItem failed)
-    : together_(together)
+OutputBatch::OutputBatch(RunContext &run, bool together, FailedItem failed)
+    : run_(run)
+    , together_(together)
     , batchFiles_(together ? batchFilesNow() : 1)
     , failed_(std::move(failed))
 { }
@@ -77,17 +109,62 @@ bool OutputBatch::placeWaiting()
 
 void OutputBatch::commit(OutputFile &&file)
 {
-    file.flush();
-    file.check();
+    file.finishWriting();
     placeIfWaiting(file);
-    if (!file.prepareToPlace())
+    // Running the same conversion again changes nothing and leaves no backup behind. Checked
+    // before the flush, which is most of the cost of a small file.
+    if (!run_.force && sameAsExisting(file)) {
+        file.release(true);
+        run_.progress.same(number_, file.finalPath());
         return;
+    }
+    setNewFileMode(file);
     if (!together_) {
-        file.syncData();
-        file.finish(true);
+        if (::fsync(file.fd()) != 0)
+            file.setError(errno);
+        place(file, number_, true);
         return;
     }
     take(std::move(file));
+}
+
+bool OutputBatch::sameAsExisting(const OutputFile &file)
+{
+    int existing = openToCompare(file.finalPath());
+    // For want of a descriptor, the waiting outputs give theirs back (none has this name).
+    if (existing < 0 && (errno == EMFILE || errno == ENFILE) && placeWaiting())
+        existing = openToCompare(file.finalPath());
+    if (existing < 0)
+        return false;
+    const bool same = sameContent(file.fd(), existing);
+    ::close(existing);
+    return same;
+}
+
+void OutputBatch::place(OutputFile &file, std::size_t number, bool syncFolderNow)
+{
+    // Kept open to compare the earlier file with, once the new one has taken its name; the file's
+    // own descriptor is closed first, as its close() may report a write error (NFS).
+    const Descriptor newFile(::fcntl(file.fd(), F_DUPFD_CLOEXEC, 0));
+    file.close();
+    SignalBlock block;
+    fs::path backup;
+    try {
+        backup = placeOutput(file.tempPath(), file.finalPath(), file.folder(), run_.force, run_.backups, newFile.fd);
+    } catch (const EarlierUnderTempName &) {
+        file.release(false); // the temporary name holds the earlier file now: keep it
+        throw;
+    }
+    file.release(false);
+    if (syncFolderNow)
+        syncFolder(file.folder());
+    if (!backup.empty()) {
+        run_.progress.kept(number, file.finalPath(), backup);
+        report(run_.toolName,
+            /* TRANSLATORS: the output's name and the backup name it is kept under, in quotes. */
+            format(_("kept the earlier %s as %s"), quote(file.finalPath()).c_str(), quote(backup).c_str()));
+    }
+    run_.progress.wrote(number, file.finalPath());
 }
 
 // An earlier output of the run waiting for the same name takes it first, so that the comparison
@@ -109,16 +186,13 @@ void OutputBatch::take(OutputFile &&file)
     if (::fstat(file.fd(), &st) == 0)
         bytes_ += std::uint64_t(st.st_size);
     std::string key = nameKey(file.finalPath());
-    waiting_.push_back({item_, std::move(key), std::make_unique<OutputFile>(std::move(file))});
+    waiting_.push_back({item_, number_, std::move(key), std::make_unique<OutputFile>(std::move(file))});
     if (waiting_.size() >= batchFiles_ || bytes_ >= kBatchBytes)
         placeAll();
 }
 
-// One syncfs() per file system writes all the waiting files at once. Measured over 1,000 small
-// files: about 1.5 ms a file in all, against 3 to 9 ms with one fsync() a file, and 6 ms with an
-// fdatasync() of each file after the batch. syncfs() reports a write error of any file on that
-// file system (Linux 5.8 and later); then each file there is flushed on its own, which says which
-// one failed. The cost: syncfs() also writes what other programs have not yet written there.
+// One syncfs() per file system writes all the waiting files at once, much cheaper than a flush a
+// file (tools/README.md); on a write error there, each file is flushed alone to learn which failed.
 void OutputBatch::makeDurable()
 {
     std::vector<std::pair<dev_t, bool>> synced; // file system, and whether syncfs() succeeded
@@ -147,7 +221,7 @@ void OutputBatch::placeAll()
     std::vector<std::string> folders; // flushed once each, at the end
     for (Waiting &w : waiting_) {
         try {
-            w.file->finish(false);
+            place(*w.file, w.number, false);
             if (std::find(folders.begin(), folders.end(), w.file->folder()) == folders.end())
                 folders.push_back(w.file->folder());
         } catch (const Failure &f) {

@@ -1,10 +1,10 @@
 #pragma once
 
-// An output file, written beside its final name under a hidden temporary name and put in place
-// only once it is complete and on disk.
+// An output being written: a hidden temporary file beside its final name, buffered writes, and
+// the disk writing it while it is written. Placing it (comparison, mode, flush, name, backup) is
+// the run's OutputBatch's job, which takes the complete file.
 
 #include "early_writeback.h"
-#include "run_context.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -15,14 +15,13 @@
 namespace wsstool {
 
 // A file made beside `finalPath` under a hidden temporary name. The destructor removes it unless
-// it has been put in place; so do SIGINT, SIGTERM and SIGHUP. A conversion writes it and hands it,
-// complete, to the run's OutputBatch, which makes it durable and puts it in place: an existing
-// file of the final name is never lost: unless the run was given -f, it is kept as NAME.~N~ (or
-// left alone when its bytes equal the new output). See tools/README.md for the order of the steps.
+// release() was called; so does a signal that ends the run (temp_cleanup.h).
 class OutputFile
 {
 public:
-    OutputFile(std::filesystem::path finalPath, RunContext &run);
+    // Throws a Failure with kExitOutput when the file cannot be made (OutOfDescriptors when no
+    // descriptor is left).
+    explicit OutputFile(std::filesystem::path finalPath);
     ~OutputFile();
     OutputFile(const OutputFile &) = delete;
     OutputFile &operator=(const OutputFile &) = delete;
@@ -40,35 +39,31 @@ public:
     void setError(int err);
     // Throws the write error, if there was one.
     void check();
+    // The writing is over: writes out the buffer, ends the early flushes and throws the first
+    // write error, also one only an early flush saw (the final flush would not report it again).
+    void finishWriting();
+    // Closes the descriptor (after its data is on disk); throws what close() reports.
+    void close();
+    // The temporary name is no longer this file's to remove: it has taken its final name
+    // (`removeFile` false), or it is removed now (true).
+    void release(bool removeFile);
 
     int fd() const { return fd_; }
     const std::filesystem::path &finalPath() const { return final_; }
+    const std::string &tempPath() const { return temp_; }
     const std::string &folder() const { return folder_; } // absolute, for messages
-
-    // The steps of putting the complete file in place, in this order (OutputBatch takes them).
-    // False when an existing file of the final name already holds the same bytes (never with -f):
-    // the temporary file is then removed and the existing one left as it is. Otherwise the file
-    // gets the mode of a new file (0666 less the umask).
-    bool prepareToPlace();
-    // Flushes the file's data to disk on its own (fsync).
-    void syncData();
-    // Closes the file, whose data is on disk, and puts it in place. The folder is flushed at once
-    // unless `syncFolderNow` is false (a batch flushes each folder once, at the end).
-    void finish(bool syncFolderNow);
 
 private:
     [[noreturn]] void failWrite(int err);
     void writeAll(const unsigned char *p, std::size_t n);
 
-    RunContext &run_;
     std::filesystem::path final_;
     std::string temp_;
     std::string folder_; // for messages: the absolute folder of the output
     int fd_ = -1;
     int slot_ = -1; // in the list of temporary files a signal removes
-    std::size_t number_ = 0; // of the file the run is converting, for the progress lines
     int error_ = 0;
-    bool committed_ = false;
+    bool released_ = false;
     std::vector<unsigned char> buffer_;
     EarlyWriteback writeback_;
 };

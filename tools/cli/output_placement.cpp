@@ -1,6 +1,7 @@
 #include "output_placement.h"
 
 #include "i18n.h"
+#include "same_content.h"
 
 #include <cerrno>
 #include <cstdint>
@@ -120,17 +121,62 @@ private:
     fs::path backup_;
 };
 
+// Whether the earlier file, now at `earlier`, holds the bytes of the new one: then its name is
+// removed. Decided only once the new file has taken NAME, since until then another run may put
+// those bytes there.
+bool droppedAsSame(const char *earlier, int newFile)
+{
+    const int fd = openToCompare(earlier);
+    if (fd < 0)
+        return false;
+    const bool same = sameContent(fd, newFile);
+    ::close(fd);
+    return same && ::unlink(earlier) == 0;
+}
+
+// Whether the two names are one file.
+bool sameFile(const char *a, const char *b)
+{
+    struct stat sa
+    {
+    }, sb{};
+    return ::lstat(a, &sa) == 0 && ::lstat(b, &sb) == 0 && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// Another run put its own file in NAME between the link that gave `backup` the file there and
+// the exchange, which brought the other run's file out to `temp`; that run kept the file the link
+// gave `backup` itself, or replaced it (-f). So `backup` is dropped where its file has another
+// name too or holds the new bytes, and so is the file that came out when it holds the new bytes;
+// else it is kept under a backup name.
+fs::path keepWhatCameOut(const char *temp, const fs::path &backup, int newFile, BackupNaming &naming)
+{
+    struct stat st
+    {
+    };
+    bool backupKept = ::lstat(backup.c_str(), &st) == 0;
+    if (backupKept && (st.st_nlink > 1 ? ::unlink(backup.c_str()) == 0 : droppedAsSame(backup.c_str(), newFile)))
+        backupKept = false;
+    if (droppedAsSame(temp, newFile))
+        return backupKept ? backup : fs::path();
+    const int err = naming.name([&](const char *name) { return renameNoReplace(temp, name); });
+    if (err != 0)
+        throw EarlierUnderTempName{{kExitOutput, naming.messageKeptAs(err, fs::path(temp).filename())}};
+    return naming.backup();
+}
+
 // The earlier file gets its backup name and the new one takes NAME; at every moment NAME holds
 // the earlier file or the whole new one, and the earlier content is under some name:
-//  1. link(NAME, NAME.~N~), then rename(temp, NAME): both names hold the earlier file until the
-//     rename replaces NAME in one step;
+//  1. link(NAME, NAME.~N~), then renameat2(temp, NAME, RENAME_EXCHANGE) (rename() where the file
+//     system cannot swap): both names hold the earlier file until the swap replaces NAME in one
+//     step; what came out is the earlier file, whose temporary name is removed, unless another
+//     run put its own file in NAME in between (keepWhatCameOut);
 //  2. where link() is refused: renameat2(temp, NAME, RENAME_EXCHANGE) swaps the new file in and
 //     the earlier one out, under the temporary name, which then becomes NAME.~N~ (if that fails,
 //     the swap is undone);
 //  3. where the exchange is refused too: rename(NAME, NAME.~N~) without replacing, then
 //     rename(temp, NAME): for a moment only the backup name holds the earlier file.
 fs::path placeKeepingBackup(
-    const char *temp, const fs::path &finalPath, const std::string &folder, BackupNumbers &numbers)
+    const char *temp, const fs::path &finalPath, const std::string &folder, BackupNumbers &numbers, int newFile)
 {
     const std::string finalName = finalPath.string();
     const char *final = finalName.c_str();
@@ -138,18 +184,30 @@ fs::path placeKeepingBackup(
 
     int err = naming.name([&](const char *backup) { return ::link(final, backup) == 0 ? 0 : errno; });
     if (err == 0) {
-        if (::rename(temp, final) != 0) {
-            err = errno;
-            ::unlink(naming.backup().c_str()); // the earlier file is still NAME
+        const fs::path backup = naming.backup();
+        // Swapped rather than renamed over, so that what comes out of NAME can be looked at;
+        // where the file system cannot swap (or NAME went meanwhile), renamed over.
+        err = exchange(temp, final);
+        const bool cameOut = err == 0;
+        if (renameUnsupported(err) || err == ENOENT)
+            err = ::rename(temp, final) == 0 ? 0 : errno;
+        if (err != 0) {
+            ::unlink(backup.c_str()); // the earlier file is still NAME
             failWriting(finalPath, folder, err);
         }
-        return naming.backup();
+        if (cameOut && !sameFile(temp, backup.c_str()))
+            return keepWhatCameOut(temp, backup, newFile, naming);
+        if (cameOut)
+            ::unlink(temp); // the earlier file, which the backup keeps
+        return droppedAsSame(backup.c_str(), newFile) ? fs::path() : backup;
     }
     if (!linkRefused(err))
         fail(kExitOutput, naming.message(err));
 
     err = exchange(temp, final);
     if (err == 0) {
+        if (droppedAsSame(temp, newFile))
+            return {};
         err = naming.name([&](const char *backup) { return renameNoReplace(temp, backup); });
         if (err == 0)
             return naming.backup();
@@ -161,6 +219,8 @@ fs::path placeKeepingBackup(
         failWriting(finalPath, folder, err);
 
     err = naming.name([&](const char *backup) { return renameNoReplace(final, backup); });
+    if (err == ENOENT && renameNoReplace(temp, final) == 0)
+        return {}; // another run took the earlier file away meanwhile: nothing left to keep
     if (err != 0)
         fail(kExitOutput, naming.message(err));
     if (::rename(temp, final) != 0) {
@@ -168,13 +228,13 @@ fs::path placeKeepingBackup(
         ::rename(naming.backup().c_str(), final); // the earlier file back to its name
         failWriting(finalPath, folder, err);
     }
-    return naming.backup();
+    return droppedAsSame(naming.backup().c_str(), newFile) ? fs::path() : naming.backup();
 }
 
 } // namespace
 
 fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, const std::string &folder, bool force,
-    BackupNumbers &numbers)
+    BackupNumbers &numbers, int newFile)
 {
     const std::string finalName = finalPath.string();
     const char *temp = tempPath.c_str();
@@ -198,7 +258,7 @@ fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, con
             /* TRANSLATORS: the output's name, in quotes, and the folder it goes in, in quotes. */
             format(_("cannot write %s in %s: a folder of that name is in the way; rename or move it"),
                 quote(finalPath.filename()).c_str(), quote(folder).c_str()));
-    return placeKeepingBackup(temp, finalPath, folder, numbers);
+    return placeKeepingBackup(temp, finalPath, folder, numbers, newFile);
 }
 
 std::string absoluteFolder(const fs::path &final)
@@ -243,12 +303,17 @@ void refuseSpecialOutput(const fs::path &final, bool force)
             where.c_str()));
 }
 
-void failWriting(const fs::path &final, const std::string &folder, int err)
+std::string writingMessage(const fs::path &final, const std::string &folder, int err)
 {
     const std::string name = quote(final.filename()), where = quote(folder);
     /* TRANSLATORS: the output's name, in quotes; the folder it goes in, in quotes; the system's
        reason. */
-    fail(kExitOutput, format(_("cannot write %s in %s: %s"), name.c_str(), where.c_str(), errorText(err).c_str()));
+    return format(_("cannot write %s in %s: %s"), name.c_str(), where.c_str(), errorText(err).c_str());
+}
+
+void failWriting(const fs::path &final, const std::string &folder, int err)
+{
+    fail(kExitOutput, writingMessage(final, folder, err));
 }
 
 void syncFolder(const std::string &folder)

@@ -22,11 +22,13 @@ struct EarlierUnderTempName : Failure
 
 // Renames the complete temporary file `temp`, whose data is on disk, to `final`. An earlier file
 // of that name is kept under its backup name (returned; empty when there was none; `numbers`
-// says which is next), or, with `force`, replaced. `folder` is final's absolute folder, for
-// messages. Throws a Failure with kExitOutput when the file cannot take its name, the earlier
-// file left as it was. Leaves flushing the folder to the caller (syncFolder).
+// says which is next), or, with `force`, replaced. Once the new file has taken the name, the
+// earlier one is dropped after all when it holds the same bytes as `newFile` (a descriptor of the
+// new file): another run of the same conversion put it there meanwhile. `folder` is final's
+// absolute folder, for messages. Throws a Failure with kExitOutput when the file cannot take its
+// name, the earlier file left as it was. Leaves flushing the folder to the caller (syncFolder).
 std::filesystem::path placeOutput(const std::string &temp, const std::filesystem::path &final,
-    const std::string &folder, bool force, BackupNumbers &numbers);
+    const std::string &folder, bool force, BackupNumbers &numbers, int newFile);
 
 // The absolute folder of the output `final`, for messages.
 std::string absoluteFolder(const std::filesystem::path &final);
@@ -36,7 +38,9 @@ std::string absoluteFolder(const std::filesystem::path &final);
 // Failure with kExitOutput.
 void refuseSpecialOutput(const std::filesystem::path &final, bool force);
 
-// Throws the Failure of an output that cannot be written: "cannot write NAME in FOLDER: why".
+// The message of an output that cannot be written: "cannot write NAME in FOLDER: why".
+std::string writingMessage(const std::filesystem::path &final, const std::string &folder, int err);
+// Throws the Failure of an output that cannot be written, with kExitOutput and writingMessage().
 [[noreturn]] void failWriting(const std::filesystem::path &final, const std::string &folder, int err);
 
 // Makes the renames in `folder` last through a power cut. Some file systems cannot sync a folder;

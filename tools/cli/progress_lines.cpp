@@ -1,7 +1,6 @@
 #include "progress_lines.h"
 
 #include <cerrno>
-#include <csignal>
 #include <cstdlib>
 #include <cstring>
 
@@ -52,8 +51,6 @@ ProgressLines ProgressLines::fromEnvironment()
     // nothing there.
     if (::fcntl(STDOUT_FILENO, F_GETFD) < 0)
         return {};
-    // A reader that has gone away must not end the run: the write fails instead, and is dropped.
-    std::signal(SIGPIPE, SIG_IGN);
     return ProgressLines(true);
 }
 

@@ -30,7 +30,7 @@ class ProgressLines
 public:
     ProgressLines() = default; // silent
     // On when WSS_PROGRESS is "1" and standard output is open. A closed or broken standard output
-    // never stops a conversion: SIGPIPE is then ignored and write errors are dropped.
+    // never stops a conversion: write errors are dropped (and SIGPIPE is ignored, temp_cleanup.h).
     static ProgressLines fromEnvironment();
 
     void files(std::size_t count) const;

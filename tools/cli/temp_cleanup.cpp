@@ -1,5 +1,7 @@
 #include "temp_cleanup.h"
 
+#include "worker_thread.h"
+
 #include <array>
 #include <atomic>
 #include <cerrno>
@@ -21,8 +23,6 @@ static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads t
 std::array<std::array<char, kTempPathMax>, kTempFileSlots> g_tempPaths;
 std::array<std::atomic<int>, kTempFileSlots> g_tempState;
 
-// Faults: raised by the thread that causes them, they cannot be held back, only handled.
-constexpr int kFaultSignals[] = {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP, SIGSYS, SIGABRT};
 // The signals from outside whose default action ends the process (SIGPIPE and SIGXFSZ are
 // ignored instead), besides the real-time signals.
 constexpr int kOutsideSignals[] = {
@@ -39,8 +39,22 @@ sigset_t outsideSignals()
     return set;
 }
 
+// The exit code of a run that is over, or -1 while it runs.
+std::atomic<int> g_finishedWith{-1};
+static_assert(std::atomic<int>::is_always_lock_free, "the signal handler reads the run's end");
+
+bool isFault(int sig)
+{
+    for (const int fault : wss::kFaultSignals)
+        if (sig == fault)
+            return true;
+    return false;
+}
+
 extern "C" void removeTempAndDie(int sig)
 {
+    if (const int code = g_finishedWith.load(std::memory_order_acquire); code >= 0 && isFault(sig))
+        ::_exit(code);
     for (std::size_t i = 0; i < kTempFileSlots; ++i)
         if (g_tempState[i].load(std::memory_order_acquire) == kListed)
             ::unlink(g_tempPaths[i].data());
@@ -60,7 +74,8 @@ void handle(int sig)
     {
     };
     sa.sa_handler = removeTempAndDie;
-    sa.sa_flags = SA_RESETHAND;
+    // On the thread's alternate stack: a fault may come from a stack that is used up.
+    sa.sa_flags = SA_RESETHAND | SA_ONSTACK;
     sigfillset(&sa.sa_mask); // no other signal cuts into the removal
     sigaction(sig, &sa, nullptr);
 }
@@ -86,15 +101,21 @@ void giveBackSlot(int slot)
 
 void installSignalHandlers()
 {
+    static const wss::AlternateSignalStack mainThread; // each WorkerThread has its own
     for (const int sig : kOutsideSignals)
         handle(sig);
     for (int sig = SIGRTMIN; sig <= SIGRTMAX; ++sig)
         handle(sig);
-    for (const int sig : kFaultSignals)
+    for (const int sig : wss::kFaultSignals)
         handle(sig);
     // A reader that has gone away, or a file size limit, fails the write instead of ending the run.
     std::signal(SIGPIPE, SIG_IGN);
     std::signal(SIGXFSZ, SIG_IGN);
+}
+
+void runFinished(int exitCode)
+{
+    g_finishedWith.store(exitCode, std::memory_order_release);
 }
 
 SignalBlock::SignalBlock()

@@ -24,6 +24,11 @@ inline constexpr std::size_t kTempFileSlots = 65;
 // EFBIG, and the run goes on.
 void installSignalHandlers();
 
+// The run is over and `exitCode` says how it went: every output is in place or removed, and the
+// messages are written. A fault from here on (in the C library's or a library's clean-up at exit)
+// ends the process with that code instead of turning a finished run into a failure.
+void runFinished(int exitCode);
+
 // Holds back, for its lifetime and in the calling thread, every signal that can arrive from
 // outside (all those above but the faults): for steps a signal must not cut in two.
 class SignalBlock
@@ -33,6 +38,9 @@ public:
     ~SignalBlock();
     SignalBlock(const SignalBlock &) = delete;
     SignalBlock &operator=(const SignalBlock &) = delete;
+
+    // The signal mask before, for a thread that is to take those signals.
+    const sigset_t &previous() const { return old_; }
 
 private:
     sigset_t old_;

@@ -73,15 +73,16 @@ std::string grouped(std::size_t count)
 std::string summary(Direction direction, std::size_t converted, std::size_t total, std::size_t failed)
 {
     if (direction == Direction::Encode)
-        /* TRANSLATORS: the last line of a run over several files that were not all converted:
-           converted, named, failed, each in the user's digit grouping ("2.500" in German). The
-           form follows the files named. */
-        return format(ngettext("%s of %s file encoded; %s failed", "%s of %s files encoded; %s failed", total),
+        return format(
+            /* TRANSLATORS: the last line of a run over several files that were not all converted:
+               converted, named, failed, each in the user's digit grouping ("2.500" in German). The
+               form follows the files named. */
+            translatePlural("%s of %s file encoded; %s failed", "%s of %s files encoded; %s failed", total),
             grouped(converted).c_str(), grouped(total).c_str(), grouped(failed).c_str());
     /* TRANSLATORS: the last line of a run over several files that were not all converted:
-       converted, named, failed, each in the user's digit grouping ("2.500" in German). The
-       form follows the files named. */
-    return format(ngettext("%s of %s file decoded; %s failed", "%s of %s files decoded; %s failed", total),
+       converted, named, failed, each in the user's digit grouping ("2.500" in German). The form
+       follows the files named. */
+    return format(translatePlural("%s of %s file decoded; %s failed", "%s of %s files decoded; %s failed", total),
         grouped(converted).c_str(), grouped(total).c_str(), grouped(failed).c_str());
 }
 

@@ -9,12 +9,15 @@
 #include "output_placement.h"
 #include "run_items.h"
 #include "temp_cleanup.h"
+#include "worker_thread.h"
 
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <exception>
+#include <functional>
 #include <new>
+#include <system_error>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -32,6 +35,20 @@ bool sameFile(const fs::path &a, const fs::path &b)
     }, sb{};
     return ::stat(a.c_str(), &sa) == 0 && ::stat(b.c_str(), &sb) == 0 && sa.st_dev == sb.st_dev
         && sa.st_ino == sb.st_ino;
+}
+
+// The conversion, tried once more after the waiting outputs have given back their descriptors
+// when none was left.
+OutputFile convertFreeing(
+    const ToolInfo &tool, const fs::path &input, const fs::path &output, RunContext &run, OutputBatch &outputs)
+{
+    try {
+        return tool.convert(input, output, run);
+    } catch (const OutOfDescriptors &) {
+        if (!outputs.placeWaiting())
+            throw;
+    }
+    return tool.convert(input, output, run);
 }
 
 // Converts one file; returns its exit code after reporting a failure.
@@ -64,7 +81,7 @@ int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, Out
         if (output == input || sameFile(input, output))
             fail(kExitUsage, wouldReplaceInput(tool.direction, output));
         refuseSpecialOutput(output, run.force);
-        outputs.commit(tool.convert(input, output, run));
+        outputs.commit(convertFreeing(tool, input, output, run, outputs));
         return kExitOk;
     } catch (const Failure &f) {
         report(tool.name, f.message);
@@ -89,6 +106,89 @@ void keepStandardDescriptors()
             return;
 }
 
+// Converts the files the arguments name; returns the exit code.
+int convertAll(const ToolInfo &tool, const Arguments &args)
+{
+    RunContext run;
+    run.toolName = tool.name;
+    run.force = args.force;
+    run.progress = ProgressLines::fromEnvironment();
+
+    const std::vector<RunItem> items = collectItems(args.files);
+    std::vector<int> codes(items.size(), kExitOk);
+    run.progress.files(items.size());
+    {
+        // A single file keeps the plain path: flushed, then put in place.
+        OutputBatch outputs(run, items.size() > 1, [&](std::size_t i, const Failure &f) {
+            report(tool.name, f.message);
+            codes[i] = f.exitCode;
+            run.progress.failed(items[i].number, items[i].file, f.exitCode);
+        });
+        for (std::size_t i = 0; i < items.size(); ++i) {
+            const RunItem &item = items[i];
+            outputs.begin(i, item.number);
+            codes[i] = item.exitCode;
+            if (!item.failure.empty()) {
+                report(tool.name, item.failure);
+                run.progress.failed(item.number, item.file, item.exitCode);
+                continue;
+            }
+            run.progress.start(item.number, item.file);
+            // A failure may also come when the file's own batch is put in place, during its
+            // commit: that one is in codes[i] already, and stays.
+            const int code = convertOne(tool, item.file, run, outputs);
+            if (code != kExitOk) {
+                codes[i] = code;
+                run.progress.failed(item.number, item.file, code);
+            }
+        }
+        outputs.placeAll();
+    }
+    int firstFailure = kExitOk;
+    std::size_t failed = 0;
+    for (const int code : codes) {
+        if (code != kExitOk) {
+            ++failed;
+            if (firstFailure == kExitOk)
+                firstFailure = code;
+        }
+    }
+    if (failed > 0 && items.size() > 1)
+        report(tool.name, summary(tool.direction, items.size() - failed, items.size(), failed));
+    std::fflush(stderr);
+    return firstFailure;
+}
+
+// The run's own thread, with a stack of the size set here: RLIMIT_STACK (`ulimit -s`) sizes the
+// main thread's, and libsndfile and the C library were written for the usual megabytes. The main
+// thread holds back the signals from outside meanwhile, so that they reach the run's thread,
+// whose SignalBlock keeps them out of placing an output. Without a thread, the run is done here.
+constexpr std::size_t kRunStack = std::size_t(8) << 20;
+
+int onRunThread(const std::function<int()> &body)
+{
+    int code = kExitInternal;
+    std::exception_ptr error;
+    try {
+        const SignalBlock outside;
+        wss::WorkerThread thread(
+            kRunStack,
+            [&] {
+                try {
+                    code = body();
+                } catch (...) {
+                    error = std::current_exception();
+                }
+            },
+            outside.previous());
+    } catch (const std::system_error &) {
+        return body();
+    }
+    if (error)
+        std::rethrow_exception(error);
+    return code;
+}
+
 } // namespace
 
 int runTool(const ToolInfo &tool, int argc, char **argv)
@@ -109,57 +209,9 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
     }
     keepStandardDescriptors();
     installSignalHandlers();
-    RunContext run;
-    run.toolName = tool.name;
-    run.force = args.force;
-    run.progress = ProgressLines::fromEnvironment();
-
-    const std::vector<RunItem> items = collectItems(args.files);
-    std::vector<int> codes(items.size(), kExitOk);
-    run.progress.files(items.size());
-    {
-        // A single file keeps the plain path: flushed, then put in place.
-        OutputBatch outputs(items.size() > 1, [&](std::size_t i, const Failure &f) {
-            report(tool.name, f.message);
-            codes[i] = f.exitCode;
-            run.progress.failed(items[i].number, items[i].file, f.exitCode);
-        });
-        run.placeWaiting = [&] { return outputs.placeWaiting(); };
-        for (std::size_t i = 0; i < items.size(); ++i) {
-            const RunItem &item = items[i];
-            outputs.setItem(i);
-            codes[i] = item.exitCode;
-            if (!item.failure.empty()) {
-                report(tool.name, item.failure);
-                run.progress.failed(item.number, item.file, item.exitCode);
-                continue;
-            }
-            run.fileNumber = item.number;
-            run.progress.start(item.number, item.file);
-            // A failure may also come when the file's own batch is put in place, during its
-            // commit: that one is in codes[i] already, and stays.
-            const int code = convertOne(tool, item.file, run, outputs);
-            if (code != kExitOk) {
-                codes[i] = code;
-                run.progress.failed(item.number, item.file, code);
-            }
-        }
-        outputs.placeAll();
-        run.placeWaiting = nullptr;
-    }
-    int firstFailure = kExitOk;
-    std::size_t failed = 0;
-    for (const int code : codes) {
-        if (code != kExitOk) {
-            ++failed;
-            if (firstFailure == kExitOk)
-                firstFailure = code;
-        }
-    }
-    if (failed > 0 && items.size() > 1)
-        report(tool.name, summary(tool.direction, items.size() - failed, items.size(), failed));
-    std::fflush(stderr);
-    return firstFailure;
+    const int code = onRunThread([&] { return convertAll(tool, args); });
+    runFinished(code);
+    return code;
 }
 
 } // namespace wsstool

@@ -4,18 +4,16 @@
 // rather than a library: what is needed is this one ordering rule, and the standard library has
 // no thread pool.
 
+#include "worker_thread.h"
+
 #include <condition_variable>
-#include <csignal>
 #include <cstddef>
 #include <deque>
 #include <functional>
 #include <mutex>
 #include <system_error>
-#include <thread>
 #include <utility>
 #include <vector>
-
-#include <pthread.h>
 
 namespace wss {
 
@@ -30,10 +28,11 @@ public:
         , slots_(workers == 0 ? 1 : 2 * std::size_t(workers) + 1)
     {
         // A thread that cannot be started is done without: fewer workers, or none, code the same.
-        const WorkerSignals inherited; // held back in the workers from their first instruction
+        // The workers take no signal from outside (SIGINT, SIGTERM, ...): those reach the caller's
+        // thread, whose handler and blocked steps (the tools' SignalBlock) then see them.
         try {
             for (unsigned i = 0; i < workers; ++i)
-                threads_.emplace_back([this] { serve(); });
+                threads_.emplace_back(kWorkerStack, [this] { serve(); });
         } catch (const std::system_error &) { }
     }
 
@@ -87,29 +86,6 @@ public:
     }
 
 private:
-    // The workers take no signal from outside (SIGINT, SIGTERM, ...): those reach the caller's
-    // thread, whose handler and blocked steps (the tools' SignalBlock) then see them. Faults
-    // (SIGSEGV, ...) still reach the thread that causes them. A thread starts with the signal mask
-    // of the thread that creates it, so the mask is set around the creation and then put back.
-    class WorkerSignals
-    {
-    public:
-        WorkerSignals()
-        {
-            sigset_t set;
-            sigfillset(&set);
-            for (const int fault : {SIGSEGV, SIGBUS, SIGILL, SIGFPE, SIGTRAP, SIGSYS, SIGABRT})
-                sigdelset(&set, fault);
-            pthread_sigmask(SIG_BLOCK, &set, &old_);
-        }
-        ~WorkerSignals() { pthread_sigmask(SIG_SETMASK, &old_, nullptr); }
-        WorkerSignals(const WorkerSignals &) = delete;
-        WorkerSignals &operator=(const WorkerSignals &) = delete;
-
-    private:
-        sigset_t old_;
-    };
-
     struct Entry
     {
         Slot slot;
@@ -160,7 +136,7 @@ private:
 
     std::function<void(Slot &)> work_;
     std::vector<Entry> slots_;
-    std::vector<std::thread> threads_;
+    std::vector<WorkerThread> threads_;
     std::mutex mutex_;
     std::condition_variable ready_, done_;
     std::deque<std::size_t> queue_;
