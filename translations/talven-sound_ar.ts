@@ -95,61 +95,61 @@
     </message>
     <message numerus="yes">
         <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>أُوقف فك ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف فك ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف فك ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف فك ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف فك ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف فك ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>أُوقف ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
+            <numerusform>أُوقف ترميز ⁨%1⁩. الملفات التي فشلت قبل الإيقاف: ⁨%Ln⁩.</numerusform>
         </translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فك ترميز ⁨%1⁩: تعذّر تشغيل ⁨%2⁩.</translation>
     </message>
     <message>
         <source>Could not encode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر ترميز ⁨%1⁩: تعذّر تشغيل ⁨%2⁩.</translation>
     </message>
     <message>
         <source>Could not decode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر فك ترميز ⁨%1⁩.</translation>
     </message>
     <message>
         <source>Could not encode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>تعذّر ترميز ⁨%1⁩.</translation>
     </message>
     <message>
         <source>Decoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى فك ترميز ⁨%1⁩ على نحو غير متوقع.</translation>
     </message>
     <message>
         <source>Encoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>انتهى ترميز ⁨%1⁩ على نحو غير متوقع.</translation>
     </message>
     <message>
         <source>Command line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>سطر الأوامر: ⁨%1⁩</translation>
     </message>
     <message>
         <source>Exit code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>رمز الخروج: ⁨%1⁩</translation>
     </message>
     <message>
         <source>Ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>أُنهي بالإشارة ⁨%1⁩</translation>
     </message>
 </context>
 <context>
@@ -252,41 +252,41 @@
     </message>
     <message>
         <source>Stopping the decoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>يجري إيقاف فك ترميز ⁨%1⁩…</translation>
     </message>
     <message>
         <source>Stopping the encoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>يجري إيقاف ترميز ⁨%1⁩…</translation>
     </message>
     <message>
         <source>The window closes when decoding and encoding have finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>ستُغلق النافذة عند انتهاء فك الترميز والترميز…</translation>
     </message>
     <message>
         <source>The window closes when decoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>ستُغلق النافذة عند انتهاء فك ترميز ⁨%1⁩…</translation>
     </message>
     <message>
         <source>The window closes when encoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>ستُغلق النافذة عند انتهاء ترميز ⁨%1⁩…</translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>فُكّ ترميز ⁨%1⁩ من ⁨%2⁩ ملفات في ⁨%3⁩؛ فشل ⁨%4⁩</translation>
     </message>
     <message>
         <source>Encoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>رُمِّز ⁨%1⁩ من ⁨%2⁩ ملفات في ⁨%3⁩؛ فشل ⁨%4⁩</translation>
     </message>
     <message numerus="yes">
         <source>%Ln replaced files kept as backups (NAME.~N~)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>لم يُحفظ أي ملف مستبدَل كنسخة احتياطية (NAME.~N~)</numerusform>
+            <numerusform>حُفظ ملف مستبدَل واحد كنسخة احتياطية (NAME.~N~)</numerusform>
+            <numerusform>حُفظ ملفان مستبدَلان كنسختين احتياطيتين (NAME.~N~)</numerusform>
+            <numerusform>حُفظت ⁨%Ln⁩ ملفات مستبدَلة كنسخ احتياطية (NAME.~N~)</numerusform>
+            <numerusform>حُفظ ⁨%Ln⁩ ملفًا مستبدَلًا كنسخ احتياطية (NAME.~N~)</numerusform>
+            <numerusform>حُفظ ⁨%Ln⁩ ملف مستبدَل كنسخ احتياطية (NAME.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -415,24 +415,25 @@
     </message>
     <message>
         <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>«⁨%1⁩»: مجلد؛ اختر ملف WSS أو WAV داخله بزر «اختر WSS» أو «اختر WAV»</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>لا يوجد في سطح المكتب هذا مدير ملفات ولا برنامج يفتح المجلدات، لذا لا يمكن عرض المجلد. الملفات موجودة في:
+⁨%1⁩</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished">أظهر في المجلد</translation>
+        <translation>أظهر في المجلد</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار ملف WAV المراد ترميزه. لترميز ملفات كثيرة دفعة واحدة استخدم في الاسم * لأي محارف و? لمحرف واحد، كما في ‎/home/ann/Sounds/*.wav‎.</translation>
     </message>
     <message>
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
-        <translation type="unfinished"></translation>
+        <translation>مسار ملف WSS المراد فك ترميزه. لفك ترميز ملفات كثيرة دفعة واحدة استخدم في الاسم * لأي محارف و? لمحرف واحد، كما في ‎/home/ann/Sounds/*.wss‎.</translation>
     </message>
 </context>
 <context>

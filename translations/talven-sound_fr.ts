@@ -15,7 +15,7 @@
         <translation>la ligne de commande est vide</translation>
     </message>
     <message>
-        <source>no such program in the program's folder or on the PATH</source>
+        <source>no such program in the program&apos;s folder or on the PATH</source>
         <translation>programme introuvable dans le dossier du programme ou dans le PATH</translation>
     </message>
 </context>
@@ -23,7 +23,7 @@
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
-        <extracomment>Translate as "LTR" in a left-to-right language, "RTL" in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
         <translation>LTR</translation>
     </message>
 </context>
@@ -31,56 +31,56 @@
     <name>ReplaceQuestion</name>
     <message>
         <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>%1 existe déjà dans %2. Le remplacer ? L'ancien fichier sera conservé à côté sous le nom %3.</translation>
+        <translation>%1 existe déjà dans %2. Le remplacer&#xa0;? L&apos;ancien fichier sera conservé à côté sous le nom %3.</translation>
     </message>
     <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
-        <translation>%1 existe déjà dans %2 et tous ses numéros de sauvegarde sont pris : l'outil refuserait donc de le remplacer. Déplacez ou supprimez ses sauvegardes (%1.~N~), ou le fichier lui-même, puis réessayez.</translation>
+        <translation>%1 existe déjà dans %2 et tous ses numéros de sauvegarde sont pris&#xa0;: l&apos;outil refuserait donc de le remplacer. Déplacez ou supprimez ses sauvegardes (%1.~N~), ou le fichier lui-même, puis réessayez.</translation>
     </message>
     <message numerus="yes">
         <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
         <translation>
-            <numerusform>Le fichier %1 existe déjà dans %2. Le remplacer ? L'ancien fichier sera conservé à côté sous le nom NOM.~N~.</numerusform>
-            <numerusform>Les %Ln fichiers %1 existent tous déjà dans %2. Les remplacer ? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+            <numerusform>Le fichier %1 existe déjà dans %2. Le remplacer&#xa0;? L&apos;ancien fichier sera conservé à côté sous le nom NOM.~N~.</numerusform>
+            <numerusform>Les %Ln fichiers %1 existent tous déjà dans %2. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
         <translation>
-            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer ? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
-            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer ? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
         </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
     <message>
-        <source>'%1' is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
-        <translation>« %1 » est un dossier : choisissez-y un fichier WSS avec « Choisir le WSS », ou saisissez son nom.</translation>
+        <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier&#xa0;: choisissez-y un fichier WSS avec «&#xa0;Choisir le WSS&#xa0;», ou saisissez son nom.</translation>
     </message>
     <message>
-        <source>'%1' is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
-        <translation>« %1 » est un dossier : choisissez-y un fichier WAV avec « Choisir le WAV », ou saisissez son nom.</translation>
+        <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
+        <translation>«&#xa0;%1&#xa0;» est un dossier&#xa0;: choisissez-y un fichier WAV avec «&#xa0;Choisir le WAV&#xa0;», ou saisissez son nom.</translation>
     </message>
     <message>
-        <source>Could not locate the file '%1'</source>
-        <translation>Impossible de trouver le fichier « %1 »</translation>
+        <source>Could not locate the file &apos;%1&apos;</source>
+        <translation>Impossible de trouver le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Type the path of a WSS file, or choose one with Select WSS.</source>
-        <translation>Saisissez le chemin d'un fichier WSS, ou choisissez-en un avec « Choisir le WSS ».</translation>
+        <translation>Saisissez le chemin d&apos;un fichier WSS, ou choisissez-en un avec «&#xa0;Choisir le WSS&#xa0;».</translation>
     </message>
     <message>
         <source>Type the path of a WAV file, or choose one with Select WAV.</source>
-        <translation>Saisissez le chemin d'un fichier WAV, ou choisissez-en un avec « Choisir le WAV ».</translation>
+        <translation>Saisissez le chemin d&apos;un fichier WAV, ou choisissez-en un avec «&#xa0;Choisir le WAV&#xa0;».</translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
-        <translation>Impossible de décoder %1 : %2 n’a pas pu être lancé.</translation>
+        <translation>Impossible de décoder %1&#xa0;: %2 n’a pas pu être lancé.</translation>
     </message>
     <message>
         <source>Could not encode %1: %2 could not be started.</source>
-        <translation>Impossible d’encoder %1 : %2 n’a pas pu être lancé.</translation>
+        <translation>Impossible d’encoder %1&#xa0;: %2 n’a pas pu être lancé.</translation>
     </message>
     <message>
         <source>Could not decode %1.</source>
@@ -100,11 +100,11 @@
     </message>
     <message>
         <source>Command line: %1</source>
-        <translation>Ligne de commande : %1</translation>
+        <translation>Ligne de commande&#xa0;: %1</translation>
     </message>
     <message>
         <source>Exit code: %1</source>
-        <translation>Code de sortie : %1</translation>
+        <translation>Code de sortie&#xa0;: %1</translation>
     </message>
     <message>
         <source>Ended by signal %1</source>
@@ -113,15 +113,15 @@
     <message numerus="yes">
         <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>Le décodage de %1 a été arrêté. Fichiers en échec avant l’arrêt : %Ln.</numerusform>
-            <numerusform>Le décodage de %1 a été arrêté. Fichiers en échec avant l’arrêt : %Ln.</numerusform>
+            <numerusform>Le décodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %Ln.</numerusform>
+            <numerusform>Le décodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
         <translation>
-            <numerusform>L’encodage de %1 a été arrêté. Fichiers en échec avant l’arrêt : %Ln.</numerusform>
-            <numerusform>L’encodage de %1 a été arrêté. Fichiers en échec avant l’arrêt : %Ln.</numerusform>
+            <numerusform>L’encodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %Ln.</numerusform>
+            <numerusform>L’encodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -136,11 +136,11 @@
     <name>RunStatus</name>
     <message>
         <source>Decoding %1 of %2: %3</source>
-        <translation>Décodage du fichier %1 sur %2 : %3</translation>
+        <translation>Décodage du fichier %1 sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Encoding %1 of %2: %3</source>
-        <translation>Encodage du fichier %1 sur %2 : %3</translation>
+        <translation>Encodage du fichier %1 sur %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>Decoding %1…</source>
@@ -164,7 +164,7 @@
     </message>
     <message>
         <source>Encoding %1 failed</source>
-        <translation>Échec de l'encodage de %1</translation>
+        <translation>Échec de l&apos;encodage de %1</translation>
     </message>
     <message>
         <source>Decoding %1 finished</source>
@@ -176,7 +176,7 @@
     </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
-        <translation>%1 dans %2 contenait déjà ce son ; il reste tel quel</translation>
+        <translation>%1 dans %2 contenait déjà ce son&#xa0;; il reste tel quel</translation>
     </message>
     <message>
         <source>Wrote %1 in %2</source>
@@ -184,15 +184,15 @@
     </message>
     <message>
         <source>The earlier %1 is kept as %2</source>
-        <translation>L'ancien fichier %1 est conservé sous le nom %2</translation>
+        <translation>L&apos;ancien fichier %1 est conservé sous le nom %2</translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
-        <translation>%1 fichiers sur %2 décodés dans %3 ; %4 en échec</translation>
+        <translation>%1 fichiers sur %2 décodés dans %3&#xa0;; %4 en échec</translation>
     </message>
     <message>
         <source>Encoded %1 of %2 files in %3; %4 failed</source>
-        <translation>%1 fichiers sur %2 encodés dans %3 ; %4 en échec</translation>
+        <translation>%1 fichiers sur %2 encodés dans %3&#xa0;; %4 en échec</translation>
     </message>
     <message>
         <source>Stopping the decoding of %1…</source>
@@ -217,8 +217,8 @@
     <message numerus="yes">
         <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>Fichiers en échec avant l'arrêt : %Ln</numerusform>
-            <numerusform>Fichiers en échec avant l'arrêt : %Ln</numerusform>
+            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %Ln</numerusform>
+            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %Ln</numerusform>
         </translation>
     </message>
     <message numerus="yes">
@@ -262,19 +262,19 @@
     </message>
     <message>
         <source>Stop the running tool (Esc). Files already written are kept.</source>
-        <translation>Arrêter l'outil en cours (Échap). Les fichiers déjà écrits sont conservés.</translation>
+        <translation>Arrêter l&apos;outil en cours (Échap). Les fichiers déjà écrits sont conservés.</translation>
     </message>
     <message>
         <source>F&amp;orce stop</source>
-        <translation>&amp;Forcer l'arrêt</translation>
+        <translation>&amp;Forcer l&apos;arrêt</translation>
     </message>
     <message>
         <source>Force stop</source>
-        <translation>Forcer l'arrêt</translation>
+        <translation>Forcer l&apos;arrêt</translation>
     </message>
     <message>
         <source>End the tool at once: it has not stopped when asked.</source>
-        <translation>Terminer l'outil immédiatement : il ne s'est pas arrêté quand on le lui a demandé.</translation>
+        <translation>Terminer l&apos;outil immédiatement&#xa0;: il ne s&apos;est pas arrêté quand on le lui a demandé.</translation>
     </message>
     <message>
         <source>Show in &amp;folder</source>
@@ -359,24 +359,24 @@
     </message>
     <message>
         <source>These files were not opened:</source>
-        <translation>Ces fichiers n'ont pas été ouverts :</translation>
+        <translation>Ces fichiers n&apos;ont pas été ouverts&#xa0;:</translation>
     </message>
     <message>
-        <source>'%1': not a .wss or .wav file</source>
-        <translation>« %1 » : ni un fichier .wss ni un fichier .wav</translation>
+        <source>&apos;%1&apos;: not a .wss or .wav file</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: ni un fichier .wss ni un fichier .wav</translation>
     </message>
     <message>
-        <source>'%1': no such file</source>
-        <translation>« %1 » : fichier introuvable</translation>
+        <source>&apos;%1&apos;: no such file</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: fichier introuvable</translation>
     </message>
     <message>
-        <source>'%1': its row takes one file, the first given: '%2'</source>
-        <translation>« %1 » : sa ligne ne prend qu'un fichier, le premier donné : « %2 »</translation>
+        <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: sa ligne ne prend qu&apos;un fichier, le premier donné&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
 %1</source>
-        <translation>Ce bureau n'a ni gestionnaire de fichiers ni programme qui ouvre les dossiers : le dossier ne peut donc pas être affiché. Les fichiers se trouvent dans :
+        <translation>Ce bureau n&apos;a ni gestionnaire de fichiers ni programme qui ouvre les dossiers&#xa0;: le dossier ne peut donc pas être affiché. Les fichiers se trouvent dans&#xa0;:
 %1</translation>
     </message>
     <message>
@@ -384,16 +384,16 @@
         <translation>Ouvrir le dossier</translation>
     </message>
     <message>
-        <source>'%1': a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation>« %1 » : un dossier ; choisissez-y un fichier WSS ou WAV avec « Choisir le WSS » ou « Choisir le WAV »</translation>
+        <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: un dossier&#xa0;; choisissez-y un fichier WSS ou WAV avec «&#xa0;Choisir le WSS&#xa0;» ou «&#xa0;Choisir le WAV&#xa0;»</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
-        <translation>Le chemin du fichier WAV à encoder. Pour encoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et ? pour un seul caractère, comme dans /home/ann/Sounds/*.wav.</translation>
+        <translation>Le chemin du fichier WAV à encoder. Pour encoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et&#xa0;? pour un seul caractère, comme dans /home/ann/Sounds/*.wav.</translation>
     </message>
     <message>
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
-        <translation>Le chemin du fichier WSS à décoder. Pour décoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et ? pour un seul caractère, comme dans /home/ann/Sounds/*.wss.</translation>
+        <translation>Le chemin du fichier WSS à décoder. Pour décoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et&#xa0;? pour un seul caractère, comme dans /home/ann/Sounds/*.wss.</translation>
     </message>
 </context>
 <context>
@@ -407,8 +407,8 @@
         <translation>Fichiers WSS ou WAV à afficher dans la fenêtre, chacun dans sa ligne.</translation>
     </message>
     <message>
-        <source>Try '%1 --help'.</source>
-        <translation>Saisissez « %1 --help » pour plus d'informations.</translation>
+        <source>Try &apos;%1 --help&apos;.</source>
+        <translation>Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>

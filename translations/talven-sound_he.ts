@@ -83,53 +83,53 @@
     </message>
     <message numerus="yes">
         <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>הפענוח של ⁨%1⁩ נעצר. קבצים שנכשלו לפני העצירה: ⁨%Ln⁩.</numerusform>
+            <numerusform>הפענוח של ⁨%1⁩ נעצר. קבצים שנכשלו לפני העצירה: ⁨%Ln⁩.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>הקידוד של ⁨%1⁩ נעצר. קבצים שנכשלו לפני העצירה: ⁨%Ln⁩.</numerusform>
+            <numerusform>הקידוד של ⁨%1⁩ נעצר. קבצים שנכשלו לפני העצירה: ⁨%Ln⁩.</numerusform>
         </translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לפענח את ⁨%1⁩: לא ניתן להפעיל את ⁨%2⁩.</translation>
     </message>
     <message>
         <source>Could not encode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקודד את ⁨%1⁩: לא ניתן להפעיל את ⁨%2⁩.</translation>
     </message>
     <message>
         <source>Could not decode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לפענח את ⁨%1⁩.</translation>
     </message>
     <message>
         <source>Could not encode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>לא ניתן לקודד את ⁨%1⁩.</translation>
     </message>
     <message>
         <source>Decoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>הפענוח של ⁨%1⁩ הסתיים באופן בלתי צפוי.</translation>
     </message>
     <message>
         <source>Encoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>הקידוד של ⁨%1⁩ הסתיים באופן בלתי צפוי.</translation>
     </message>
     <message>
         <source>Command line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>שורת פקודה: ⁨%1⁩</translation>
     </message>
     <message>
         <source>Exit code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>קוד יציאה: ⁨%1⁩</translation>
     </message>
     <message>
         <source>Ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>הסתיים על ידי האות ⁨%1⁩</translation>
     </message>
 </context>
 <context>
@@ -216,37 +216,37 @@
     </message>
     <message>
         <source>Stopping the decoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>עוצר את הפענוח של ⁨%1⁩…</translation>
     </message>
     <message>
         <source>Stopping the encoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>עוצר את הקידוד של ⁨%1⁩…</translation>
     </message>
     <message>
         <source>The window closes when decoding and encoding have finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>החלון ייסגר כשהפענוח והקידוד יסתיימו…</translation>
     </message>
     <message>
         <source>The window closes when decoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>החלון ייסגר כשהפענוח של ⁨%1⁩ יסתיים…</translation>
     </message>
     <message>
         <source>The window closes when encoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>החלון ייסגר כשהקידוד של ⁨%1⁩ יסתיים…</translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>פוענחו ⁨%1⁩ מתוך ⁨%2⁩ קבצים בתוך ⁨%3⁩; נכשלו: ⁨%4⁩</translation>
     </message>
     <message>
         <source>Encoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>קודדו ⁨%1⁩ מתוך ⁨%2⁩ קבצים בתוך ⁨%3⁩; נכשלו: ⁨%4⁩</translation>
     </message>
     <message numerus="yes">
         <source>%Ln replaced files kept as backups (NAME.~N~)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>קובץ מוחלף אחד נשמר כגיבוי (NAME.~N~)</numerusform>
+            <numerusform>⁨%Ln⁩ קבצים מוחלפים נשמרו כגיבויים (NAME.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -375,24 +375,25 @@
     </message>
     <message>
         <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>“⁨%1⁩”: תיקייה; יש לבחור בה קובץ WSS או WAV עם “בחירת WSS” או “בחירת WAV”</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>בשולחן העבודה הזה אין מנהל קבצים ואין תוכנית שפותחת תיקיות, ולכן אי אפשר להציג את התיקייה. הקבצים נמצאים בתוך:
+⁨%1⁩</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished">הצגה בתיקייה</translation>
+        <translation>הצגה בתיקייה</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>הנתיב של קובץ ה־WAV לקידוד. כדי לקודד קבצים רבים בבת אחת, אפשר להשתמש בשם ב־* לכל רצף תווים וב־? לתו אחד, כמו ב־‎/home/ann/Sounds/*.wav‎.</translation>
     </message>
     <message>
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
-        <translation type="unfinished"></translation>
+        <translation>הנתיב של קובץ ה־WSS לפענוח. כדי לפענח קבצים רבים בבת אחת, אפשר להשתמש בשם ב־* לכל רצף תווים וב־? לתו אחד, כמו ב־‎/home/ann/Sounds/*.wss‎.</translation>
     </message>
 </context>
 <context>

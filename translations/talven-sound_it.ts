@@ -83,53 +83,53 @@
     </message>
     <message numerus="yes">
         <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La decodifica di %1 è stata fermata. File non riusciti prima dell&apos;arresto: %Ln.</numerusform>
+            <numerusform>La decodifica di %1 è stata fermata. File non riusciti prima dell&apos;arresto: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>La codifica di %1 è stata fermata. File non riusciti prima dell&apos;arresto: %Ln.</numerusform>
+            <numerusform>La codifica di %1 è stata fermata. File non riusciti prima dell&apos;arresto: %Ln.</numerusform>
         </translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile decodificare %1: non è stato possibile avviare %2.</translation>
     </message>
     <message>
         <source>Could not encode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile codificare %1: non è stato possibile avviare %2.</translation>
     </message>
     <message>
         <source>Could not decode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile decodificare %1.</translation>
     </message>
     <message>
         <source>Could not encode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile codificare %1.</translation>
     </message>
     <message>
         <source>Decoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>La decodifica di %1 si è interrotta inaspettatamente.</translation>
     </message>
     <message>
         <source>Encoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>La codifica di %1 si è interrotta inaspettatamente.</translation>
     </message>
     <message>
         <source>Command line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Riga di comando: %1</translation>
     </message>
     <message>
         <source>Exit code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Codice di uscita: %1</translation>
     </message>
     <message>
         <source>Ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminato dal segnale %1</translation>
     </message>
 </context>
 <context>
@@ -216,37 +216,37 @@
     </message>
     <message>
         <source>Stopping the decoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresto della decodifica di %1…</translation>
     </message>
     <message>
         <source>Stopping the encoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Arresto della codifica di %1…</translation>
     </message>
     <message>
         <source>The window closes when decoding and encoding have finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra si chiuderà al termine di decodifica e codifica…</translation>
     </message>
     <message>
         <source>The window closes when decoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra si chiuderà al termine della decodifica di %1…</translation>
     </message>
     <message>
         <source>The window closes when encoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>La finestra si chiuderà al termine della codifica di %1…</translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Decodificati %1 file su %2 in %3; non riusciti: %4</translation>
     </message>
     <message>
         <source>Encoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Codificati %1 file su %2 in %3; non riusciti: %4</translation>
     </message>
     <message numerus="yes">
         <source>%Ln replaced files kept as backups (NAME.~N~)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln file sostituito conservato come backup (NOME.~N~)</numerusform>
+            <numerusform>%Ln file sostituiti conservati come backup (NOME.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -375,24 +375,25 @@
     </message>
     <message>
         <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: una cartella; scegli al suo interno un file WSS o WAV con «Seleziona WSS» o «Seleziona WAV»</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Questo desktop non ha un gestore di file né un programma che apra le cartelle, quindi la cartella non può essere mostrata. I file si trovano in:
+%1</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished">Mostra nella cartella</translation>
+        <translation>Mostra nella cartella</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso del file WAV da codificare. Per codificare molti file in una volta, usa nel nome * per qualsiasi sequenza di caratteri e ? per un solo carattere, come in /home/ann/Sounds/*.wav.</translation>
     </message>
     <message>
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il percorso del file WSS da decodificare. Per decodificare molti file in una volta, usa nel nome * per qualsiasi sequenza di caratteri e ? per un solo carattere, come in /home/ann/Sounds/*.wss.</translation>
     </message>
 </context>
 <context>

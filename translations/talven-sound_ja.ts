@@ -80,51 +80,51 @@
     </message>
     <message numerus="yes">
         <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 のデコードを停止しました。停止前に失敗したファイル: %Ln 個。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 のエンコードを停止しました。停止前に失敗したファイル: %Ln 個。</numerusform>
         </translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をデコードできませんでした: %2 を起動できませんでした。</translation>
     </message>
     <message>
         <source>Could not encode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をエンコードできませんでした: %2 を起動できませんでした。</translation>
     </message>
     <message>
         <source>Could not decode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をデコードできませんでした。</translation>
     </message>
     <message>
         <source>Could not encode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 をエンコードできませんでした。</translation>
     </message>
     <message>
         <source>Decoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のデコードが予期せず終了しました。</translation>
     </message>
     <message>
         <source>Encoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のエンコードが予期せず終了しました。</translation>
     </message>
     <message>
         <source>Command line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>コマンドライン: %1</translation>
     </message>
     <message>
         <source>Exit code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>終了コード: %1</translation>
     </message>
     <message>
         <source>Ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>シグナル %1 で終了しました</translation>
     </message>
 </context>
 <context>
@@ -207,36 +207,36 @@
     </message>
     <message>
         <source>Stopping the decoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のデコードを停止中…</translation>
     </message>
     <message>
         <source>Stopping the encoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のエンコードを停止中…</translation>
     </message>
     <message>
         <source>The window closes when decoding and encoding have finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>デコードとエンコードが終わったらウィンドウを閉じます…</translation>
     </message>
     <message>
         <source>The window closes when decoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のデコードが終わったらウィンドウを閉じます…</translation>
     </message>
     <message>
         <source>The window closes when encoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 のエンコードが終わったらウィンドウを閉じます…</translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%3 で %2 個のファイルのうち %1 個をデコードしました。%4 個は失敗しました</translation>
     </message>
     <message>
         <source>Encoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%3 で %2 個のファイルのうち %1 個をエンコードしました。%4 個は失敗しました</translation>
     </message>
     <message numerus="yes">
         <source>%Ln replaced files kept as backups (NAME.~N~)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>置き換えたファイル %Ln 個をバックアップ (名前.~N~) として残しました</numerusform>
         </translation>
     </message>
 </context>
@@ -365,24 +365,25 @@
     </message>
     <message>
         <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>「%1」: フォルダです。「WSS を選択」または「WAV を選択」でその中の WSS または WAV ファイルを選んでください</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>このデスクトップにはファイルマネージャーもフォルダを開くプログラムもないため、フォルダを表示できません。ファイルの場所:
+%1</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished">フォルダに表示</translation>
+        <translation>フォルダに表示</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>エンコードする WAV ファイルのパスです。多くのファイルを一度にエンコードするには、名前の中で任意の文字列に *、任意の 1 文字に ? を使います (例: /home/ann/Sounds/*.wav)。</translation>
     </message>
     <message>
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
-        <translation type="unfinished"></translation>
+        <translation>デコードする WSS ファイルのパスです。多くのファイルを一度にデコードするには、名前の中で任意の文字列に *、任意の 1 文字に ? を使います (例: /home/ann/Sounds/*.wss)。</translation>
     </message>
 </context>
 <context>

@@ -86,55 +86,55 @@
     </message>
     <message numerus="yes">
         <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zatrzymano dekodowanie %1. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
+            <numerusform>Zatrzymano dekodowanie %1. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
+            <numerusform>Zatrzymano dekodowanie %1. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Zatrzymano kodowanie %1. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
+            <numerusform>Zatrzymano kodowanie %1. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
+            <numerusform>Zatrzymano kodowanie %1. Pliki, których nie udało się przetworzyć przed zatrzymaniem: %Ln.</numerusform>
         </translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zdekodować %1: nie można uruchomić %2.</translation>
     </message>
     <message>
         <source>Could not encode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zakodować %1: nie można uruchomić %2.</translation>
     </message>
     <message>
         <source>Could not decode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zdekodować %1.</translation>
     </message>
     <message>
         <source>Could not encode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nie można zakodować %1.</translation>
     </message>
     <message>
         <source>Decoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dekodowanie %1 zakończyło się nieoczekiwanie.</translation>
     </message>
     <message>
         <source>Encoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kodowanie %1 zakończyło się nieoczekiwanie.</translation>
     </message>
     <message>
         <source>Command line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Wiersz poleceń: %1</translation>
     </message>
     <message>
         <source>Exit code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kod wyjścia: %1</translation>
     </message>
     <message>
         <source>Ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakończono sygnałem %1</translation>
     </message>
 </context>
 <context>
@@ -225,38 +225,38 @@
     </message>
     <message>
         <source>Stopping the decoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymywanie dekodowania %1…</translation>
     </message>
     <message>
         <source>Stopping the encoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Zatrzymywanie kodowania %1…</translation>
     </message>
     <message>
         <source>The window closes when decoding and encoding have finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno zostanie zamknięte po zakończeniu dekodowania i kodowania…</translation>
     </message>
     <message>
         <source>The window closes when decoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno zostanie zamknięte po zakończeniu dekodowania %1…</translation>
     </message>
     <message>
         <source>The window closes when encoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>Okno zostanie zamknięte po zakończeniu kodowania %1…</translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zdekodowano %1 z %2 plików w katalogu %3; nieudane: %4</translation>
     </message>
     <message>
         <source>Encoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Zakodowano %1 z %2 plików w katalogu %3; nieudane: %4</translation>
     </message>
     <message numerus="yes">
         <source>%Ln replaced files kept as backups (NAME.~N~)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln zastąpiony plik zachowano jako kopię zapasową (NAZWA.~N~)</numerusform>
+            <numerusform>%Ln zastąpione pliki zachowano jako kopie zapasowe (NAZWA.~N~)</numerusform>
+            <numerusform>%Ln zastąpionych plików zachowano jako kopie zapasowe (NAZWA.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -385,24 +385,25 @@
     </message>
     <message>
         <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1”: katalog; wybierz w nim plik WSS lub WAV przyciskiem „Wybierz WSS” albo „Wybierz WAV”</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>To środowisko nie ma menedżera plików ani programu otwierającego katalogi, więc nie można pokazać katalogu. Pliki znajdują się w:
+%1</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished">Pokaż w katalogu</translation>
+        <translation>Pokaż w katalogu</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżka pliku WAV do zakodowania. Aby zakodować wiele plików naraz, użyj w nazwie * zamiast dowolnych znaków i ? zamiast jednego znaku, np. /home/ann/Sounds/*.wav.</translation>
     </message>
     <message>
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ścieżka pliku WSS do zdekodowania. Aby zdekodować wiele plików naraz, użyj w nazwie * zamiast dowolnych znaków i ? zamiast jednego znaku, np. /home/ann/Sounds/*.wss.</translation>
     </message>
 </context>
 <context>

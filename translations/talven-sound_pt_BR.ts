@@ -83,53 +83,53 @@
     </message>
     <message numerus="yes">
         <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A decodificação de %1 foi parada. Arquivos que falharam antes da parada: %Ln.</numerusform>
+            <numerusform>A decodificação de %1 foi parada. Arquivos que falharam antes da parada: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>A codificação de %1 foi parada. Arquivos que falharam antes da parada: %Ln.</numerusform>
+            <numerusform>A codificação de %1 foi parada. Arquivos que falharam antes da parada: %Ln.</numerusform>
         </translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível decodificar %1: não foi possível iniciar %2.</translation>
     </message>
     <message>
         <source>Could not encode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível codificar %1: não foi possível iniciar %2.</translation>
     </message>
     <message>
         <source>Could not decode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível decodificar %1.</translation>
     </message>
     <message>
         <source>Could not encode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Não foi possível codificar %1.</translation>
     </message>
     <message>
         <source>Decoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>A decodificação de %1 terminou inesperadamente.</translation>
     </message>
     <message>
         <source>Encoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>A codificação de %1 terminou inesperadamente.</translation>
     </message>
     <message>
         <source>Command line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Linha de comando: %1</translation>
     </message>
     <message>
         <source>Exit code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Código de saída: %1</translation>
     </message>
     <message>
         <source>Ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Encerrado pelo sinal %1</translation>
     </message>
 </context>
 <context>
@@ -216,37 +216,37 @@
     </message>
     <message>
         <source>Stopping the decoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Parando a decodificação de %1…</translation>
     </message>
     <message>
         <source>Stopping the encoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Parando a codificação de %1…</translation>
     </message>
     <message>
         <source>The window closes when decoding and encoding have finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>A janela será fechada quando a decodificação e a codificação terminarem…</translation>
     </message>
     <message>
         <source>The window closes when decoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>A janela será fechada quando a decodificação de %1 terminar…</translation>
     </message>
     <message>
         <source>The window closes when encoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>A janela será fechada quando a codificação de %1 terminar…</translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 arquivos decodificados em %3; %4 com falha</translation>
     </message>
     <message>
         <source>Encoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 arquivos codificados em %3; %4 com falha</translation>
     </message>
     <message numerus="yes">
         <source>%Ln replaced files kept as backups (NAME.~N~)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln arquivo substituído mantido como backup (NOME.~N~)</numerusform>
+            <numerusform>%Ln arquivos substituídos mantidos como backups (NOME.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -375,24 +375,25 @@
     </message>
     <message>
         <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>“%1”: uma pasta; escolha um arquivo WSS ou WAV dentro dela com “Selecionar WSS” ou “Selecionar WAV”</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Este ambiente não tem gerenciador de arquivos nem programa que abra pastas, então a pasta não pode ser mostrada. Os arquivos estão em:
+%1</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished">Mostrar na pasta</translation>
+        <translation>Mostrar na pasta</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>O caminho do arquivo WAV a codificar. Para codificar vários arquivos de uma vez, use no nome * para quaisquer caracteres e ? para um único caractere, como em /home/ann/Sounds/*.wav.</translation>
     </message>
     <message>
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
-        <translation type="unfinished"></translation>
+        <translation>O caminho do arquivo WSS a decodificar. Para decodificar vários arquivos de uma vez, use no nome * para quaisquer caracteres e ? para um único caractere, como em /home/ann/Sounds/*.wss.</translation>
     </message>
 </context>
 <context>

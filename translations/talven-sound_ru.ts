@@ -86,55 +86,55 @@
     </message>
     <message numerus="yes">
         <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Декодирование %1 остановлено. Файлов с ошибкой до остановки: %Ln.</numerusform>
+            <numerusform>Декодирование %1 остановлено. Файлов с ошибкой до остановки: %Ln.</numerusform>
+            <numerusform>Декодирование %1 остановлено. Файлов с ошибкой до остановки: %Ln.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Кодирование %1 остановлено. Файлов с ошибкой до остановки: %Ln.</numerusform>
+            <numerusform>Кодирование %1 остановлено. Файлов с ошибкой до остановки: %Ln.</numerusform>
+            <numerusform>Кодирование %1 остановлено. Файлов с ошибкой до остановки: %Ln.</numerusform>
         </translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось декодировать %1: не удалось запустить %2.</translation>
     </message>
     <message>
         <source>Could not encode %1: %2 could not be started.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось закодировать %1: не удалось запустить %2.</translation>
     </message>
     <message>
         <source>Could not decode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось декодировать %1.</translation>
     </message>
     <message>
         <source>Could not encode %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Не удалось закодировать %1.</translation>
     </message>
     <message>
         <source>Decoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Декодирование %1 неожиданно прервалось.</translation>
     </message>
     <message>
         <source>Encoding %1 ended unexpectedly.</source>
-        <translation type="unfinished"></translation>
+        <translation>Кодирование %1 неожиданно прервалось.</translation>
     </message>
     <message>
         <source>Command line: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Командная строка: %1</translation>
     </message>
     <message>
         <source>Exit code: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Код выхода: %1</translation>
     </message>
     <message>
         <source>Ended by signal %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Завершено сигналом %1</translation>
     </message>
 </context>
 <context>
@@ -225,38 +225,38 @@
     </message>
     <message>
         <source>Stopping the decoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановка декодирования %1…</translation>
     </message>
     <message>
         <source>Stopping the encoding of %1…</source>
-        <translation type="unfinished"></translation>
+        <translation>Остановка кодирования %1…</translation>
     </message>
     <message>
         <source>The window closes when decoding and encoding have finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>Окно закроется, когда декодирование и кодирование завершатся…</translation>
     </message>
     <message>
         <source>The window closes when decoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>Окно закроется, когда декодирование %1 завершится…</translation>
     </message>
     <message>
         <source>The window closes when encoding %1 has finished…</source>
-        <translation type="unfinished"></translation>
+        <translation>Окно закроется, когда кодирование %1 завершится…</translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Декодировано %1 из %2 файлов в %3; с ошибкой: %4</translation>
     </message>
     <message>
         <source>Encoded %1 of %2 files in %3; %4 failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Закодировано %1 из %2 файлов в %3; с ошибкой: %4</translation>
     </message>
     <message numerus="yes">
         <source>%Ln replaced files kept as backups (NAME.~N~)</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln заменённый файл сохранён как резервная копия (ИМЯ.~N~)</numerusform>
+            <numerusform>%Ln заменённых файла сохранены как резервные копии (ИМЯ.~N~)</numerusform>
+            <numerusform>%Ln заменённых файлов сохранены как резервные копии (ИМЯ.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -385,24 +385,25 @@
     </message>
     <message>
         <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1»: папка; выберите в ней WSS- или WAV-файл кнопкой «Выбрать WSS» или «Выбрать WAV»</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>В этой среде нет файлового менеджера и программы, открывающей папки, поэтому папку показать нельзя. Файлы находятся в:
+%1</translation>
     </message>
     <message>
         <source>Show in folder</source>
-        <translation type="unfinished">Показать в папке</translation>
+        <translation>Показать в папке</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к WAV-файлу, который нужно закодировать. Чтобы закодировать сразу много файлов, используйте в имени * вместо любых символов и ? вместо одного символа, например /home/ann/Sounds/*.wav.</translation>
     </message>
     <message>
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
-        <translation type="unfinished"></translation>
+        <translation>Путь к WSS-файлу, который нужно декодировать. Чтобы декодировать сразу много файлов, используйте в имени * вместо любых символов и ? вместо одного символа, например /home/ann/Sounds/*.wss.</translation>
     </message>
 </context>
 <context>
