@@ -8,8 +8,9 @@
 
 namespace wsstool {
 
-// The language of the tools' catalogue that gettext uses now ("de"), from its header, or "" when
-// the user's languages have none (the messages stay English).
+// The language of the tools' catalogue that gettext uses now ("de"), from its header's Language
+// field, or "" when the user's languages have none (the messages stay English) or the header
+// does not say.
 std::string catalogueLanguage();
 
 // After the text domain is bound: without a catalogue the C library's messages become English (the

@@ -3,9 +3,9 @@
 #include "failure.h"
 #include "i18n.h"
 
-#include <locale>
-#include <sstream>
-#include <stdexcept>
+#include <climits>
+#include <clocale>
+#include <string>
 
 namespace wsstool {
 
@@ -55,17 +55,28 @@ std::string wouldReplaceInput(Direction direction, const std::filesystem::path &
 namespace {
 
 // A count in the digit grouping of the user's locale (LC_NUMERIC: "2.500" in German, "2500" in
-// the C locale). The C++ locale, since printf's grouping flag is not ISO C++.
+// the C locale). By hand from localeconv(): printf's grouping flag is not ISO C++, and
+// std::locale("") leaks glibc's parse of the locale name at each use.
 std::string grouped(std::size_t count)
 {
-    std::ostringstream out;
-    try {
-        out.imbue(std::locale(""));
-    } catch (const std::runtime_error &) {
-        // a locale the C++ library cannot load: plain digits
+    std::string digits = std::to_string(count);
+    const std::lconv *conventions = std::localeconv();
+    const std::string separator = conventions->thousands_sep ? conventions->thousands_sep : "";
+    const char *grouping = conventions->grouping ? conventions->grouping : "";
+    if (separator.empty() || *grouping <= 0 || *grouping == CHAR_MAX)
+        return digits;
+    // grouping: the size of each group from the right, the last size repeating; CHAR_MAX ends it.
+    std::size_t end = digits.size();
+    int size = *grouping;
+    while (end > std::size_t(size)) {
+        end -= std::size_t(size);
+        digits.insert(end, separator);
+        if (grouping[1] == CHAR_MAX)
+            break;
+        if (grouping[1] > 0)
+            size = *++grouping;
     }
-    out << count;
-    return out.str();
+    return digits;
 }
 
 } // namespace
