@@ -67,14 +67,14 @@ std::string grouped(std::size_t count)
         return digits;
     // grouping: the size of each group from the right, the last size repeating; CHAR_MAX ends it.
     std::size_t end = digits.size();
-    int size = *grouping;
+    int size = static_cast<unsigned char>(*grouping);
     while (end > std::size_t(size)) {
         end -= std::size_t(size);
         digits.insert(end, separator);
         if (grouping[1] == CHAR_MAX)
             break;
         if (grouping[1] > 0)
-            size = *++grouping;
+            size = static_cast<unsigned char>(*++grouping);
     }
     return digits;
 }
