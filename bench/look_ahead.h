@@ -68,8 +68,8 @@ struct Search
 };
 
 // Codes one stream as encodeStreamPlain() does, each code chosen by the look-ahead.
-inline void encodeStream(const std::int16_t *s, std::size_t stride, std::size_t frames, int index, std::uint8_t *codes,
-    int depth)
+inline void encodeStream(
+    const std::int16_t *s, std::size_t stride, std::size_t frames, int index, std::uint8_t *codes, int depth)
 {
     const Search search{s, stride, frames, depth};
     wss::ImaState state{s[0], index};

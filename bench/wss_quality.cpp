@@ -2,7 +2,8 @@
 // to noise ratio of REF.wav (16-bit) through the WSS blocks, coded greedily, by the trellis (K
 // paths, codes within S of the greedy one) and by the depth-N look-ahead yardstick (N = 0: left
 // out), and of each DECODED.wav (another coder's round trip of REF.wav) against REF.wav; also the
-// trellis's and the greedy coder's time a sample on one thread. One line, tab-separated:
+// trellis's and the greedy coder's processor time a sample (one thread; processor time rather than
+// wall time, as the machine may be busy). One line, tab-separated:
 //   frames  channels  rate  greedy  trellis  look-ahead  trellis-ns  greedy-ns  decoded...
 // SNR is over the whole file and all channels, in dB.
 
@@ -14,11 +15,11 @@
 
 #include <sndfile.h>
 
-#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
@@ -72,10 +73,10 @@ double roundTrip(const Sound &s, const StreamCoder &code, std::vector<std::int16
     double seconds = 0;
     for (std::size_t f = 0; f < frames; f += B) {
         const std::size_t n = std::min(B, frames - f);
-        const auto t0 = std::chrono::steady_clock::now();
+        const std::clock_t t0 = std::clock();
         for (std::size_t c = 0; c < C; ++c)
             start[c] = code(s.pcm.data() + f * C + c, C, n, codes.data() + c * wss::codeBytes(n));
-        seconds += std::chrono::duration<double>(std::chrono::steady_clock::now() - t0).count();
+        seconds += double(std::clock() - t0) / CLOCKS_PER_SEC;
         for (std::size_t c = 0; c < C; ++c) {
             out[f * C + c] = s.pcm[f * C + c];
             wss::decodeStreamPlain(codes.data() + c * wss::codeBytes(n), n, wss::ImaState{s.pcm[f * C + c], start[c]},
@@ -110,24 +111,33 @@ int main(int argc, char **argv)
         return 1;
     const double samples = double(ref.pcm.size());
     std::vector<std::int16_t> out;
-    const double greedyTime = roundTrip(ref, [](const std::int16_t *s, std::size_t stride, std::size_t n, std::uint8_t *codes) {
-        const int index = wss::startIndex(s, stride, n);
-        wss::encodeStreamPlain(s, stride, n, index, codes);
-        return index;
-    }, out);
+    const double greedyTime = roundTrip(
+        ref,
+        [](const std::int16_t *s, std::size_t stride, std::size_t n, std::uint8_t *codes) {
+            const int index = wss::startIndex(s, stride, n);
+            wss::encodeStreamPlain(s, stride, n, index, codes);
+            return index;
+        },
+        out);
     const double greedy = snr(ref.pcm, out);
     wss::TrellisScratch scratch;
-    const double trellisTime = roundTrip(ref, [&](const std::int16_t *s, std::size_t stride, std::size_t n, std::uint8_t *codes) {
-        return wss::encodeStreamTrellis(s, stride, n, codes, scratch, settings);
-    }, out);
+    const double trellisTime = roundTrip(
+        ref,
+        [&](const std::int16_t *s, std::size_t stride, std::size_t n, std::uint8_t *codes) {
+            return wss::encodeStreamTrellis(s, stride, n, codes, scratch, settings);
+        },
+        out);
     const double trellis = snr(ref.pcm, out);
     double lookAhead = NAN;
     if (depth > 0) {
-        roundTrip(ref, [&](const std::int16_t *s, std::size_t stride, std::size_t n, std::uint8_t *codes) {
-            const int index = wss::startIndex(s, stride, n);
-            look_ahead::encodeStream(s, stride, n, index, codes, depth);
-            return index;
-        }, out);
+        roundTrip(
+            ref,
+            [&](const std::int16_t *s, std::size_t stride, std::size_t n, std::uint8_t *codes) {
+                const int index = wss::startIndex(s, stride, n);
+                look_ahead::encodeStream(s, stride, n, index, codes, depth);
+                return index;
+            },
+            out);
         lookAhead = snr(ref.pcm, out);
     }
     std::printf("%zu\t%d\t%d\t%.2f\t%.2f\t%.2f\t%.1f\t%.1f", ref.pcm.size() / std::size_t(ref.channels), ref.channels,

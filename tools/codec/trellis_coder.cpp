@@ -100,7 +100,8 @@ inline int greedyMagnitude(int m, int step)
 }
 
 // The squared error of the stream's codes.
-std::int64_t greedyCost(const std::int16_t *s, std::size_t stride, std::size_t frames, int index, const std::uint8_t *codes)
+std::int64_t greedyCost(
+    const std::int16_t *s, std::size_t stride, std::size_t frames, int index, const std::uint8_t *codes)
 {
     ImaState st{s[0], index};
     std::int64_t cost = 0;
@@ -148,8 +149,8 @@ int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t f
                 const int diff = diffs[std::size_t(m)];
                 const int predictor = std::clamp(sign ? p.predictor - diff : p.predictor + diff, -32768, 32767);
                 const std::int64_t e = x - predictor;
-                const TrellisPath child{p.cost + e * e, predictor,
-                    std::clamp(p.index + kImaIndexStep[std::size_t(m)], 0, kImaMaxIndex)};
+                const TrellisPath child{
+                    p.cost + e * e, predictor, std::clamp(p.index + kImaIndexStep[std::size_t(m)], 0, kImaMaxIndex)};
                 next.offer(most, child, std::uint8_t(i << 4 | sign | m));
             }
         }
