@@ -52,7 +52,8 @@ double decodedNoise(const wss::Header &h, const std::vector<std::uint8_t> &coded
         const std::size_t frames = wss::framesInBlock(h, b), bytes = wss::blockBytes(h.channels, frames);
         if (coded.size() - at < bytes)
             std::abort();
-        const std::vector<std::uint8_t> block(coded.begin() + std::ptrdiff_t(at), coded.begin() + std::ptrdiff_t(at + bytes));
+        const std::vector<std::uint8_t> block(
+            coded.begin() + std::ptrdiff_t(at), coded.begin() + std::ptrdiff_t(at + bytes));
         if (!decoder.decode(block, frames, out))
             std::abort();
         const std::size_t first = std::size_t(b) * h.blockFrames * h.channels;

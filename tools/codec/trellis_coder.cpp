@@ -43,23 +43,34 @@ constexpr auto kCodeDiffs = [] {
     return t;
 }();
 
+// The step index after each code's magnitude bits, at each step index.
+constexpr auto kNextIndex = [] {
+    std::array<std::array<std::uint8_t, 8>, kImaMaxIndex + 1> t{};
+    for (int i = 0; i <= kImaMaxIndex; ++i)
+        for (int m = 0; m < 8; ++m)
+            t[std::size_t(i)][std::size_t(m)]
+                = std::uint8_t(std::clamp(i + kImaIndexStep[std::size_t(m)], 0, kImaMaxIndex));
+    return t;
+}();
+
+// 16 bytes, so that moving one is one copy.
 struct TrellisPath
 {
     std::int64_t cost;
-    int predictor;
-    int index;
+    std::int32_t predictor;
+    std::uint8_t index;
+    std::uint8_t back; // the path it came from (high 4 bits) and its last code
 };
 
-// The paths kept after one code, cheapest first, with each one's back pointer.
+// The paths kept after one code, cheapest first.
 struct Beam
 {
     std::array<TrellisPath, kMostPaths> path;
-    std::array<std::uint8_t, kMostPaths> back;
     int live = 0;
 
     // Offers a child; keeps it if it is among the `most` cheapest, merging it with a kept path of the
     // same step index.
-    void offer(int most, const TrellisPath &child, std::uint8_t from)
+    void offer(int most, const TrellisPath &child)
     {
         if (live == most && child.cost >= path[std::size_t(most - 1)].cost)
             return;
@@ -69,22 +80,13 @@ struct Beam
         if (at < live) { // the same step index: the cheaper stays
             if (child.cost >= path[std::size_t(at)].cost)
                 return;
-            for (int j = at; j + 1 < live; ++j) {
-                path[std::size_t(j)] = path[std::size_t(j + 1)];
-                back[std::size_t(j)] = back[std::size_t(j + 1)];
-            }
-            --live;
-        } else if (live == most) {
-            --live; // the dearest goes
+        } else {
+            at = live == most ? most - 1 : live++; // the dearest goes, or a free place
         }
-        int pos = live;
-        for (; pos > 0 && path[std::size_t(pos - 1)].cost > child.cost; --pos) {
-            path[std::size_t(pos)] = path[std::size_t(pos - 1)];
-            back[std::size_t(pos)] = back[std::size_t(pos - 1)];
-        }
-        path[std::size_t(pos)] = child;
-        back[std::size_t(pos)] = from;
-        ++live;
+        // Place `at` is free; move the dearer paths before it one down, and the child in.
+        for (; at > 0 && path[std::size_t(at - 1)].cost > child.cost; --at)
+            path[std::size_t(at)] = path[std::size_t(at - 1)];
+        path[std::size_t(at)] = child;
     }
 };
 
@@ -125,42 +127,44 @@ int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t f
 
     // The start: step indexes guess, guess - 2, guess + 2, guess - 4, ... as far as they are new.
     std::array<int, kMostPaths> startAt{};
-    Beam beam;
-    for (int j = 0; beam.live < most && j <= 4 * kImaMaxIndex; ++j) {
+    Beam beams[2];
+    Beam *beam = &beams[0], *next = &beams[1];
+    for (int j = 0; beam->live < most && j <= 4 * kImaMaxIndex; ++j) {
         const int index = std::clamp(guess + (j + 1) / 2 * 2 * (j % 2 ? -1 : 1), 0, kImaMaxIndex);
-        if (std::find(startAt.begin(), startAt.begin() + beam.live, index) != startAt.begin() + beam.live)
+        if (std::find(startAt.begin(), startAt.begin() + beam->live, index) != startAt.begin() + beam->live)
             continue;
-        startAt[std::size_t(beam.live)] = index;
-        beam.path[std::size_t(beam.live++)] = {0, s[0], index};
+        startAt[std::size_t(beam->live)] = index;
+        beam->path[std::size_t(beam->live++)] = {0, s[0], std::uint8_t(index), 0};
     }
 
     const std::size_t width = std::size_t(most);
     std::uint8_t *back = scratch.backPointers((frames - 1) * width);
     for (std::size_t k = 1; k < frames; ++k) {
         const int x = s[k * stride];
-        Beam next;
-        for (int i = 0; i < beam.live; ++i) {
-            const TrellisPath &p = beam.path[std::size_t(i)];
+        next->live = 0;
+        for (int i = 0; i < beam->live; ++i) {
+            const TrellisPath &p = beam->path[std::size_t(i)];
             const int d = x - p.predictor;
             const int sign = d < 0 ? 8 : 0;
-            const int g = greedyMagnitude(d < 0 ? -d : d, kImaSteps[std::size_t(p.index)]);
-            const auto &diffs = kCodeDiffs[std::size_t(p.index)];
+            const int g = greedyMagnitude(d < 0 ? -d : d, kImaSteps[p.index]);
+            const auto &diffs = kCodeDiffs[p.index];
+            const auto &nextIndex = kNextIndex[p.index];
             for (int m = std::max(0, g - spread); m <= std::min(7, g + spread); ++m) {
                 const int diff = diffs[std::size_t(m)];
                 const int predictor = std::clamp(sign ? p.predictor - diff : p.predictor + diff, -32768, 32767);
                 const std::int64_t e = x - predictor;
-                const TrellisPath child{
-                    p.cost + e * e, predictor, std::clamp(p.index + kImaIndexStep[std::size_t(m)], 0, kImaMaxIndex)};
-                next.offer(most, child, std::uint8_t(i << 4 | sign | m));
+                next->offer(
+                    most, {p.cost + e * e, predictor, nextIndex[std::size_t(m)], std::uint8_t(i << 4 | sign | m)});
             }
         }
-        std::memcpy(back + (k - 1) * width, next.back.data(), std::size_t(next.live));
-        beam = next;
+        for (int i = 0; i < next->live; ++i)
+            back[(k - 1) * width + std::size_t(i)] = next->path[std::size_t(i)].back;
+        std::swap(beam, next);
     }
 
     // The greedy codes, if the search found nothing better (K paths need not hold the greedy one).
     encodeStreamPlain(s, stride, frames, guess, codes);
-    if (greedyCost(s, stride, frames, guess, codes) <= beam.path[0].cost)
+    if (greedyCost(s, stride, frames, guess, codes) <= beam->path[0].cost)
         return guess;
     // Back from the cheapest path to the start, code by code.
     std::memset(codes, 0, codeBytes(frames));
