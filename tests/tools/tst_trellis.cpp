@@ -160,7 +160,7 @@ private slots:
         for (std::size_t k = 0; k < clipped.size(); ++k)
             clipped[k] = std::int16_t(std::clamp(40000.0 * std::sin(double(k) * 0.05), -32768.0, 32767.0));
         QTest::newRow("clipping at ±32767") << clipped << 1 << 1025;
-        QTest::newRow("silence") << std::vector<std::int16_t>(2 * 3000, 0) << 2 << 1025;
+        QTest::newRow("silence") << std::vector<std::int16_t>(6000, 0) << 2 << 1025;
         std::vector<std::int16_t> square(3000);
         for (std::size_t k = 0; k < square.size(); ++k)
             square[k] = std::int16_t(k / 50 % 2 ? 32767 : -32768);
