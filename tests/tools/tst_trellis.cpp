@@ -112,6 +112,21 @@ private slots:
         QVERIFY2(after >= before + margin, qPrintable(QString("%1 dB, greedy %2 dB").arg(after).arg(before)));
     }
 
+    // What WSSCod.exe runs with no option is the search; WSS_SEARCH=greedy asks for greedy codes.
+    void theDefaultIsTheSearch()
+    {
+        const auto pcm = test_sound::makePcm16("music", 2, 44100, 3 * 1025);
+        std::vector<std::uint8_t> byDefault(3 * blockBytes(2, 1025)), searched(byDefault.size());
+        encodeBlocks(2, 1025, 3, pcm.data(), byDefault.data(), Kernel::Plain);
+        encodeBlocks(2, 1025, 3, pcm.data(), searched.data(), Kernel::Plain, Search::Trellis);
+        QCOMPARE(byDefault, searched);
+        qunsetenv("WSS_SEARCH");
+        QVERIFY(optionsFromEnvironment().search == Search::Trellis);
+        qputenv("WSS_SEARCH", "greedy");
+        QVERIFY(optionsFromEnvironment().search == Search::Greedy);
+        qunsetenv("WSS_SEARCH");
+    }
+
     // The search also chooses each block's step index: a block that opens loud after silence
     // (where the first changes say little) starts higher than the guess from them.
     void choosesTheStartIndex()
