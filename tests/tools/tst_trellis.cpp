@@ -115,7 +115,7 @@ private slots:
     // What WSSCod.exe runs with no option is the search; WSS_SEARCH=greedy asks for greedy codes.
     void theDefaultIsTheSearch()
     {
-        const auto pcm = test_sound::makePcm16("music", 2, 44100, 3 * 1025);
+        const auto pcm = test_sound::makePcm16("music", 2, 44100, std::size_t{3} * 1025);
         std::vector<std::uint8_t> byDefault(3 * blockBytes(2, 1025)), searched(byDefault.size());
         encodeBlocks(2, 1025, 3, pcm.data(), byDefault.data(), Kernel::Plain);
         encodeBlocks(2, 1025, 3, pcm.data(), searched.data(), Kernel::Plain, Search::Trellis);
