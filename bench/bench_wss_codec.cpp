@@ -1,5 +1,6 @@
 // Encoding and decoding speed of the WSS codec, in memory, on one thread, in frames a second, for
-// 1, 2 and 8 channels and each kernel the processor has, and checksum speed in bytes a second.
+// 1, 2 and 8 channels and each kernel the processor has (encoding: greedy codes, and the search),
+// and checksum speed in bytes a second.
 
 #include "block_coder.h"
 #include "block_layout.h"
@@ -27,7 +28,7 @@ bool useKernel(benchmark::State &state, wss::Kernel kernel)
     return true;
 }
 
-void encode(benchmark::State &state)
+void encode(benchmark::State &state, wss::Search search)
 {
     const auto channels = unsigned(state.range(0));
     const auto kernel = wss::Kernel(state.range(1));
@@ -36,7 +37,7 @@ void encode(benchmark::State &state)
     const auto pcm = makeSound(kBlocks * kB, int(channels), 44100);
     std::vector<std::uint8_t> out(kBlocks * wss::blockBytes(channels, kB));
     for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores)
-        wss::encodeBlocks(channels, kB, kBlocks, pcm.data(), out.data(), kernel);
+        wss::encodeBlocks(channels, kB, kBlocks, pcm.data(), out.data(), kernel, search);
         benchmark::DoNotOptimize(out.data());
         benchmark::ClobberMemory();
     }
@@ -51,7 +52,7 @@ void decode(benchmark::State &state)
         return;
     const auto pcm = makeSound(kBlocks * kB, int(channels), 44100);
     std::vector<std::uint8_t> coded(kBlocks * wss::blockBytes(channels, kB));
-    wss::encodeBlocks(channels, kB, kBlocks, pcm.data(), coded.data(), wss::Kernel::Plain);
+    wss::encodeBlocks(channels, kB, kBlocks, pcm.data(), coded.data(), wss::Kernel::Plain, wss::Search::Greedy);
     std::vector<std::int16_t> out(pcm.size());
     std::vector<std::uint32_t> crc(kBlocks);
     for (auto _ : state) { // NOLINT(clang-analyzer-deadcode.DeadStores)
@@ -82,7 +83,8 @@ void kernels(benchmark::internal::Benchmark *b)
 
 } // namespace
 
-BENCHMARK(encode)->Apply(kernels)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(encode, greedy, wss::Search::Greedy)->Apply(kernels)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(encode, search, wss::Search::Trellis)->Apply(kernels)->Unit(benchmark::kMillisecond);
 BENCHMARK(decode)->Apply(kernels)->Unit(benchmark::kMillisecond);
 BENCHMARK(crc32)->Unit(benchmark::kMicrosecond);
 

@@ -64,6 +64,10 @@ foreach(package libwss1 libwss-dev gstreamer1.0-wss)
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/${package} COMPONENT ${component})
 endforeach()
 
+# The one lintian tag the library's package carries, and why (see the file).
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/libwss1/lintian-overrides
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides RENAME libwss1 COMPONENT libwss1)
+
 # Stripped, the shared objects also lose their .comment and .note sections, as the program does.
 set(stripped "libwss1|${WSS_LIBDIR}/$<TARGET_FILE_NAME:wss>")
 if(TARGET gstwss)

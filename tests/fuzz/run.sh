@@ -16,7 +16,7 @@ cd "$(dirname "$0")/../.."
 seconds=${1:-20}
 shift || true
 targets=("$@")
-[ ${#targets[@]} -eq 0 ] && targets=(wss_decoder libwss_reader wav_reader profile_writer wildcard command_line)
+[ ${#targets[@]} -eq 0 ] && targets=(wss_decoder wss_encoder libwss_reader wav_reader profile_writer wildcard command_line)
 jobs=${FUZZ_JOBS:-$(nproc)}
 
 cmake --preset fuzz >/dev/null

@@ -1,9 +1,9 @@
 #pragma once
 
 // The simplest way through the WSS format, for tests: one block at a time, in file order, keeping
-// the running checksum. BlockEncoder codes with the plain kernel; BlockDecoder decodes with its
-// own loop over imaDecode(), apart from the tools' decodeBlocks(), so that the two can be held
-// against each other.
+// the running checksum. BlockEncoder codes with the plain kernel (the search of one's choice); BlockDecoder decodes
+// with its own loop over imaDecode(), apart from the tools' decodeBlocks(), so that the two can be held against each
+// other.
 
 #include "block_coder.h"
 #include "block_layout.h"
@@ -22,8 +22,9 @@ namespace wss {
 class BlockEncoder
 {
 public:
-    explicit BlockEncoder(unsigned channels)
+    explicit BlockEncoder(unsigned channels, Search search = Search::Trellis)
         : channels_(channels)
+        , search_(search)
     {
         assert(channels >= 1 && channels <= kMaxChannels);
     }
@@ -34,7 +35,7 @@ public:
     {
         const std::size_t size = blockBytes(channels_, frames);
         assert(frames >= 1 && in.size() >= frames * channels_ && out.size() >= size);
-        encodeBlocks(channels_, frames, 1, in.data(), out.data(), Kernel::Plain);
+        encodeBlocks(channels_, frames, 1, in.data(), out.data(), Kernel::Plain, search_);
         const std::size_t body = size - kChecksumBytes;
         crc_.update(out.first(body));
         put32(out.data() + body, crc_.value());
@@ -43,6 +44,7 @@ public:
 
 private:
     unsigned channels_;
+    Search search_;
     Crc32 crc_;
 };
 

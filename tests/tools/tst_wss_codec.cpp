@@ -137,6 +137,8 @@ private slots:
         QCOMPARE(pieces.value(), 0xCBF43926u);
     }
 
+    // The search finds the worked example's own codes (step index 0, codes 7, F, 0, 3, 9): the file
+    // byte for byte.
     void encodesTheWorkedExample()
     {
         const Header h = exampleHeader();
@@ -145,6 +147,18 @@ private slots:
         std::copy(header.begin(), header.end(), file.begin());
         BlockEncoder enc(2);
         QCOMPARE(enc.encode(kExampleFrames, 6, std::span(file).subspan(kHeaderSize)), file.size() - kHeaderSize);
+        QCOMPARE(file, kExampleFile);
+        QCOMPARE(fileSize(h), std::optional<std::uint64_t>(kExampleFile.size()));
+    }
+
+    void encodesTheWorkedExampleGreedily()
+    {
+        const Header h = exampleHeader();
+        std::vector<std::uint8_t> file(kHeaderSize + blockBytes(2, 6));
+        const auto header = serializeHeader(h);
+        std::copy(header.begin(), header.end(), file.begin());
+        BlockEncoder enc(2, Search::Greedy);
+        QCOMPARE(enc.encode(kExampleFrames, 6, std::span(file).subspan(kHeaderSize)), file.size() - kHeaderSize);
         // As the worked example, but channel 0 starts at step index 8 (step 16, the mean change
         // over its first frames) with codes 2, F, 0, 3, A, and the checksum follows.
         std::vector<std::uint8_t> expected(kExampleFile);
@@ -152,7 +166,6 @@ private slots:
         const std::vector<std::uint8_t> tail = bytes({0xf2, 0x30, 0x0a, 0x00, 0x00, 0x00, 0xa5, 0x26, 0x44, 0x68});
         std::copy(tail.begin(), tail.end(), expected.end() - 10);
         QCOMPARE(file, expected);
-        QCOMPARE(fileSize(h), std::optional<std::uint64_t>(kExampleFile.size()));
         std::vector<std::int16_t> out(12);
         QVERIFY(BlockDecoder(2).decode(std::span(file).subspan(kHeaderSize), 6, out));
         QCOMPARE(out, std::vector<std::int16_t>({1000, -1, 1010, -1, 985, -1, 988, -1, 1012, -1, 997, -1}));
@@ -321,10 +334,11 @@ private slots:
         h.blockFrames = std::uint16_t(blockFrames);
         h.frames = std::uint64_t(frames);
 
-        // The reference: one block at a time through the simple interface.
+        // The reference: one block at a time through the simple interface. Greedy codes: the lane
+        // kernels code those (the search's own paths are in tst_trellis).
         std::vector<std::uint8_t> reference;
         std::vector<std::int16_t> decoded(pcm.size());
-        BlockEncoder enc(C);
+        BlockEncoder enc(C, Search::Greedy);
         BlockDecoder dec(C);
         for (std::uint64_t b = 0; b < blockCount(h); ++b) {
             const std::size_t n = framesInBlock(h, b), at = std::size_t(b) * blockFrames * C;
@@ -335,7 +349,8 @@ private slots:
         }
         QCOMPARE(reference.size(), std::size_t(*fileSize(h) - kHeaderSize));
 
-        for (const CodecOptions &o : allPaths()) {
+        for (CodecOptions o : allPaths()) {
+            o.search = Search::Greedy;
             QVERIFY2(encodeAll(pcm, C, h.blockFrames, o) == reference, describe(o));
             const Decoded d = decodeAll(h, reference, o);
             QVERIFY2(d.result.status == DecodeResult::Ok, describe(o));
@@ -379,7 +394,7 @@ private slots:
         h.channels = 2;
         h.frames = 800 * 1025 + 77;
         const auto pcm = test_sound::makePcm16("pink", 2, 44100, std::size_t(h.frames));
-        std::vector<std::uint8_t> coded = encodeAll(pcm, 2, h.blockFrames, {Kernel::Plain, 0});
+        std::vector<std::uint8_t> coded = encodeAll(pcm, 2, h.blockFrames, {Kernel::Plain, 0, Search::Greedy});
         if (offset < 0) {
             coded.resize(std::size_t(-offset));
         } else {
@@ -463,13 +478,15 @@ private slots:
             v = std::int16_t(rng());
         const std::size_t size = count * blockBytes(C, B);
         std::vector<std::uint8_t> reference(size), coded(size);
-        encodeBlocks(C, B, count, pcm.data(), reference.data(), Kernel::Plain);
-        for (Kernel k : {Kernel::Sse2, Kernel::Avx2}) {
-            if (!kernelAvailable(k))
-                continue;
-            std::fill(coded.begin(), coded.end(), std::uint8_t(0));
-            encodeBlocks(C, B, count, pcm.data(), coded.data(), k);
-            QVERIFY2(coded == reference, kernelName(k));
+        for (Search search : {Search::Greedy, Search::Trellis}) {
+            encodeBlocks(C, B, count, pcm.data(), reference.data(), Kernel::Plain, search);
+            for (Kernel k : {Kernel::Sse2, Kernel::Avx2}) {
+                if (!kernelAvailable(k))
+                    continue;
+                std::fill(coded.begin(), coded.end(), std::uint8_t(0));
+                encodeBlocks(C, B, count, pcm.data(), coded.data(), k, search);
+                QVERIFY2(coded == reference, kernelName(k));
+            }
         }
     }
 

@@ -188,7 +188,7 @@ QByteArray makeWss(wss::Header h = {})
     }
     const auto header = wss::serializeHeader(h);
     QByteArray file(reinterpret_cast<const char *>(header.data()), int(header.size()));
-    wss::BlockEncoder enc(h.channels);
+    wss::BlockEncoder enc(h.channels, wss::Search::Greedy); // files for the decoder: greedy codes are quicker to make
     std::vector<std::int16_t> pcm(std::size_t(h.blockFrames) * h.channels);
     std::vector<std::uint8_t> block(wss::blockBytes(h.channels, h.blockFrames));
     for (std::uint64_t b = 0; b < wss::blockCount(h); ++b) {

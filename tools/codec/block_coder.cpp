@@ -4,6 +4,7 @@
 #include "crc32.h"
 #include "little_endian.h"
 #include "plain_coder.h"
+#include "trellis_coder.h"
 
 #include <algorithm>
 #include <array>
@@ -46,31 +47,12 @@ std::size_t runLanes(const BlockStreams &st, std::size_t streams, Kernel kernel,
     return s;
 }
 
-} // namespace
-
-BlockCheck checkBlock(unsigned channels, std::size_t frames, const std::uint8_t *block)
+// The greedy codes of `streams` streams: channel headers first (the first sample whole, and the
+// step index the codes start from), then the codes by the kernel.
+void encodeGreedy(
+    const BlockStreams &st, std::size_t streams, const std::int16_t *pcm, std::uint8_t *out, Kernel kernel)
 {
-    const BlockStreams st(channels, frames);
-    for (unsigned c = 0; c < channels; ++c) {
-        const std::uint8_t *h = block + st.headerAt(c);
-        if (h[2] > kImaMaxIndex)
-            return {BlockFault::StepIndex, c, h[2]};
-        if (h[3] != 0)
-            return {BlockFault::ReservedByte, c, h[3]};
-        // An odd number of codes (frames 1..n-1) leaves the last byte's high half unused.
-        if (frames % 2 == 0 && (block[st.codesAt(c) + st.perChannel - 1] >> 4) != 0)
-            return {BlockFault::UnusedHalf, c, unsigned(block[st.codesAt(c) + st.perChannel - 1] >> 4)};
-    }
-    return {};
-}
-
-void encodeBlocks(
-    unsigned channels, std::size_t frames, std::size_t count, const std::int16_t *pcm, std::uint8_t *out, Kernel kernel)
-{
-    const BlockStreams st(channels, frames);
-    const std::size_t streams = count * channels;
-    assert(frames >= 1);
-    // Channel headers first: the first sample whole, and the step index the codes start from.
+    const std::size_t channels = st.channels, frames = st.frames;
     for (std::size_t s = 0; s < streams; ++s) {
         std::uint8_t *h = out + st.headerAt(s);
         const std::int16_t *first = pcm + st.pcmAt(s);
@@ -89,10 +71,54 @@ void encodeBlocks(
 #endif
     for (std::size_t s = done; s < streams; ++s)
         encodeStreamPlain(pcm + st.pcmAt(s), channels, frames, out[st.headerAt(s) + 2], out + st.codesAt(s));
+}
+
+} // namespace
+
+BlockCheck checkBlock(unsigned channels, std::size_t frames, const std::uint8_t *block)
+{
+    const BlockStreams st(channels, frames);
+    for (unsigned c = 0; c < channels; ++c) {
+        const std::uint8_t *h = block + st.headerAt(c);
+        if (h[2] > kImaMaxIndex)
+            return {BlockFault::StepIndex, c, h[2]};
+        if (h[3] != 0)
+            return {BlockFault::ReservedByte, c, h[3]};
+        // An odd number of codes (frames 1..n-1) leaves the last byte's high half unused.
+        if (frames % 2 == 0 && (block[st.codesAt(c) + st.perChannel - 1] >> 4) != 0)
+            return {BlockFault::UnusedHalf, c, unsigned(block[st.codesAt(c) + st.perChannel - 1] >> 4)};
+    }
+    return {};
+}
+
+void encodeBlocks(unsigned channels, std::size_t frames, std::size_t count, const std::int16_t *pcm, std::uint8_t *out,
+    Kernel kernel, Search search)
+{
+    const BlockStreams st(channels, frames);
+    const std::size_t streams = count * channels;
+    assert(frames >= 1);
+    if (search == Search::Trellis) {
+        TrellisScratch scratch;
+        for (std::size_t s = 0; s < streams; ++s) {
+            std::uint8_t *h = out + st.headerAt(s);
+            const std::int16_t *first = pcm + st.pcmAt(s);
+            put16(h, std::uint16_t(first[0]));
+            h[2] = std::uint8_t(encodeStreamTrellis(first, channels, frames, out + st.codesAt(s), scratch));
+            h[3] = 0;
+        }
+    } else {
+        encodeGreedy(st, streams, pcm, out, kernel);
+    }
     for (std::size_t b = 0; b < count; ++b) {
         std::uint8_t *block = out + b * st.size;
         put32(block + st.size - kChecksumBytes, Crc32::of(std::span(block, st.size - kChecksumBytes)));
     }
+}
+
+void encodeBlocks(
+    unsigned channels, std::size_t frames, std::size_t count, const std::int16_t *pcm, std::uint8_t *out, Kernel kernel)
+{
+    encodeBlocks(channels, frames, count, pcm, out, kernel, Search::Trellis);
 }
 
 std::size_t decodeBlocks(unsigned channels, std::size_t frames, std::size_t count, const std::uint8_t *in,

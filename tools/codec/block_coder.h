@@ -30,9 +30,19 @@ struct BlockCheck
 // The first rule the block of `frames` frames at `block` breaks, channel by channel in order.
 BlockCheck checkBlock(unsigned channels, std::size_t frames, const std::uint8_t *block);
 
+// How the codes are chosen. Both give streams any decoder reads; every kernel gives the same bytes
+// for each.
+enum class Search {
+    Greedy, // each code the nearest to the next sample, as plain IMA ADPCM coders do (fast)
+    Trellis, // a search over several paths for the least squared error (trellis_coder.cpp; the default)
+};
+
 // Codes `count` blocks of `frames` frames each (1..65535) from `count * frames` interleaved frames
 // into `count * blockBytes(channels, frames)` bytes. The checksum field of each block gets the
 // CRC-32 of that block's contents alone; Crc32Chain turns those into the file's running checksums.
+void encodeBlocks(unsigned channels, std::size_t frames, std::size_t count, const std::int16_t *pcm, std::uint8_t *out,
+    Kernel kernel, Search search);
+// The same with the default search, Search::Trellis.
 void encodeBlocks(unsigned channels, std::size_t frames, std::size_t count, const std::int16_t *pcm, std::uint8_t *out,
     Kernel kernel);
 

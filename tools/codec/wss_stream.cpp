@@ -24,6 +24,12 @@ CodecOptions optionsFromEnvironment()
     }
     if (const char *t = std::getenv("WSS_THREADS"))
         o.threads = unsigned(std::strtoul(t, nullptr, 10));
+    if (const char *s = std::getenv("WSS_SEARCH")) {
+        if (std::strcmp(s, "greedy") == 0)
+            o.search = Search::Greedy;
+        else if (std::strcmp(s, "trellis") == 0)
+            o.search = Search::Trellis;
+    }
     return o;
 }
 
@@ -72,11 +78,11 @@ std::uint64_t encodeStream(unsigned channels, std::uint16_t blockFrames, std::ui
     const std::size_t fullBytes = blockBytes(channels, B);
     Pipeline<EncodeSlot> pipeline(workerCount(options, expectedFrames, G * B), [&](EncodeSlot &s) {
         const std::size_t full = s.frames / B, rest = s.frames % B;
-        encodeBlocks(channels, B, full, s.pcm.data(), s.coded.data(), options.kernel);
+        encodeBlocks(channels, B, full, s.pcm.data(), s.coded.data(), options.kernel, options.search);
         s.bytes = full * fullBytes;
         if (rest > 0) {
-            encodeBlocks(
-                channels, rest, 1, s.pcm.data() + full * B * channels, s.coded.data() + s.bytes, options.kernel);
+            encodeBlocks(channels, rest, 1, s.pcm.data() + full * B * channels, s.coded.data() + s.bytes,
+                options.kernel, options.search);
             s.bytes += blockBytes(channels, rest);
         }
     });

@@ -22,10 +22,11 @@ struct CodecOptions
     // Worker threads (0: the caller's thread codes too); kAutoThreads chooses: none for short
     // sounds, else one per processor.
     unsigned threads = kAutoThreads;
+    Search search = Search::Trellis; // the encoder's
 };
 
 // Options from the environment, for tests and measurements: WSS_KERNEL=plain|sse2|avx2 (ignored if
-// the processor lacks it) and WSS_THREADS=N.
+// the processor lacks it), WSS_THREADS=N and WSS_SEARCH=greedy|trellis.
 CodecOptions optionsFromEnvironment();
 
 // Fills the buffer with up to `frames` interleaved frames and returns how many; fewer only at the
