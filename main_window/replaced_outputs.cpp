@@ -37,9 +37,18 @@ QString ReplaceQuestion::text(const QStringList &existing, qsizetype inputCount,
         return tr("%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.")
             .arg(existing.first(), folder, backup);
     }
-    return tr("%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them "
-              "as NAME.~N~.")
-        .arg(QString::number(existing.size()), QString::number(inputCount), outputKind, folder);
+    // Counts in the user's numbers (%L1, %Ln: "2.500" in German), and in the plural form the count takes.
+    if (existing.size() == inputCount) {
+        return tr("All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them "
+                  "as NAME.~N~.",
+            nullptr, int(inputCount))
+            .arg(outputKind, folder);
+    }
+    return tr("%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside "
+              "them as NAME.~N~.",
+        nullptr, int(inputCount))
+        .arg(existing.size())
+        .arg(outputKind, folder);
 }
 
 QString ReplaceQuestion::noBackupLeft(const QString &existing, const QString &folder)

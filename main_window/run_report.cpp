@@ -15,8 +15,8 @@ RunReport RunReports::failure(
         // Stopped by the user: nothing to report, unless files failed before the stop.
         if (failedFiles == 0)
             return {};
-        text = (decode ? tr("Decoding %1 was stopped. Files that failed before the stop: %n.", nullptr, failedFiles)
-                       : tr("Encoding %1 was stopped. Files that failed before the stop: %n.", nullptr, failedFiles))
+        text = (decode ? tr("Decoding %1 was stopped. Files that failed before the stop: %Ln.", nullptr, failedFiles)
+                       : tr("Encoding %1 was stopped. Files that failed before the stop: %Ln.", nullptr, failedFiles))
                    .arg(name);
     } else if (result.status == Status::NotStarted) {
         // One arg() call with all values: a "%2" in a file name must stay as it is.
@@ -78,6 +78,6 @@ QString RunReports::shownErrorLines(const OSUtil::RunResult &result)
     if (all <= kShownErrorLines)
         return lines.join(u'\n');
     QStringList shown = lines.mid(0, kShownErrorLines - 1);
-    shown << tr("…and %n more", nullptr, all - kShownErrorLines) << lines.last();
+    shown << tr("…and %Ln more", nullptr, all - kShownErrorLines) << lines.last();
     return shown.join(u'\n');
 }

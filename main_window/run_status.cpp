@@ -67,7 +67,7 @@ QString RunStatus::running(const RunSubject &subject, const RunProgress &progres
     const bool decode = subject.action == Action::Decode;
     if (progress.total > 1 && progress.current > 0) {
         return (decode ? tr("Decoding %1 of %2: %3") : tr("Encoding %1 of %2: %3"))
-            .arg(QString::number(progress.current), QString::number(progress.total), progress.currentName);
+            .arg(QLocale().toString(progress.current), QLocale().toString(progress.total), progress.currentName);
     }
     const QString name = progress.currentName.isEmpty() ? subject.shownName() : progress.currentName;
     return (decode ? tr("Decoding %1…") : tr("Encoding %1…")).arg(name);
@@ -84,7 +84,7 @@ QString RunStatus::ended(const RunSubject &subject, const RunProgress &progress,
     QStringList sentences{outcome(subject, progress, result)};
     // Stop ends the run, not what went wrong before it.
     if (result.stopRequested && !result.succeeded() && progress.failed > 0)
-        sentences << tr("Files that failed before the stop: %n", nullptr, progress.failed);
+        sentences << tr("Files that failed before the stop: %Ln", nullptr, progress.failed);
     if (!progress.kept.isEmpty())
         sentences << keptText(progress);
     return sentences.join(QStringLiteral(". "));
@@ -106,8 +106,7 @@ QString RunStatus::outcome(const RunSubject &subject, const RunProgress &progres
     const QString name = subject.shownName();
     if (result.stopRequested && !result.succeeded()) {
         if (progress.total > 1)
-            return tr("Stopped after %1 of %2 files")
-                .arg(QString::number(progress.outputs.size()), QString::number(progress.total));
+            return tr("Stopped after %L1 of %Ln files", nullptr, progress.total).arg(progress.outputs.size());
         return (decode ? tr("Decoding %1 stopped") : tr("Encoding %1 stopped")).arg(name);
     }
     if (!result.succeeded() && !progress.outputs.isEmpty()) {
@@ -126,8 +125,8 @@ QString RunStatus::outcome(const RunSubject &subject, const RunProgress &progres
     if (done == 0) // a tool that says nothing: its exit code is all there is
         return (decode ? tr("Decoding %1 finished") : tr("Encoding %1 finished")).arg(name);
     if (done > 1)
-        return (decode ? tr("Decoded %n files in %1", nullptr, int(done))
-                       : tr("Encoded %n files in %1", nullptr, int(done)))
+        return (decode ? tr("Decoded %Ln files in %1", nullptr, int(done))
+                       : tr("Encoded %Ln files in %1", nullptr, int(done)))
             .arg(subject.folder);
     if (progress.unchanged == 1)
         return tr("%1 in %2 already held this sound; it is left as it was")
@@ -139,5 +138,5 @@ QString RunStatus::keptText(const RunProgress &progress)
 {
     if (progress.kept.size() == 1)
         return tr("The earlier %1 is kept as %2").arg(progress.kept.first().output, progress.kept.first().backup);
-    return tr("%n replaced files kept as backups (NAME.~N~)", nullptr, int(progress.kept.size()));
+    return tr("%Ln replaced files kept as backups (NAME.~N~)", nullptr, int(progress.kept.size()));
 }

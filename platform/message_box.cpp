@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QCoreApplication>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
 #include <QMessageBox>
@@ -82,6 +83,21 @@ void addDetails(QMessageBox &box, const QString &details)
         box.setDetailedText(details);
 }
 
+// In a right-to-left program each line of a message reads right to left, a line that starts with a
+// Latin name too ("WSSdec.exe: ..." from a tool): a right-to-left mark (U+200F) leads each line,
+// as a line's first strong character sets its direction.
+QString inReadingDirection(const QString &text)
+{
+    if (!QGuiApplication::isRightToLeft())
+        return text;
+    QStringList lines = text.split(u'\n');
+    for (QString &line : lines) {
+        if (!line.isEmpty() && !line.isRightToLeft())
+            line.prepend(QChar(0x200F));
+    }
+    return lines.join(u'\n');
+}
+
 } // namespace
 
 void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
@@ -91,7 +107,7 @@ void ShowMessage(QWidget *owner, const QString &text, const QString &details, Me
         : icon == MessageIcon::Warning                         ? QMessageBox::Warning
         : icon == MessageIcon::Information                     ? QMessageBox::Information
                                                                : QMessageBox::NoIcon;
-    QMessageBox box(shown, title, text, QMessageBox::Ok, owner);
+    QMessageBox box(shown, title, inReadingDirection(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
     addDetails(box, details);
     showTextWhole(box);
@@ -101,7 +117,7 @@ void ShowMessage(QWidget *owner, const QString &text, const QString &details, Me
 bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption)
 {
     const QString title = owner ? owner->window()->windowTitle() : QString();
-    QMessageBox box(QMessageBox::Question, title, text, QMessageBox::Cancel, owner);
+    QMessageBox box(QMessageBox::Question, title, inReadingDirection(text), QMessageBox::Cancel, owner);
     box.setTextFormat(Qt::PlainText);
     QPushButton *accept = box.addButton(acceptCaption, QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);

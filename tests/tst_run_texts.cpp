@@ -287,6 +287,9 @@ private slots:
         QTest::newRow("a batch") << 12 << 500
                                  << "12 of the 500 WAV files already exist in /home/ann/Sounds. Replace them? The "
                                     "earlier files will be kept beside them as NAME.~N~.";
+        QTest::newRow("a whole batch") << 500 << 500
+                                       << "All 500 WAV files already exist in /home/ann/Sounds. Replace them? The "
+                                          "earlier files will be kept beside them as NAME.~N~.";
     }
     void replaceQuestion()
     {

@@ -1,15 +1,18 @@
 // The window on a small or high-density screen: the whole window, every button and its caption
-// lie within the screen's available area. CTest runs this on each screen tests/CMakeLists.txt
-// names (1366 x 768 at 192 dpi, the same with QT_FONT_DPI=192, and QT_SCALE_FACTOR=2 on
-// 1600 x 1000).
+// lie within the screen's available area, in each language the program speaks (Chinese and
+// Japanese in the fonts Debian installs for them, fonts-noto-cjk). CTest runs this on each screen
+// tests/CMakeLists.txt names (1366 x 768 at 96 and at 192 dpi, the same with QT_FONT_DPI=192, and
+// QT_SCALE_FACTOR=2 on 1600 x 1000).
 
 #include "gui_helpers.h"
 #include "main_window/status_line.h"
+#include "platform/translations.h"
 #include "test_main.h"
 #include "window_fixture.h"
 
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QFontDatabase>
 #include <QScreen>
 
 class TestWindowFitsScreen : public QObject, private WindowFixture
@@ -17,18 +20,43 @@ class TestWindowFitsScreen : public QObject, private WindowFixture
     Q_OBJECT
 
 private slots:
-    void init() { openWindow(); }
-    void cleanup() { closeWindow(); }
+    void init()
+    {
+        // theWholeWindowIsOnItsScreen opens the window itself, in its row's language.
+        if (qstrcmp(QTest::currentTestFunction(), "theWholeWindowIsOnItsScreen") != 0)
+            openWindow();
+    }
+    void cleanup()
+    {
+        closeWindow();
+        Platform::LoadTranslations(QLocale::c());
+    }
 
     void theWholeWindowIsOnItsScreen_data()
     {
+        QTest::addColumn<QString>("language");
         QTest::addColumn<int>("statusAction");
-        QTest::newRow("while a tool runs") << int(StatusLine::Action::Stop);
-        QTest::newRow("after a run") << int(StatusLine::Action::ShowInFolder);
+        // The languages whose words run longest or need fonts of their own, and English.
+        for (const char *language : {"C", "de", "fr", "es", "it", "pt_BR", "pl", "ru", "zh_CN", "ja", "ar", "he"}) {
+            QTest::addRow("%s, while a tool runs", language) << language << int(StatusLine::Action::Stop);
+            QTest::addRow("%s, after a run", language) << language << int(StatusLine::Action::ShowInFolder);
+        }
     }
     void theWholeWindowIsOnItsScreen()
     {
+        QFETCH(QString, language);
         QFETCH(int, statusAction);
+        if (language != u"C")
+            QCOMPARE(Platform::LoadTranslations(QLocale(language)).section(u'_', 0, 0), language.section(u'_', 0, 0));
+        // Without a font for the script Qt draws empty boxes, which fit any button.
+        const QHash<QString, QFontDatabase::WritingSystem> scripts
+            = {{"zh_CN", QFontDatabase::SimplifiedChinese}, {"ja", QFontDatabase::Japanese},
+                {"ar", QFontDatabase::Arabic}, {"he", QFontDatabase::Hebrew}, {"ru", QFontDatabase::Cyrillic}};
+        if (scripts.contains(language)) {
+            QVERIFY2(!QFontDatabase::families(scripts.value(language)).isEmpty(),
+                "no font for the language's script: install fonts-noto-cjk (Chinese, Japanese), fonts-dejavu-core");
+        }
+        openWindow();
         m_window->findChild<StatusLine *>()->setAction(StatusLine::Action(statusAction));
         const QScreen *screen = m_window->screen();
         const QRect available = screen->availableGeometry();

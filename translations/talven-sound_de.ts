@@ -20,33 +20,51 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceQuestion</name>
     <message>
         <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
         <translation>%1 ist in %2 bereits vorhanden. Ersetzen? Die bisherige Datei wird daneben als %3 aufbewahrt.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>%1 der %2 %3-Dateien sind in %4 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 ist in %2 bereits vorhanden, und alle Sicherungsnummern dafür sind vergeben; das Werkzeug würde sich daher weigern, die Datei zu ersetzen. Verschieben oder entfernen Sie ihre Sicherungen (%1.~N~) oder die Datei selbst und versuchen Sie es erneut.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>Die %Ln %1-Datei ist in %2 bereits vorhanden. Ersetzen? Die bisherige Datei wird daneben als NAME.~N~ aufbewahrt.</numerusform>
+            <numerusform>Alle %Ln %1-Dateien sind in %2 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%L1 der %Ln %2-Dateien sind in %3 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</numerusform>
+            <numerusform>%L1 der %Ln %2-Dateien sind in %3 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
-        <translation>&apos;%1&apos; ist ein Ordner: Wählen Sie darin mit „WSS auswählen“ eine WSS-Datei aus, oder geben Sie ihren Namen ein.</translation>
+        <translation>„%1“ ist ein Ordner: Wählen Sie darin mit „WSS auswählen“ eine WSS-Datei aus, oder geben Sie ihren Namen ein.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
-        <translation>&apos;%1&apos; ist ein Ordner: Wählen Sie darin mit „WAV auswählen“ eine WAV-Datei aus, oder geben Sie ihren Namen ein.</translation>
+        <translation>„%1“ ist ein Ordner: Wählen Sie darin mit „WAV auswählen“ eine WAV-Datei aus, oder geben Sie ihren Namen ein.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
-        <translation>Die Datei &apos;%1&apos; wurde nicht gefunden</translation>
+        <translation>Die Datei „%1“ wurde nicht gefunden</translation>
     </message>
     <message>
         <source>Type the path of a WSS file, or choose one with Select WSS.</source>
@@ -55,27 +73,6 @@
     <message>
         <source>Type the path of a WAV file, or choose one with Select WAV.</source>
         <translation>Geben Sie den Pfad einer WAV-Datei ein oder wählen Sie eine mit „WAV auswählen“ aus.</translation>
-    </message>
-    <message numerus="yes">
-        <source>…and %n more</source>
-        <translation>
-            <numerusform>… und %n weitere</numerusform>
-            <numerusform>… und %n weitere</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Decoding %1 was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>Das Dekodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
-            <numerusform>Das Dekodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoding %1 was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>Das Kodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
-            <numerusform>Das Kodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %n.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
@@ -113,6 +110,27 @@
         <source>Ended by signal %1</source>
         <translation>Durch Signal %1 beendet</translation>
     </message>
+    <message numerus="yes">
+        <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation>
+            <numerusform>Das Dekodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
+            <numerusform>Das Dekodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation>
+            <numerusform>Das Kodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
+            <numerusform>Das Kodieren von %1 wurde angehalten. Vor dem Anhalten fehlgeschlagene Dateien: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
+        <translation>
+            <numerusform>… und %Ln weitere</numerusform>
+            <numerusform>… und %Ln weitere</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RunStatus</name>
@@ -131,10 +149,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>%1 wird kodiert …</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>Nach %1 von %2 Dateien angehalten</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -160,20 +174,6 @@
         <source>Encoding %1 finished</source>
         <translation>Kodieren von %1 abgeschlossen</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>%n Datei in %1 dekodiert</numerusform>
-            <numerusform>%n Dateien in %1 dekodiert</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>%n Datei in %1 kodiert</numerusform>
-            <numerusform>%n Dateien in %1 kodiert</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%1 in %2 enthielt diesen Klang bereits und bleibt unverändert</translation>
@@ -185,13 +185,6 @@
     <message>
         <source>The earlier %1 is kept as %2</source>
         <translation>Die bisherige Datei %1 wird als %2 aufbewahrt</translation>
-    </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %n</numerusform>
-            <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %n</numerusform>
-        </translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
@@ -222,10 +215,38 @@
         <translation>Das Fenster wird geschlossen, sobald das Kodieren von %1 fertig ist …</translation>
     </message>
     <message numerus="yes">
-        <source>%n replaced files kept as backups (NAME.~N~)</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n ersetzte Datei als Sicherung aufbewahrt (NAME.~N~)</numerusform>
-            <numerusform>%n ersetzte Dateien als Sicherungen aufbewahrt (NAME.~N~)</numerusform>
+            <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %Ln</numerusform>
+            <numerusform>Vor dem Anhalten fehlgeschlagene Dateien: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>Nach %L1 von %Ln Datei angehalten</numerusform>
+            <numerusform>Nach %L1 von %Ln Dateien angehalten</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln Datei in %1 dekodiert</numerusform>
+            <numerusform>%Ln Dateien in %1 dekodiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln Datei in %1 kodiert</numerusform>
+            <numerusform>%Ln Dateien in %1 kodiert</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln replaced files kept as backups (NAME.~N~)</source>
+        <translation>
+            <numerusform>%Ln ersetzte Datei als Sicherung aufbewahrt (NAME.~N~)</numerusform>
+            <numerusform>%Ln ersetzte Dateien als Sicherungen aufbewahrt (NAME.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -342,15 +363,15 @@
     </message>
     <message>
         <source>&apos;%1&apos;: not a .wss or .wav file</source>
-        <translation>&apos;%1&apos;: keine .wss- oder .wav-Datei</translation>
+        <translation>„%1“: keine .wss- oder .wav-Datei</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: no such file</source>
-        <translation>&apos;%1&apos;: keine solche Datei</translation>
+        <translation>„%1“: keine solche Datei</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
-        <translation>&apos;%1&apos;: Die Zeile nimmt nur eine Datei auf, die zuerst angegebene: &apos;%2&apos;</translation>
+        <translation>„%1“: Die Zeile nimmt nur eine Datei auf, die zuerst angegebene: „%2“</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
@@ -364,7 +385,7 @@
     </message>
     <message>
         <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation>&apos;%1&apos;: ein Ordner; wählen Sie darin mit „WSS auswählen“ oder „WAV auswählen“ eine WSS- oder WAV-Datei aus</translation>
+        <translation>„%1“: ein Ordner; wählen Sie darin mit „WSS auswählen“ oder „WAV auswählen“ eine WSS- oder WAV-Datei aus</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
@@ -387,7 +408,7 @@
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>&apos;%1 --help&apos; liefert weitere Informationen.</translation>
+        <translation>„%1 --help“ liefert weitere Informationen.</translation>
     </message>
     <message>
         <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>

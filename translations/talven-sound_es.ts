@@ -20,33 +20,51 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceQuestion</name>
     <message>
         <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
         <translation>%1 ya existe en %2. ¿Reemplazarlo? El archivo anterior se conservará a su lado como %3.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>%1 de los %2 archivos %3 ya existen en %4. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 ya existe en %2 y todos sus números de copia de seguridad están ocupados, por lo que la herramienta se negaría a reemplazarlo. Mueva o elimine sus copias de seguridad (%1.~N~), o el propio archivo, y vuelva a intentarlo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>El archivo %1 ya existe en %2. ¿Reemplazarlo? El archivo anterior se conservará a su lado como NOMBRE.~N~.</numerusform>
+            <numerusform>Los %Ln archivos %1 ya existen todos en %2. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%L1 de los %Ln archivos %2 ya existen en %3. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</numerusform>
+            <numerusform>%L1 de los %Ln archivos %2 ya existen en %3. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
-        <translation>&apos;%1&apos; es una carpeta: elija en ella un archivo WSS con «Seleccionar WSS» o escriba su nombre.</translation>
+        <translation>«%1» es una carpeta: elija en ella un archivo WSS con «Seleccionar WSS» o escriba su nombre.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
-        <translation>&apos;%1&apos; es una carpeta: elija en ella un archivo WAV con «Seleccionar WAV» o escriba su nombre.</translation>
+        <translation>«%1» es una carpeta: elija en ella un archivo WAV con «Seleccionar WAV» o escriba su nombre.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
-        <translation>No se encontró el archivo &apos;%1&apos;</translation>
+        <translation>No se encontró el archivo «%1»</translation>
     </message>
     <message>
         <source>Type the path of a WSS file, or choose one with Select WSS.</source>
@@ -55,27 +73,6 @@
     <message>
         <source>Type the path of a WAV file, or choose one with Select WAV.</source>
         <translation>Escriba la ruta de un archivo WAV o elija uno con «Seleccionar WAV».</translation>
-    </message>
-    <message numerus="yes">
-        <source>…and %n more</source>
-        <translation>
-            <numerusform>… y %n más</numerusform>
-            <numerusform>… y %n más</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Decoding %1 was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>Se detuvo la decodificación de %1. Archivos que fallaron antes de la detención: %n.</numerusform>
-            <numerusform>Se detuvo la decodificación de %1. Archivos que fallaron antes de la detención: %n.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoding %1 was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>Se detuvo la codificación de %1. Archivos que fallaron antes de la detención: %n.</numerusform>
-            <numerusform>Se detuvo la codificación de %1. Archivos que fallaron antes de la detención: %n.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
@@ -113,6 +110,27 @@
         <source>Ended by signal %1</source>
         <translation>Terminado por la señal %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation>
+            <numerusform>Se detuvo la decodificación de %1. Archivos que fallaron antes de la detención: %Ln.</numerusform>
+            <numerusform>Se detuvo la decodificación de %1. Archivos que fallaron antes de la detención: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation>
+            <numerusform>Se detuvo la codificación de %1. Archivos que fallaron antes de la detención: %Ln.</numerusform>
+            <numerusform>Se detuvo la codificación de %1. Archivos que fallaron antes de la detención: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
+        <translation>
+            <numerusform>… y %Ln más</numerusform>
+            <numerusform>… y %Ln más</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RunStatus</name>
@@ -131,10 +149,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>Codificando %1…</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>Detenido tras %1 de %2 archivos</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -160,20 +174,6 @@
         <source>Encoding %1 finished</source>
         <translation>Codificación de %1 terminada</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>%n archivo decodificado en %1</numerusform>
-            <numerusform>%n archivos decodificados en %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>%n archivo codificado en %1</numerusform>
-            <numerusform>%n archivos codificados en %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%1 en %2 ya contenía este sonido; se deja como estaba</translation>
@@ -185,13 +185,6 @@
     <message>
         <source>The earlier %1 is kept as %2</source>
         <translation>El archivo anterior %1 se conserva como %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>Archivos que fallaron antes de la detención: %n</numerusform>
-            <numerusform>Archivos que fallaron antes de la detención: %n</numerusform>
-        </translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
@@ -222,10 +215,38 @@
         <translation>La ventana se cerrará cuando termine la codificación de %1…</translation>
     </message>
     <message numerus="yes">
-        <source>%n replaced files kept as backups (NAME.~N~)</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n archivo reemplazado conservado como copia de seguridad (NOMBRE.~N~)</numerusform>
-            <numerusform>%n archivos reemplazados conservados como copias de seguridad (NOMBRE.~N~)</numerusform>
+            <numerusform>Archivos que fallaron antes de la detención: %Ln</numerusform>
+            <numerusform>Archivos que fallaron antes de la detención: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>Detenido tras %L1 de %Ln archivo</numerusform>
+            <numerusform>Detenido tras %L1 de %Ln archivos</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln archivo decodificado en %1</numerusform>
+            <numerusform>%Ln archivos decodificados en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln archivo codificado en %1</numerusform>
+            <numerusform>%Ln archivos codificados en %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln replaced files kept as backups (NAME.~N~)</source>
+        <translation>
+            <numerusform>%Ln archivo reemplazado conservado como copia de seguridad (NOMBRE.~N~)</numerusform>
+            <numerusform>%Ln archivos reemplazados conservados como copias de seguridad (NOMBRE.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -342,15 +363,15 @@
     </message>
     <message>
         <source>&apos;%1&apos;: not a .wss or .wav file</source>
-        <translation>&apos;%1&apos;: no es un archivo .wss ni .wav</translation>
+        <translation>«%1»: no es un archivo .wss ni .wav</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: no such file</source>
-        <translation>&apos;%1&apos;: no existe el archivo</translation>
+        <translation>«%1»: no existe el archivo</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
-        <translation>&apos;%1&apos;: su fila admite un solo archivo, el primero indicado: &apos;%2&apos;</translation>
+        <translation>«%1»: su fila admite un solo archivo, el primero indicado: «%2»</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
@@ -364,7 +385,7 @@
     </message>
     <message>
         <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation>&apos;%1&apos;: una carpeta; elija en ella un archivo WSS o WAV con «Seleccionar WSS» o «Seleccionar WAV»</translation>
+        <translation>«%1»: una carpeta; elija en ella un archivo WSS o WAV con «Seleccionar WSS» o «Seleccionar WAV»</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
@@ -387,7 +408,7 @@
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>Pruebe &apos;%1 --help&apos; para más información.</translation>
+        <translation>Pruebe «%1 --help» para más información.</translation>
     </message>
     <message>
         <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>

@@ -20,33 +20,51 @@
     </message>
 </context>
 <context>
+    <name>QGuiApplication</name>
+    <message>
+        <source>QT_LAYOUT_DIRECTION</source>
+        <extracomment>Translate as &quot;LTR&quot; in a left-to-right language, &quot;RTL&quot; in a right-to-left one (Arabic, Hebrew).</extracomment>
+        <translation>LTR</translation>
+    </message>
+</context>
+<context>
     <name>ReplaceQuestion</name>
     <message>
         <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
         <translation>%1 existe déjà dans %2. Le remplacer&#xa0;? L&apos;ancien fichier sera conservé à côté sous le nom %3.</translation>
     </message>
     <message>
-        <source>%1 of the %2 %3 files already exist in %4. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
-        <translation>%1 des %2 fichiers %3 existent déjà dans %4. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 existe déjà dans %2 et tous ses numéros de sauvegarde sont pris&#xa0;: l&apos;outil refuserait donc de le remplacer. Déplacez ou supprimez ses sauvegardes (%1.~N~), ou le fichier lui-même, puis réessayez.</translation>
+    </message>
+    <message numerus="yes">
+        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>Le fichier %1 existe déjà dans %2. Le remplacer&#xa0;? L&apos;ancien fichier sera conservé à côté sous le nom NOM.~N~.</numerusform>
+            <numerusform>Les %Ln fichiers %1 existent tous déjà dans %2. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <translation>
+            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
     <name>RunReports</name>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WSS file in it with Select WSS, or type its name.</source>
-        <translation>&apos;%1&apos; est un dossier&#xa0;: choisissez-y un fichier WSS avec «&#xa0;Choisir le WSS&#xa0;», ou saisissez son nom.</translation>
+        <translation>«&#xa0;%1&#xa0;» est un dossier&#xa0;: choisissez-y un fichier WSS avec «&#xa0;Choisir le WSS&#xa0;», ou saisissez son nom.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is a folder: choose a WAV file in it with Select WAV, or type its name.</source>
-        <translation>&apos;%1&apos; est un dossier&#xa0;: choisissez-y un fichier WAV avec «&#xa0;Choisir le WAV&#xa0;», ou saisissez son nom.</translation>
+        <translation>«&#xa0;%1&#xa0;» est un dossier&#xa0;: choisissez-y un fichier WAV avec «&#xa0;Choisir le WAV&#xa0;», ou saisissez son nom.</translation>
     </message>
     <message>
         <source>Could not locate the file &apos;%1&apos;</source>
-        <translation>Impossible de trouver le fichier &apos;%1&apos;</translation>
+        <translation>Impossible de trouver le fichier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Type the path of a WSS file, or choose one with Select WSS.</source>
@@ -55,27 +73,6 @@
     <message>
         <source>Type the path of a WAV file, or choose one with Select WAV.</source>
         <translation>Saisissez le chemin d&apos;un fichier WAV, ou choisissez-en un avec «&#xa0;Choisir le WAV&#xa0;».</translation>
-    </message>
-    <message numerus="yes">
-        <source>…and %n more</source>
-        <translation>
-            <numerusform>… et %n autre</numerusform>
-            <numerusform>… et %n autres</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Decoding %1 was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>Le décodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %n.</numerusform>
-            <numerusform>Le décodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %n.</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoding %1 was stopped. Files that failed before the stop: %n.</source>
-        <translation>
-            <numerusform>L’encodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %n.</numerusform>
-            <numerusform>L’encodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %n.</numerusform>
-        </translation>
     </message>
     <message>
         <source>Could not decode %1: %2 could not be started.</source>
@@ -113,6 +110,27 @@
         <source>Ended by signal %1</source>
         <translation>Terminé par le signal %1</translation>
     </message>
+    <message numerus="yes">
+        <source>Decoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation>
+            <numerusform>Le décodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %Ln.</numerusform>
+            <numerusform>Le décodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoding %1 was stopped. Files that failed before the stop: %Ln.</source>
+        <translation>
+            <numerusform>L’encodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %Ln.</numerusform>
+            <numerusform>L’encodage de %1 a été arrêté. Fichiers en échec avant l’arrêt&#xa0;: %Ln.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>…and %Ln more</source>
+        <translation>
+            <numerusform>… et %Ln autre</numerusform>
+            <numerusform>… et %Ln autres</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>RunStatus</name>
@@ -131,10 +149,6 @@
     <message>
         <source>Encoding %1…</source>
         <translation>Encodage de %1…</translation>
-    </message>
-    <message>
-        <source>Stopped after %1 of %2 files</source>
-        <translation>Arrêté après %1 fichiers sur %2</translation>
     </message>
     <message>
         <source>Decoding %1 stopped</source>
@@ -160,20 +174,6 @@
         <source>Encoding %1 finished</source>
         <translation>Encodage de %1 terminé</translation>
     </message>
-    <message numerus="yes">
-        <source>Decoded %n files in %1</source>
-        <translation>
-            <numerusform>%n fichier décodé dans %1</numerusform>
-            <numerusform>%n fichiers décodés dans %1</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>Encoded %n files in %1</source>
-        <translation>
-            <numerusform>%n fichier encodé dans %1</numerusform>
-            <numerusform>%n fichiers encodés dans %1</numerusform>
-        </translation>
-    </message>
     <message>
         <source>%1 in %2 already held this sound; it is left as it was</source>
         <translation>%1 dans %2 contenait déjà ce son&#xa0;; il reste tel quel</translation>
@@ -185,13 +185,6 @@
     <message>
         <source>The earlier %1 is kept as %2</source>
         <translation>L&apos;ancien fichier %1 est conservé sous le nom %2</translation>
-    </message>
-    <message numerus="yes">
-        <source>Files that failed before the stop: %n</source>
-        <translation>
-            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %n</numerusform>
-            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %n</numerusform>
-        </translation>
     </message>
     <message>
         <source>Decoded %1 of %2 files in %3; %4 failed</source>
@@ -222,10 +215,38 @@
         <translation>La fenêtre se fermera dès que l’encodage de %1 sera terminé…</translation>
     </message>
     <message numerus="yes">
-        <source>%n replaced files kept as backups (NAME.~N~)</source>
+        <source>Files that failed before the stop: %Ln</source>
         <translation>
-            <numerusform>%n fichier remplacé conservé en copie de sauvegarde (NOM.~N~)</numerusform>
-            <numerusform>%n fichiers remplacés conservés en copies de sauvegarde (NOM.~N~)</numerusform>
+            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %Ln</numerusform>
+            <numerusform>Fichiers en échec avant l&apos;arrêt&#xa0;: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Stopped after %L1 of %Ln files</source>
+        <translation>
+            <numerusform>Arrêté après %L1 fichier sur %Ln</numerusform>
+            <numerusform>Arrêté après %L1 fichiers sur %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Decoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln fichier décodé dans %1</numerusform>
+            <numerusform>%Ln fichiers décodés dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Encoded %Ln files in %1</source>
+        <translation>
+            <numerusform>%Ln fichier encodé dans %1</numerusform>
+            <numerusform>%Ln fichiers encodés dans %1</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%Ln replaced files kept as backups (NAME.~N~)</source>
+        <translation>
+            <numerusform>%Ln fichier remplacé conservé en copie de sauvegarde (NOM.~N~)</numerusform>
+            <numerusform>%Ln fichiers remplacés conservés en copies de sauvegarde (NOM.~N~)</numerusform>
         </translation>
     </message>
 </context>
@@ -342,15 +363,15 @@
     </message>
     <message>
         <source>&apos;%1&apos;: not a .wss or .wav file</source>
-        <translation>&apos;%1&apos;&#xa0;: ni un fichier .wss ni un fichier .wav</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: ni un fichier .wss ni un fichier .wav</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: no such file</source>
-        <translation>&apos;%1&apos;&#xa0;: fichier introuvable</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: fichier introuvable</translation>
     </message>
     <message>
         <source>&apos;%1&apos;: its row takes one file, the first given: &apos;%2&apos;</source>
-        <translation>&apos;%1&apos;&#xa0;: sa ligne ne prend qu&apos;un fichier, le premier donné&#xa0;: &apos;%2&apos;</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: sa ligne ne prend qu&apos;un fichier, le premier donné&#xa0;: «&#xa0;%2&#xa0;»</translation>
     </message>
     <message>
         <source>This desktop has no file manager and no program that opens folders, so the folder cannot be shown. The files are in:
@@ -364,15 +385,15 @@
     </message>
     <message>
         <source>&apos;%1&apos;: a folder; choose a WSS or WAV file in it with Select WSS or Select WAV</source>
-        <translation>&apos;%1&apos;&#xa0;: un dossier&#xa0;; choisissez-y un fichier WSS ou WAV avec «&#xa0;Choisir le WSS&#xa0;» ou «&#xa0;Choisir le WAV&#xa0;»</translation>
+        <translation>«&#xa0;%1&#xa0;»&#xa0;: un dossier&#xa0;; choisissez-y un fichier WSS ou WAV avec «&#xa0;Choisir le WSS&#xa0;» ou «&#xa0;Choisir le WAV&#xa0;»</translation>
     </message>
     <message>
         <source>The path of the WAV file to encode. To encode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wav.</source>
-        <translation>Le chemin du fichier WAV à encoder. Pour encoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et ? pour un seul caractère, comme dans /home/ann/Sounds/*.wav.</translation>
+        <translation>Le chemin du fichier WAV à encoder. Pour encoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et&#xa0;? pour un seul caractère, comme dans /home/ann/Sounds/*.wav.</translation>
     </message>
     <message>
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
-        <translation>Le chemin du fichier WSS à décoder. Pour décoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et ? pour un seul caractère, comme dans /home/ann/Sounds/*.wss.</translation>
+        <translation>Le chemin du fichier WSS à décoder. Pour décoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et&#xa0;? pour un seul caractère, comme dans /home/ann/Sounds/*.wss.</translation>
     </message>
 </context>
 <context>
@@ -387,7 +408,7 @@
     </message>
     <message>
         <source>Try &apos;%1 --help&apos;.</source>
-        <translation>Saisissez &apos;%1 --help&apos; pour plus d&apos;informations.</translation>
+        <translation>Saisissez «&#xa0;%1 --help&#xa0;» pour plus d&apos;informations.</translation>
     </message>
     <message>
         <source>no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set).</source>

@@ -8,6 +8,8 @@ exits 1 when a check fails.
                                   reads it (its showing labels, else its description); its text view
                                   is named; then presses OK
   atspi.py dialog BUTTON          presses BUTTON, then Cancel in the dialog that opens
+  atspi.py mirrored               the window in a right-to-left language: each row read from the right
+                                  (a field to the right of its button), in reading order
   atspi.py press BUTTON           presses BUTTON
   atspi.py listen FILE            until ended, writes to FILE a line for each notification shown, as
                                   Orca speaks it: "notification NAME"; first a line "listening"
@@ -99,6 +101,21 @@ def window():
     check('the controls are listed row by row, each row from the left', in_order)
 
 
+def mirrored():
+    frame = wait_for(lambda: top_level('frame'), 'window with the role frame')
+    shown = [c for c in children(frame) if showing(c)]
+    places = [c.queryComponent().getExtents(pyatspi.DESKTOP_COORDS) for c in shown]
+    print('children:', [(c.name, p.x, p.y) for c, p in zip(shown, places)])
+    # The first row: the WSS field, its button and Decode, from the right.
+    row = [(c.getRoleName(), p) for c, p in zip(shown, places)][:3]
+    check('the first row reads field, button, button', [role for role, _ in row] == ['text', 'push button', 'push button'])
+    check('each of them is to the left of the one before', all(b.x + b.width <= a.x for (_, a), (_, b) in zip(row, row[1:])))
+    # Every control: each next one is to the left in its row, or lower down.
+    in_order = all(b.y + b.height / 2 > a.y + a.height or (b.y + b.height / 2 >= a.y and b.x < a.x)
+                   for a, b in zip(places, places[1:]))
+    check('the controls are listed row by row, each row from the right', in_order)
+
+
 def field(name, text):
     edit = wait_for(lambda: control('text', name), 'field "%s"' % name)
     edit.queryEditableText().setTextContents(text)
@@ -155,7 +172,7 @@ def listen(path):
 
 if __name__ == '__main__':
     commands = {'window': window, 'field': field, 'message': message, 'dialog': dialog, 'press': press_button,
-                'listen': listen}
+                'listen': listen, 'mirrored': mirrored}
     if len(sys.argv) < 2 or sys.argv[1] not in commands:
         sys.exit(__doc__)
     commands[sys.argv[1]](*sys.argv[2:])

@@ -8,13 +8,16 @@
 #   test-x11.sh accessibility PROGRAM
 #       Over AT-SPI, in a D-Bus session of the test's own: the window is a frame named by its title
 #       with its controls in reading order, and decoding a damaged file (with the real WSSdec.exe
+#       from the program's folder) opens an alert whose text a screen reader reads.
+#   test-x11.sh right-to-left PROGRAM
+#       Over AT-SPI, the program in Arabic (LANGUAGE=ar): each row reads from the right.
 #       from the program's folder) opens an alert whose text a screen reader reads; a screen
 #       reader speaks how each run ended, failed or written, in the status line's words.
 # shellcheck disable=SC2317 # functions run through check()
 set -u
-mode=${1:?usage: test-x11.sh properties|accessibility PROGRAM ...}
+mode=${1:?usage: test-x11.sh properties|accessibility|right-to-left PROGRAM ...}
 program=$(realpath "${2:?usage: test-x11.sh MODE PROGRAM ...}")
-[ "$mode" = accessibility ] && private_bus=yes
+case $mode in accessibility | right-to-left) private_bus=yes ;; esac
 # shellcheck source-path=SCRIPTDIR
 . "$(dirname "$0")/session.sh" "$@"
 need xprop x11-utils
@@ -23,11 +26,12 @@ start_xvfb
 export QT_QPA_PLATFORM=xcb
 app_id=$(basename "${3:-}" .desktop)
 
-# Starts the program with XDG_DATA_DIRS=$1 and sets window to its window's id.
+# Starts the program with XDG_DATA_DIRS=$1 and sets window to its window's id; $2: its title, a
+# regular expression (the English one when not given).
 open_window() {
     XDG_DATA_DIRS=$1 "$program" >>"$work/program.log" 2>&1 &
     pids+=($!)
-    window=$(timeout 20 xdotool search --sync --name '^TALVEN Sound Decoder / Encoder$' | head -1)
+    window=$(timeout 20 xdotool search --sync --name "${2:-^TALVEN Sound Decoder / Encoder\$}" | head -1)
     [ -n "$window" ] || { cat "$work/program.log"; echo "FAIL: the window did not open"; exit 1; }
 }
 icon_size() { xprop -id "$window" -notype _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | head -1; }
@@ -92,8 +96,14 @@ with wave.open(sys.argv[1], "wb") as w:
     check "a screen reader speaks the failure" spoken "Decoding tone.wss failed"
     check "a screen reader speaks what was written" spoken "Wrote front.wss in $work/sounds"
     ;;
+right-to-left)
+    find_atspi_python
+    export LANGUAGE=ar
+    open_window "" '^TALVEN Sound – '
+    check "over AT-SPI, the Arabic window" atspi mirrored
+    ;;
 *)
-    echo "usage: test-x11.sh properties|accessibility PROGRAM ..." >&2
+    echo "usage: test-x11.sh properties|accessibility|right-to-left PROGRAM ..." >&2
     exit 2
     ;;
 esac

@@ -45,6 +45,36 @@ check_po() {
     fi
 }
 
+# check_typography LANG WHAT PO: the language's own quotation marks, never ASCII quotes around a
+# name (%1, %s); French with a no-break space (or a narrow one) before : ; ? !; Spanish with the
+# program's "archivo", never "fichero".
+check_typography() {
+    local lang=$1 what=$2 po=$3 found
+    # Each translation on one line, placeholders and all.
+    found=$("$msgattrib" --translated --no-fuzzy --no-obsolete --no-wrap "$po" | sed -n 's/^msgstr\(\[[0-9]\]\)\{0,1\} "\(..*\)"$/\2/p' |
+        grep -E -e "'%|%([0-9]+|[a-z]+)'|\\\\\"%|%[0-9]*[a-z]*\\\\\"" -e "$(typography_rule "$lang")")
+    if [ -n "$found" ]; then
+        fail "$what: quote and punctuate as the language does ($(typography_advice "$lang")):"
+        sed 's/^/    /' <<<"$found"
+    fi
+}
+# A pattern no translation in the language holds (one that matches nothing when the language has none).
+typography_rule() {
+    case $1 in
+    fr) printf "%s" "[[:alnum:]»)]([:?!]|; )|[[:alnum:]] [:;!]" ;; # not the desktop entry's "a;b;"
+    es) printf '%s' '[Ff]ichero' ;;
+    *) printf '%s' '^\b$' ;;
+    esac
+}
+typography_advice() {
+    case $1 in
+    de) echo '„%1“' ;;
+    fr) echo '«\u00a0%1\u00a0», a no-break space before : ; ? !' ;;
+    es) echo '«%1», "archivo"' ;;
+    *) echo "the language's quotation marks" ;;
+    esac
+}
+
 desktop=$build_dir/packaging/$app_id.desktop
 metainfo=$build_dir/packaging/$app_id.metainfo.xml
 for file in "$desktop" "$metainfo"; do
@@ -59,6 +89,7 @@ for lang in $languages; do
     "$lupdate" $lupdate_options "@$lupdate_sources" -ts "$ts" || fail "lupdate could not read the sources"
     "$lconvert" -i "$ts" -of po -o "$work/window_$lang.po" || fail "lconvert could not read $ts"
     check_po "translations/talven-sound_$lang.ts" "$work/window_$lang.po" --check-format --check-accelerators='&'
+    check_typography "$lang" "translations/talven-sound_$lang.ts" "$work/window_$lang.po"
 
     # The tools and the desktop files: a fresh template, merged into a copy.
     pot=$work/talven-sound.pot
@@ -67,6 +98,7 @@ for lang in $languages; do
     "$msgmerge" --quiet --previous --output-file="$work/$lang.po" "$source_dir/po/$lang.po" "$pot" ||
         fail "msgmerge could not merge po/$lang.po"
     check_po "po/$lang.po" "$work/$lang.po" --check
+    check_typography "$lang" "po/$lang.po" "$work/$lang.po"
 
     # The desktop files as built: each language merged in.
     for key in Name GenericName Comment Keywords; do

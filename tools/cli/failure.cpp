@@ -1,5 +1,6 @@
 #include "failure.h"
 
+#include "i18n.h"
 #include "progress_lines.h"
 
 #include <cerrno>
@@ -22,17 +23,11 @@ void failOpening(int exitCode, std::string message, int err)
     fail(exitCode, std::move(message));
 }
 
-// Appended piece by piece: GCC 12 at -O3 misreads `"'" + s + "'"` as an overlapping copy
-// (a false -Wrestrict warning).
 std::string quote(const std::filesystem::path &p)
 {
-    const std::string name = escapeName(p.native());
-    std::string quoted;
-    quoted.reserve(name.size() + 2);
-    quoted += '\'';
-    quoted += name;
-    quoted += '\'';
-    return quoted;
+    // TRANSLATORS: a file or folder's name in a message: put your language's quotation marks
+    // around %s („%s“, « %s » with no-break spaces, «%s», “%s”, 「%s」).
+    return format(_("'%s'"), escapeName(p.native()).c_str());
 }
 
 std::string errorText(int err)

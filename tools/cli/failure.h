@@ -36,7 +36,8 @@ struct OutOfDescriptors : Failure
 // Throws OutOfDescriptors when `err` says no descriptor was left, else a plain Failure.
 [[noreturn]] void failOpening(int exitCode, std::string message, int err);
 
-// A file or folder name as messages show it: 'name', with the escapes of the progress lines
+// A file or folder name as messages show it: 'name' (in the quotation marks of the user's
+// language), with the escapes of the progress lines
 // (escapeName: a newline as \n, ...), so that a message stays one line whatever the name holds.
 // Every name in a message goes through it.
 std::string quote(const std::filesystem::path &p);

@@ -1,6 +1,7 @@
 #include "i18n.h"
 
 #include "locale_folder.h"
+#include "message_language.h"
 
 #include <cctype>
 #include <clocale>
@@ -100,6 +101,7 @@ void setUpTranslations()
     std::setlocale(LC_ALL, "");
     bindtextdomain("talven-sound", localeFolderOfThisTool().c_str());
     textdomain("talven-sound");
+    matchSystemTextsToCatalogue();
 }
 
 std::string format(const char *text, ...)

@@ -3,6 +3,10 @@
 #include "failure.h"
 #include "i18n.h"
 
+#include <climits>
+#include <clocale>
+#include <string>
+
 namespace wsstool {
 
 std::string usageText(const char *toolName, Direction direction)
@@ -48,18 +52,49 @@ std::string wouldReplaceInput(Direction direction, const std::filesystem::path &
     return format(_("the output %s would replace the input; expected a WSS file"), quote(output).c_str());
 }
 
+namespace {
+
+// A count in the digit grouping of the user's locale (LC_NUMERIC: "2.500" in German, "2500" in
+// the C locale). By hand from localeconv(): printf's grouping flag is not ISO C++, and
+// std::locale("") leaks glibc's parse of the locale name at each use.
+std::string grouped(std::size_t count)
+{
+    std::string digits = std::to_string(count);
+    const std::lconv *conventions = std::localeconv();
+    const std::string separator = conventions->thousands_sep ? conventions->thousands_sep : "";
+    const char *grouping = conventions->grouping ? conventions->grouping : "";
+    if (separator.empty() || *grouping <= 0 || *grouping == CHAR_MAX)
+        return digits;
+    // grouping: the size of each group from the right, the last size repeating; CHAR_MAX ends it.
+    std::size_t end = digits.size();
+    int size = static_cast<unsigned char>(*grouping);
+    while (end > std::size_t(size)) {
+        end -= std::size_t(size);
+        digits.insert(end, separator);
+        if (grouping[1] == CHAR_MAX)
+            break;
+        if (grouping[1] > 0)
+            size = static_cast<unsigned char>(*++grouping);
+    }
+    return digits;
+}
+
+} // namespace
+
 std::string summary(Direction direction, std::size_t converted, std::size_t total, std::size_t failed)
 {
     if (direction == Direction::Encode)
         return format(
             /* TRANSLATORS: the last line of a run over several files that were not all converted:
-               converted, named, failed. The form follows the files named. */
-            translatePlural("%zu of %zu file encoded; %zu failed", "%zu of %zu files encoded; %zu failed", total),
-            converted, total, failed);
+               converted, named, failed, each in the user's digit grouping ("2.500" in German). The
+               form follows the files named. */
+            translatePlural("%s of %s file encoded; %s failed", "%s of %s files encoded; %s failed", total),
+            grouped(converted).c_str(), grouped(total).c_str(), grouped(failed).c_str());
     /* TRANSLATORS: the last line of a run over several files that were not all converted:
-       converted, named, failed. The form follows the files named. */
-    return format(translatePlural("%zu of %zu file decoded; %zu failed", "%zu of %zu files decoded; %zu failed", total),
-        converted, total, failed);
+       converted, named, failed, each in the user's digit grouping ("2.500" in German). The form
+       follows the files named. */
+    return format(translatePlural("%s of %s file decoded; %s failed", "%s of %s files decoded; %s failed", total),
+        grouped(converted).c_str(), grouped(total).c_str(), grouped(failed).c_str());
 }
 
 } // namespace wsstool
