@@ -11,8 +11,8 @@ namespace Platform {
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.Notifications");
-const QString kPath = QStringLiteral("/org/freedesktop/Notifications");
+const QString kNotificationsService = QStringLiteral("org.freedesktop.Notifications");
+const QString kNotificationsPath = QStringLiteral("/org/freedesktop/Notifications");
 const QString kActionKey = QStringLiteral("talven-action");
 
 } // namespace
@@ -28,15 +28,18 @@ DesktopNotice::DesktopNotice(const QString &summary, const QString &body, const 
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    bus.connect(kService, kPath, kService, QStringLiteral("ActionInvoked"), this, SLOT(actionInvoked(uint, QString)));
-    bus.connect(kService, kPath, kService, QStringLiteral("NotificationClosed"), this, SLOT(closed(uint, uint)));
+    bus.connect(kNotificationsService, kNotificationsPath, kNotificationsService, QStringLiteral("ActionInvoked"), this,
+        SLOT(actionInvoked(uint, QString)));
+    bus.connect(kNotificationsService, kNotificationsPath, kNotificationsService, QStringLiteral("NotificationClosed"),
+        this, SLOT(closed(uint, uint)));
     if (m_actionCaption.isEmpty()) {
         send(false);
         return;
     }
     // Actions only where the server lists them among its capabilities.
     auto *watcher = new QDBusPendingCallWatcher(
-        bus.asyncCall(QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("GetCapabilities"))),
+        bus.asyncCall(QDBusMessage::createMethodCall(
+            kNotificationsService, kNotificationsPath, kNotificationsService, QStringLiteral("GetCapabilities"))),
         this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher *done) {
         const QDBusPendingReply<QStringList> capabilities(*done);
@@ -49,7 +52,8 @@ DesktopNotice::DesktopNotice(const QString &summary, const QString &body, const 
 void DesktopNotice::send(bool withAction)
 {
     const QString desktopEntry = QGuiApplication::desktopFileName();
-    QDBusMessage notify = QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
+    QDBusMessage notify = QDBusMessage::createMethodCall(
+        kNotificationsService, kNotificationsPath, kNotificationsService, QStringLiteral("Notify"));
     const QStringList actions = withAction ? QStringList{kActionKey, m_actionCaption} : QStringList();
     notify << QGuiApplication::applicationDisplayName() << 0U << desktopEntry << m_summary << m_body << actions
            << QVariantMap{{QStringLiteral("desktop-entry"), desktopEntry}} << -1;
