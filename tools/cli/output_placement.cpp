@@ -218,9 +218,18 @@ fs::path placeKeepingBackup(
     if (!renameUnsupported(err))
         failWriting(finalPath, folder, err);
 
-    err = naming.name([&](const char *backup) { return renameNoReplace(final, backup); });
-    if (err == ENOENT && renameNoReplace(temp, final) == 0)
-        return {}; // another run took the earlier file away meanwhile: nothing left to keep
+    // Another run may take the earlier file away and put its own in NAME between these steps:
+    // then that file is the one to keep, so the step starts again (a few times at most).
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        err = naming.name([&](const char *backup) { return renameNoReplace(final, backup); });
+        if (err != ENOENT)
+            break;
+        err = renameNoReplace(temp, final);
+        if (err == 0)
+            return {}; // another run took the earlier file away meanwhile: nothing left to keep
+        if (err != EEXIST)
+            failWriting(finalPath, folder, err);
+    }
     if (err != 0)
         fail(kExitOutput, naming.message(err));
     if (::rename(temp, final) != 0) {
