@@ -71,7 +71,7 @@ void ZRNSoundEncodeDecode::convert(Action action)
         return;
     QPushButton *button = action == Action::Decode ? cmdDecode : cmdEnCode;
     const bool buttonHadFocus = focusWidget() == button;
-    m_runs->start(subject, OSUtil::BuildCommandLine(subject.tool + u' ', subject.toolArgument()));
+    m_runs->start(subject, OSUtil::BuildCommandLine(subject.commandPrefix(), subject.toolArgument()));
     if (buttonHadFocus)
         noteFocusMovedFrom(button, action == Action::Decode ? m_decodeFocus : m_encodeFocus);
 }
@@ -82,7 +82,7 @@ void ZRNSoundEncodeDecode::showInputMessage(const QString &text, OSUtil::Message
     OSUtil::ShowMessage(this, text, QString(), icon);
 }
 
-bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)
+bool ZRNSoundEncodeDecode::confirmReplacing(RunSubject &subject)
 {
     if (subject.argument.isEmpty())
         return true; // a folder path: the tool is given no file
@@ -109,5 +109,7 @@ bool ZRNSoundEncodeDecode::confirmReplacing(const RunSubject &subject)
     }
     const QString question = ReplaceQuestion::text(
         existing, inputs.size(), decode ? QStringLiteral("WAV") : QStringLiteral("WSS"), subject.folder, backup);
-    return OSUtil::AskToConfirm(this, question, tr("&Replace"));
+    const int answer = OSUtil::AskToChoose(this, question, ReplaceQuestion::answers(existing, inputs.size()));
+    subject.skipExisting = answer == int(ReplaceQuestion::Answer::SkipExisting);
+    return answer >= 0;
 }

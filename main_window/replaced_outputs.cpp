@@ -33,22 +33,35 @@ QStringList ExistingOutputs(const QStringList &inputs, const QString &suffix, co
 QString ReplaceQuestion::text(const QStringList &existing, qsizetype inputCount, const QString &outputKind,
     const QString &folder, const QString &backup)
 {
+    // The tools keep no backup of an output that already holds the new bytes: only what will
+    // happen is promised.
     if (existing.size() == 1) {
-        return tr("%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.")
+        return tr("%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be "
+                  "kept beside it as %3; if they are the same, it is left as it is.")
             .arg(existing.first(), folder, backup);
     }
     // Counts in the user's numbers (%L1, %Ln: "2.500" in German), and in the plural form the count takes.
     if (existing.size() == inputCount) {
-        return tr("All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them "
-                  "as NAME.~N~.",
+        return tr("All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones "
+                  "will be kept beside them as NAME.~N~; those that are the same are left as they are.",
             nullptr, int(inputCount))
             .arg(outputKind, folder);
     }
-    return tr("%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside "
-              "them as NAME.~N~.",
+    return tr("%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? "
+              "Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the "
+              "same are left as they are.",
         nullptr, int(inputCount))
         .arg(existing.size())
         .arg(outputKind, folder);
+}
+
+QStringList ReplaceQuestion::answers(const QStringList &existing, qsizetype inputCount)
+{
+    QStringList captions{tr("&Replace")};
+    // Skipping every existing output would leave nothing to do.
+    if (existing.size() < inputCount)
+        captions << tr("&Skip existing");
+    return captions;
 }
 
 QString ReplaceQuestion::noBackupLeft(const QString &existing, const QString &folder)

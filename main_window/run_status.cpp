@@ -20,6 +20,11 @@ QString RunSubject::toolArgument() const
     return argument.startsWith(u'-') ? kHere + argument : argument;
 }
 
+QString RunSubject::commandPrefix() const
+{
+    return tool + (skipExisting ? QStringLiteral(" -n ") : QStringLiteral(" "));
+}
+
 bool RunSubject::isPattern() const
 {
     return argument.contains(u'*') || argument.contains(u'?');
@@ -49,6 +54,9 @@ void RunProgress::add(const OSUtil::ProgressEvent &given)
         outputs << event.name;
         ++unchanged;
         break;
+    case Kind::Skipped:
+        ++skipped;
+        break;
     case Kind::Failed:
         ++failed;
         break;
@@ -59,7 +67,7 @@ int RunProgress::finished() const
 {
     // Outputs are put in place in batches, after later files have started: the files before the
     // current one are done with too.
-    return qMax(int(outputs.size()) + failed, current - 1);
+    return qMax(int(outputs.size()) + skipped + failed, current - 1);
 }
 
 QString RunStatus::running(const RunSubject &subject, const RunProgress &progress)
@@ -87,6 +95,7 @@ QString RunStatus::ended(const RunSubject &subject, const RunProgress &progress,
         sentences << tr("Files that failed before the stop: %Ln", nullptr, progress.failed);
     if (!progress.kept.isEmpty())
         sentences << keptText(progress);
+    sentences << leftText(progress);
     return sentences.join(QStringLiteral(". "));
 }
 
@@ -106,22 +115,25 @@ QString RunStatus::outcome(const RunSubject &subject, const RunProgress &progres
     const QString name = subject.shownName();
     if (result.stopRequested && !result.succeeded()) {
         if (progress.total > 1)
-            return tr("Stopped after %L1 of %Ln files", nullptr, progress.total).arg(progress.outputs.size());
+            return tr("Stopped after %L1 of %Ln files", nullptr, progress.total)
+                .arg(progress.outputs.size() + progress.skipped);
         return (decode ? tr("Decoding %1 stopped") : tr("Encoding %1 stopped")).arg(name);
     }
     if (!result.succeeded() && !progress.outputs.isEmpty()) {
         // Partly done: what was written is as much the news as what failed.
         const QLocale locale;
         const int done = int(progress.outputs.size());
-        const int total = progress.total > 0 ? progress.total : done + progress.failed;
+        const int total = progress.total > 0 ? progress.total : done + progress.skipped + progress.failed;
         return (decode ? tr("Decoded %1 of %2 files in %3; %4 failed") : tr("Encoded %1 of %2 files in %3; %4 failed"))
             .arg(locale.toString(done), locale.toString(total), subject.folder,
-                locale.toString(qMax(progress.failed, total - done)));
+                locale.toString(qMax(progress.failed, total - done - progress.skipped)));
     }
     if (!result.succeeded())
         return (decode ? tr("Decoding %1 failed") : tr("Encoding %1 failed")).arg(name);
 
     const qsizetype done = progress.outputs.size();
+    if (done == 0 && progress.skipped > 0) // every output was there already
+        return (decode ? tr("Decoded no file in %1") : tr("Encoded no file in %1")).arg(subject.folder);
     if (done == 0) // a tool that says nothing: its exit code is all there is
         return (decode ? tr("Decoding %1 finished") : tr("Encoding %1 finished")).arg(name);
     if (done > 1)
@@ -139,4 +151,15 @@ QString RunStatus::keptText(const RunProgress &progress)
     if (progress.kept.size() == 1)
         return tr("The earlier %1 is kept as %2").arg(progress.kept.first().output, progress.kept.first().backup);
     return tr("%Ln replaced files kept as backups (NAME.~N~)", nullptr, int(progress.kept.size()));
+}
+
+QStringList RunStatus::leftText(const RunProgress &progress)
+{
+    QStringList sentences;
+    // A single output says so in the outcome already.
+    if (progress.unchanged > 0 && progress.outputs.size() > 1)
+        sentences << tr("Files that already held the same sound, left as they were: %Ln", nullptr, progress.unchanged);
+    if (progress.skipped > 0)
+        sentences << tr("Files skipped because their output already existed: %Ln", nullptr, progress.skipped);
+    return sentences;
 }

@@ -20,6 +20,7 @@ struct RunSubject
     QString argument; // the name the tool is given: a file name, a pattern, or "" for a folder
     QString path; // the field's text
     QString folder; // where the tool runs: absolute, without a trailing "/"
+    bool skipExisting = false; // the tool leaves existing outputs and converts only the others (-n)
 
     // A pattern converts every file it names: the status line counts them.
     bool isPattern() const;
@@ -28,6 +29,9 @@ struct RunSubject
     // The argument as the tool is given it: a name that starts with "-" as "./-name", so that the
     // tool, which runs in the file's folder, cannot read it as an option.
     QString toolArgument() const;
+    // What the command line starts with: the tool's name, and its option for skipExisting, each
+    // followed by a blank.
+    QString commandPrefix() const;
 };
 
 struct KeptFile
@@ -46,11 +50,12 @@ struct RunProgress
     int unchanged = 0; // of outputs, those that already held the same bytes
     QList<KeptFile> kept;
     int failed = 0;
+    int skipped = 0; // files not converted because their output was there (-n)
 
     // Names come as the tool was given them, relative to its folder; the "./" of toolArgument()
     // is left out.
     void add(const OSUtil::ProgressEvent &event);
-    // Files done with, converted or failed: how far the progress bar has come.
+    // Files done with, converted, skipped or failed: how far the progress bar has come.
     int finished() const;
 };
 
@@ -71,4 +76,6 @@ public:
 private:
     static QString outcome(const RunSubject &subject, const RunProgress &progress, const OSUtil::RunResult &result);
     static QString keptText(const RunProgress &progress);
+    // What a batch left as it was: outputs that held the same sound, and files skipped (-n).
+    static QStringList leftText(const RunProgress &progress);
 };

@@ -72,7 +72,9 @@ private:
     // Checks that the field's file exists, asks before an existing output is replaced, and
     // starts the tool on it. A row runs one tool at a time.
     void convert(RunSubject::Action action);
-    bool confirmReplacing(const RunSubject &subject);
+    // Whether the run may start: nothing would be replaced, or the user chose Replace or Skip
+    // existing (which sets subject.skipExisting).
+    bool confirmReplacing(RunSubject &subject);
 
     // The status line and the rows show what the runs say; failed runs are told one message box
     // at a time.

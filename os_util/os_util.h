@@ -109,9 +109,9 @@ enum class MessageIcon { None, Information, Warning, Error };
 void ShowMessage(
     QWidget *owner, const QString &text, const QString &details = QString(), MessageIcon icon = MessageIcon::None);
 
-// A modal question with a button captioned acceptCaption and Cancel, the default and Esc. Returns
-// whether acceptCaption was pressed.
-bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption);
+// A modal question with a button for each of captions and Cancel, the default and Esc. Returns the
+// index in captions of the button pressed, or -1 for Cancel.
+int AskToChoose(QWidget *owner, const QString &text, const QStringList &captions);
 
 // The program's icon as built into it (main.cpp gives the window the theme's once drawn).
 QIcon ProgramIcon();

@@ -72,7 +72,7 @@ std::optional<ProgressEvent> ParseProgressLine(const QByteArray &line)
         qsizetype fields;
     };
     static const Shape kShapes[] = {{"files", Kind::Files, 2}, {"start", Kind::Start, 3}, {"kept", Kind::Kept, 4},
-        {"wrote", Kind::Wrote, 3}, {"same", Kind::Same, 3}, {"failed", Kind::Failed, 4}};
+        {"wrote", Kind::Wrote, 3}, {"same", Kind::Same, 3}, {"skipped", Kind::Skipped, 3}, {"failed", Kind::Failed, 4}};
 
     const QList<QByteArray> fields = line.split('\t');
     for (const Shape &shape : kShapes) {

@@ -22,6 +22,7 @@ struct ProgressEvent
         Kept, // "kept" I OUTPUT BACKUP: the existing OUTPUT was kept as BACKUP (index, name, backup)
         Wrote, // "wrote" I OUTPUT: file I's output is in place, complete (index, name)
         Same, // "same" I OUTPUT: the existing OUTPUT already held the new bytes (index, name)
+        Skipped, // "skipped" I OUTPUT: -n, OUTPUT exists, file I was not converted (index, name)
         Failed, // "failed" I INPUT CODE: file I failed with exit code CODE (index, name, code)
     };
 

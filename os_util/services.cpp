@@ -97,9 +97,9 @@ void ShowMessage(QWidget *owner, const QString &text, const QString &details, Me
     Platform::ShowMessage(owner, text, details, shown);
 }
 
-bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption)
+int AskToChoose(QWidget *owner, const QString &text, const QStringList &captions)
 {
-    return Platform::AskToConfirm(owner, text, acceptCaption);
+    return Platform::AskToChoose(owner, text, captions);
 }
 
 QIcon ProgramIcon()

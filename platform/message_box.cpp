@@ -114,17 +114,19 @@ void ShowMessage(QWidget *owner, const QString &text, const QString &details, Me
     box.exec();
 }
 
-bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption)
+int AskToChoose(QWidget *owner, const QString &text, const QStringList &captions)
 {
     const QString title = owner ? owner->window()->windowTitle() : QString();
     QMessageBox box(QMessageBox::Question, title, inReadingDirection(text), QMessageBox::Cancel, owner);
     box.setTextFormat(Qt::PlainText);
-    QPushButton *accept = box.addButton(acceptCaption, QMessageBox::AcceptRole);
+    QList<QPushButton *> choices;
+    for (const QString &caption : captions)
+        choices << box.addButton(caption, QMessageBox::AcceptRole);
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
     showTextWhole(box);
     box.exec();
-    return box.clickedButton() == accept;
+    return int(choices.indexOf(box.clickedButton()));
 }
 
 } // namespace Platform

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
@@ -15,9 +16,9 @@ enum class MessageIcon { None, Information, Warning, Error };
 void ShowMessage(
     QWidget *owner, const QString &text, const QString &details = QString(), MessageIcon icon = MessageIcon::None);
 
-// A modal question, titled and shown like ShowMessage, with a button captioned acceptCaption and
-// Cancel; Cancel is the default button and Esc presses it. Returns whether acceptCaption was
-// pressed.
-bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption);
+// A modal question, titled and shown like ShowMessage, with a button for each of captions, in that
+// order, and Cancel; Cancel is the default button and Esc presses it. Returns the index in captions
+// of the button pressed, or -1 for Cancel.
+int AskToChoose(QWidget *owner, const QString &text, const QStringList &captions);
 
 } // namespace Platform

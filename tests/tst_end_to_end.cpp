@@ -187,7 +187,9 @@ private slots:
         QVERIFY(asked.answered());
         QCOMPARE(question.text,
             "tone.wav already exists in " + sounds.path()
-                + ". Replace it? The earlier file will be kept beside it as tone.wav.~1~.");
+                + ". Replace it? If the new file differs from it, the earlier file will be kept beside it as "
+                  "tone.wav.~1~; if they are the same, it is left as it is.");
+        QCOMPARE(question.buttons, (QStringList{"Cancel", "Replace"})); // nothing to skip to
         QCOMPARE(question.defaultButton, QStringLiteral("Cancel"));
         QVERIFY2(question.offCentre >= 0 && question.offCentre < 60, qPrintable(QString::number(question.offCentre)));
 
@@ -283,6 +285,89 @@ private slots:
         }
     }
 
+    // A batch where some outputs exist: the question offers Replace, Skip existing and Cancel. Skip
+    // existing makes only the missing outputs and leaves the others exactly as they were; Replace
+    // keeps each earlier file that differs; Cancel runs nothing. The status line says which.
+    void aBatchWithSomeOutputsThere_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<QStringList>("made"); // outputs new after the run, with backups
+        QTest::addColumn<QString>("said"); // %1 stands for the folder
+        QTest::newRow("Skip existing")
+            << "Skip existing" << QStringList{"a.wss", "d.wss"}
+            << "Encoded 2 files in %1. Files skipped because their output already existed: 2";
+        QTest::newRow("Replace") << "Replace" << QStringList{"a.wss", "b.wss.~1~", "c.wss.~1~", "d.wss"}
+                                 << "Encoded 4 files in %1. 2 replaced files kept as backups (NAME.~N~)";
+        QTest::newRow("Cancel") << "Cancel" << QStringList{} << "";
+    }
+    void aBatchWithSomeOutputsThere()
+    {
+        QFETCH(QString, answer);
+        QFETCH(QStringList, made);
+        QFETCH(QString, said);
+        QTemporaryDir sounds;
+        for (const char *name : {"a.wav", "b.wav", "c.wav", "d.wav"})
+            QVERIFY(writeWav(sounds.filePath(name), tone()));
+        writeFile(sounds.filePath("b.wss"), "earlier b");
+        writeFile(sounds.filePath("c.wss"), "earlier c");
+        const QDateTime earlierTime = QFileInfo(sounds.filePath("b.wss")).lastModified().addSecs(-3600);
+        for (const char *name : {"b.wss", "c.wss"}) {
+            QFile earlier(sounds.filePath(name));
+            QVERIFY(earlier.open(QIODevice::ReadWrite));
+            QVERIFY(earlier.setFileTime(earlierTime, QFileDevice::FileModificationTime));
+        }
+        const QStringList before = QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden);
+
+        field("txtWavFileName")->setText(sounds.filePath("*.wav"));
+        QuestionSeen question;
+        const ModalAnswer asked = AnswerNextQuestion(answer, &question);
+        clickAndWait("cmdEnCode");
+        QVERIFY(asked.answered());
+        QCOMPARE(question.buttons, (QStringList{"Cancel", "Replace", "Skip existing"}));
+        QCOMPARE(question.defaultButton, QStringLiteral("Cancel"));
+        QVERIFY2(question.text.startsWith("2 of the 4 WSS files already exist in " + sounds.path()),
+            qPrintable(question.text));
+
+        QStringList after = QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden);
+        for (const QString &name : before)
+            QVERIFY2(after.removeOne(name), qPrintable(name));
+        QCOMPARE(after, made);
+        QCOMPARE(widget("statusText")->accessibleName(), said.isEmpty() ? said : said.arg(sounds.path()));
+        if (answer == QLatin1String("Replace"))
+            return;
+        // Skipped or cancelled: the earlier outputs are exactly as they were.
+        for (const char *name : {"b.wss", "c.wss"}) {
+            QCOMPARE(fileContents(sounds.filePath(name)), "earlier " + QByteArray(name).left(1));
+            QCOMPARE(QFileInfo(sounds.filePath(name)).lastModified(), earlierTime);
+        }
+    }
+
+    // A second run over outputs that already hold the same sound: the question promises a backup
+    // only of what differs, none is made, and the status line says they were left as they were.
+    void aSecondRunOverTheSameOutputsKeepsNoBackup()
+    {
+        QTemporaryDir sounds;
+        for (const char *name : {"a.wav", "b.wav", "c.wav"})
+            QVERIFY(writeWav(sounds.filePath(name), tone()));
+        field("txtWavFileName")->setText(sounds.filePath("*.wav"));
+        clickAndWait("cmdEnCode");
+        const QStringList first = QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden);
+        QCOMPARE(first.size(), 6);
+
+        QuestionSeen question;
+        const ModalAnswer replace = AnswerNextQuestion(QStringLiteral("Replace"), &question);
+        clickAndWait("cmdEnCode");
+        QVERIFY(replace.answered());
+        QCOMPARE(question.text,
+            "All 3 WSS files already exist in " + sounds.path()
+                + ". Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; "
+                  "those that are the same are left as they are.");
+        QCOMPARE(question.buttons, (QStringList{"Cancel", "Replace"}));
+        QCOMPARE(QDir(sounds.path()).entryList(QDir::Files | QDir::Hidden), first); // no backup made
+        QCOMPARE(widget("statusText")->accessibleName(),
+            "Encoded 3 files in " + sounds.path() + ". Files that already held the same sound, left as they were: 3");
+    }
+
     // Stopped mid-batch: every output name holds its earlier file or a whole new one, the earlier
     // files of those replaced are kept, and no temporary file is left.
     void stopInABatchLeavesOldOrWholeFiles()
@@ -317,7 +402,8 @@ private slots:
         QVERIFY(replace.answered());
         QCOMPARE(question.text,
             "40 of the 400 WSS files already exist in " + sounds.path()
-                + ". Replace them? The earlier files will be kept beside them as NAME.~N~.");
+                + ". Replace them, or skip them and make only the others? Earlier files that differ from the new "
+                  "ones will be kept beside them as NAME.~N~; those that are the same are left as they are.");
 
         const QString said = widget("statusText")->accessibleName();
         int written = 0, kept = 0;

@@ -85,6 +85,8 @@ private slots:
                               << "gun.wav.~1~" << 0;
         QTest::newRow("wrote, UTF-8") << QByteArray("wrote\t2\tsch\xc3\xbc\x73s.wav") << true << int(Kind::Wrote) << 2
                                       << QString::fromUtf8("schüss.wav") << "" << 0;
+        QTest::newRow("skipped") << QByteArray("skipped\t3\tc.wss") << true << int(Kind::Skipped) << 3 << "c.wss"
+                                 << "" << 0;
         QTest::newRow("failed") << QByteArray("failed\t4\tb.wav\t1") << true << int(Kind::Failed) << 4 << "b.wav"
                                 << "" << 1;
         QTest::newRow("escapes") << QByteArray(R"(wrote	1	a\tb\nc\\d\x01e\r.wav)") << true << int(Kind::Wrote)
@@ -157,6 +159,32 @@ private slots:
         QTest::newRow("a batch")
             << false << "*.wav" << keptThree << true << ok
             << "Encoded 500 files in /home/ann/Sounds. 3 replaced files kept as backups (NAME.~N~)";
+        // Skip existing (-n): what was skipped, and the files' count without them.
+        QStringList skippedTwo{"files\t3", "start\t1\ta.wav", "skipped\t1\ta.wss", "start\t2\tb.wav",
+            "skipped\t2\tb.wss", "start\t3\tc.wav", "wrote\t3\tc.wss"};
+        QTest::newRow("skipped existing")
+            << false << "*.wav" << skippedTwo << true << ok
+            << "Wrote c.wss in /home/ann/Sounds. Files skipped because their output already existed: 2";
+        QStringList skippedTwoOfFour = skippedTwo;
+        skippedTwoOfFour[0] = QStringLiteral("files\t4");
+        skippedTwoOfFour << "start\t4\td.wav";
+        QTest::newRow("skipped existing, one failed")
+            << false << "*.wav" << (QStringList(skippedTwoOfFour) << "failed\t4\td.wav\t1") << true << exited(1)
+            << "Encoded 1 of 4 files in /home/ann/Sounds; 1 failed. Files skipped because their output already "
+               "existed: 2";
+        QTest::newRow("skipped existing, stopped")
+            << false << "*.wav" << skippedTwoOfFour << true << signalled(15, true)
+            << "Stopped after 3 of 4 files. Files skipped because their output already existed: 2";
+        QTest::newRow("every output there")
+            << false << "*.wav" << QStringList{"files\t2", "skipped\t1\ta.wss", "skipped\t2\tb.wss"} << true << ok
+            << "Encoded no file in /home/ann/Sounds. Files skipped because their output already existed: 2";
+        // A second run over the same outputs keeps no backup, and says none was kept.
+        QStringList sameThree{"files\t3"};
+        for (int i = 1; i <= 3; ++i)
+            sameThree << QStringLiteral("same\t%1\ttake%1.wss").arg(i);
+        QTest::newRow("a batch that changed nothing")
+            << false << "*.wav" << sameThree << true << ok
+            << "Encoded 3 files in /home/ann/Sounds. Files that already held the same sound, left as they were: 3";
         QTest::newRow("a tool that says nothing")
             << true << "gun.wss" << none << true << ok << "Decoding gun.wss finished";
         QTest::newRow("failed") << true << "gun.wss" << none << true << exited(1) << "Decoding gun.wss failed";
@@ -200,6 +228,9 @@ private slots:
               << "start\t4\td"
               << "same\t4\td";
         QCOMPARE(progressOf(lines).finished(), 4);
+        lines << "start\t5\te"
+              << "skipped\t5\te";
+        QCOMPARE(progressOf(lines).finished(), 5);
     }
 
     void existingOutputs_data()
@@ -276,28 +307,46 @@ private slots:
         QCOMPARE(OSUtil::NextBackupName(QStringLiteral("gun.wav"), siblings), expected);
     }
 
+    // The question promises a backup only of an earlier file that differs; Skip existing is offered
+    // where some outputs are missing.
     void replaceQuestion_data()
     {
         QTest::addColumn<int>("existing");
         QTest::addColumn<int>("inputs");
         QTest::addColumn<QString>("expected");
+        QTest::addColumn<QStringList>("answers");
+        const QStringList replaceOnly{"&Replace"}, both{"&Replace", "&Skip existing"};
         QTest::newRow("one file") << 1 << 1
-                                  << "gun.wav already exists in /home/ann/Sounds. Replace it? The earlier file will "
-                                     "be kept beside it as gun.wav.~1~.";
+                                  << "gun.wav already exists in /home/ann/Sounds. Replace it? If the new file differs "
+                                     "from it, the earlier file will be kept beside it as gun.wav.~1~; if they are "
+                                     "the same, it is left as it is."
+                                  << replaceOnly;
+        QTest::newRow("one of a batch")
+            << 1 << 3
+            << "gun.wav already exists in /home/ann/Sounds. Replace it? If the new file differs from it, the earlier "
+               "file will be kept beside it as gun.wav.~1~; if they are the same, it is left as it is."
+            << both;
         QTest::newRow("a batch") << 12 << 500
-                                 << "12 of the 500 WAV files already exist in /home/ann/Sounds. Replace them? The "
-                                    "earlier files will be kept beside them as NAME.~N~.";
+                                 << "12 of the 500 WAV files already exist in /home/ann/Sounds. Replace them, or "
+                                    "skip them and make only the others? Earlier files that differ from the new ones "
+                                    "will be kept beside them as NAME.~N~; those that are the same are left as they "
+                                    "are."
+                                 << both;
         QTest::newRow("a whole batch") << 500 << 500
-                                       << "All 500 WAV files already exist in /home/ann/Sounds. Replace them? The "
-                                          "earlier files will be kept beside them as NAME.~N~.";
+                                       << "All 500 WAV files already exist in /home/ann/Sounds. Replace them? Earlier "
+                                          "files that differ from the new ones will be kept beside them as NAME.~N~; "
+                                          "those that are the same are left as they are."
+                                       << replaceOnly;
     }
     void replaceQuestion()
     {
         QFETCH(int, existing);
         QFETCH(int, inputs);
         QFETCH(QString, expected);
+        QFETCH(QStringList, answers);
         const QStringList outputs(existing, QStringLiteral("gun.wav"));
         QCOMPARE(ReplaceQuestion::text(outputs, inputs, "WAV", "/home/ann/Sounds", "gun.wav.~1~"), expected);
+        QCOMPARE(ReplaceQuestion::answers(outputs, inputs), answers);
     }
 
     void filesToOpen_data()

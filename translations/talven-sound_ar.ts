@@ -30,34 +30,42 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>⁨%1⁩ موجود مسبقًا في ⁨%2⁩. أتريد استبداله؟ سيُحتفظ بالملف السابق بجواره باسم ⁨%3⁩.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>⁨%1⁩ موجود مسبقًا في ⁨%2⁩، وكل أرقام النسخ الاحتياطية له مستخدمة، لذا سترفض الأداة استبداله. انقل نسخه الاحتياطية (⁨%1⁩.~N~) أو احذفها، أو انقل الملف نفسه أو احذفه، ثم أعد المحاولة.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>⁨%1⁩ موجود مسبقًا في ⁨%2⁩. أتريد استبداله؟ إن اختلف الملف الجديد عنه فسيُحتفظ بالملف السابق بجواره باسم ⁨%3⁩؛ وإن تطابقا فسيبقى كما هو.</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
-            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
-            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
-            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
-            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
-            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
+            <numerusform>كل ملفات ⁨%1⁩ موجودة مسبقًا في ⁨%2⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
-            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
-            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
-            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
-            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
-            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها؟ سيُحتفظ بالملفات السابقة بجوارها باسم NAME.~N~.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها، أم تخطيها وإنشاء الباقي فقط؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها، أم تخطيها وإنشاء الباقي فقط؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها، أم تخطيها وإنشاء الباقي فقط؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها، أم تخطيها وإنشاء الباقي فقط؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها، أم تخطيها وإنشاء الباقي فقط؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
+            <numerusform>⁨%L1⁩ من ملفات ⁨%2⁩ البالغ عددها ⁨%Ln⁩ موجودة مسبقًا في ⁨%3⁩. أتريد استبدالها، أم تخطيها وإنشاء الباقي فقط؟ سيُحتفظ بالملفات السابقة المختلفة عن الجديدة بجوارها باسم NAME.~N~؛ وتبقى المطابقة كما هي.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>ا&amp;ستبدل</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>&amp;تخطَّ الموجودة</translation>
     </message>
 </context>
 <context>
@@ -289,6 +297,36 @@
             <numerusform>حُفظ ⁨%Ln⁩ ملف مستبدَل كنسخ احتياطية (NAME.~N~)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>لم يُفك ترميز أي ملف في ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>لم يُرمَّز أي ملف في ⁨%1⁩</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>الملفات التي كانت تحمل الصوت نفسه وبقيت كما هي: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات التي كانت تحمل الصوت نفسه وبقيت كما هي: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات التي كانت تحمل الصوت نفسه وبقيت كما هي: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات التي كانت تحمل الصوت نفسه وبقيت كما هي: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات التي كانت تحمل الصوت نفسه وبقيت كما هي: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات التي كانت تحمل الصوت نفسه وبقيت كما هي: ⁨%Ln⁩</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>الملفات المتخطاة لأن مخرجاتها موجودة مسبقًا: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات المتخطاة لأن مخرجاتها موجودة مسبقًا: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات المتخطاة لأن مخرجاتها موجودة مسبقًا: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات المتخطاة لأن مخرجاتها موجودة مسبقًا: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات المتخطاة لأن مخرجاتها موجودة مسبقًا: ⁨%Ln⁩</numerusform>
+            <numerusform>الملفات المتخطاة لأن مخرجاتها موجودة مسبقًا: ⁨%Ln⁩</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -348,10 +386,6 @@
     <message>
         <source>Select WAV File</source>
         <translation>اختر ملف WAV</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>ا&amp;ستبدل</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

@@ -30,26 +30,34 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>%1 ist in %2 bereits vorhanden. Ersetzen? Die bisherige Datei wird daneben als %3 aufbewahrt.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 ist in %2 bereits vorhanden, und alle Sicherungsnummern dafür sind vergeben; das Werkzeug würde sich daher weigern, die Datei zu ersetzen. Verschieben oder entfernen Sie ihre Sicherungen (%1.~N~) oder die Datei selbst und versuchen Sie es erneut.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>%1 ist in %2 bereits vorhanden. Ersetzen? Unterscheidet sich die neue Datei davon, wird die bisherige daneben als %3 aufbewahrt; sind beide gleich, bleibt sie unverändert.</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>Die %Ln %1-Datei ist in %2 bereits vorhanden. Ersetzen? Die bisherige Datei wird daneben als NAME.~N~ aufbewahrt.</numerusform>
-            <numerusform>Alle %Ln %1-Dateien sind in %2 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</numerusform>
+            <numerusform>Die %Ln %1-Datei ist in %2 bereits vorhanden. Ersetzen? Unterscheidet sich die neue Datei davon, wird die bisherige daneben als NAME.~N~ aufbewahrt; sind beide gleich, bleibt sie unverändert.</numerusform>
+            <numerusform>Alle %Ln %1-Dateien sind in %2 bereits vorhanden. Ersetzen? Bisherige Dateien, die sich von den neuen unterscheiden, werden daneben als NAME.~N~ aufbewahrt; gleiche bleiben unverändert.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>%L1 der %Ln %2-Dateien sind in %3 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</numerusform>
-            <numerusform>%L1 der %Ln %2-Dateien sind in %3 bereits vorhanden. Ersetzen? Die bisherigen Dateien werden daneben als NAME.~N~ aufbewahrt.</numerusform>
+            <numerusform>%L1 der %Ln %2-Dateien sind in %3 bereits vorhanden. Ersetzen, oder überspringen und nur die übrigen erstellen? Bisherige Dateien, die sich von den neuen unterscheiden, werden daneben als NAME.~N~ aufbewahrt; gleiche bleiben unverändert.</numerusform>
+            <numerusform>%L1 der %Ln %2-Dateien sind in %3 bereits vorhanden. Ersetzen, oder überspringen und nur die übrigen erstellen? Bisherige Dateien, die sich von den neuen unterscheiden, werden daneben als NAME.~N~ aufbewahrt; gleiche bleiben unverändert.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>&amp;Vorhandene überspringen</translation>
     </message>
 </context>
 <context>
@@ -249,6 +257,28 @@
             <numerusform>%Ln ersetzte Dateien als Sicherungen aufbewahrt (NAME.~N~)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>Keine Datei in %1 dekodiert</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>Keine Datei in %1 kodiert</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>Dateien, die schon denselben Klang enthielten und unverändert blieben: %Ln</numerusform>
+            <numerusform>Dateien, die schon denselben Klang enthielten und unverändert blieben: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>Übersprungene Dateien, deren Ausgabe schon vorhanden war: %Ln</numerusform>
+            <numerusform>Übersprungene Dateien, deren Ausgabe schon vorhanden war: %Ln</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -352,10 +382,6 @@
     <message>
         <source>Browse for the WSS file that you want to decode</source>
         <translation>Die WSS-Datei suchen, die Sie dekodieren möchten</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>&amp;Ersetzen</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

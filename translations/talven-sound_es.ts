@@ -30,26 +30,34 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>%1 ya existe en %2. ¿Reemplazarlo? El archivo anterior se conservará a su lado como %3.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 ya existe en %2 y todos sus números de copia de seguridad están ocupados, por lo que la herramienta se negaría a reemplazarlo. Mueva o elimine sus copias de seguridad (%1.~N~), o el propio archivo, y vuelva a intentarlo.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>%1 ya existe en %2. ¿Reemplazarlo? Si el archivo nuevo es distinto, el anterior se conservará a su lado como %3; si son iguales, se deja como está.</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>El archivo %1 ya existe en %2. ¿Reemplazarlo? El archivo anterior se conservará a su lado como NOMBRE.~N~.</numerusform>
-            <numerusform>Los %Ln archivos %1 ya existen todos en %2. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</numerusform>
+            <numerusform>El archivo %1 ya existe en %2. ¿Reemplazarlo? Si es distinto del nuevo, el archivo anterior se conservará a su lado como NOMBRE.~N~; si es igual, se deja como está.</numerusform>
+            <numerusform>Los %Ln archivos %1 ya existen todos en %2. ¿Reemplazarlos? Los archivos anteriores que sean distintos de los nuevos se conservarán a su lado como NOMBRE.~N~; los que sean iguales se dejan como están.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>%L1 de los %Ln archivos %2 ya existen en %3. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</numerusform>
-            <numerusform>%L1 de los %Ln archivos %2 ya existen en %3. ¿Reemplazarlos? Los archivos anteriores se conservarán a su lado como NOMBRE.~N~.</numerusform>
+            <numerusform>%L1 de los %Ln archivos %2 ya existen en %3. ¿Reemplazarlos, u omitirlos y crear solo los demás? Los archivos anteriores que sean distintos de los nuevos se conservarán a su lado como NOMBRE.~N~; los que sean iguales se dejan como están.</numerusform>
+            <numerusform>%L1 de los %Ln archivos %2 ya existen en %3. ¿Reemplazarlos, u omitirlos y crear solo los demás? Los archivos anteriores que sean distintos de los nuevos se conservarán a su lado como NOMBRE.~N~; los que sean iguales se dejan como están.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Reemplazar</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>&amp;Omitir los existentes</translation>
     </message>
 </context>
 <context>
@@ -249,6 +257,28 @@
             <numerusform>%Ln archivos reemplazados conservados como copias de seguridad (NOMBRE.~N~)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>Ningún archivo decodificado en %1</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>Ningún archivo codificado en %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>Archivos que ya tenían el mismo sonido, dejados como estaban: %Ln</numerusform>
+            <numerusform>Archivos que ya tenían el mismo sonido, dejados como estaban: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>Archivos omitidos porque su salida ya existía: %Ln</numerusform>
+            <numerusform>Archivos omitidos porque su salida ya existía: %Ln</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -352,10 +382,6 @@
     <message>
         <source>Browse for the WSS file that you want to decode</source>
         <translation>Buscar el archivo WSS que quiere decodificar</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>&amp;Reemplazar</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

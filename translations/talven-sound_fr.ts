@@ -30,26 +30,34 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>%1 existe déjà dans %2. Le remplacer&#xa0;? L&apos;ancien fichier sera conservé à côté sous le nom %3.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 existe déjà dans %2 et tous ses numéros de sauvegarde sont pris&#xa0;: l&apos;outil refuserait donc de le remplacer. Déplacez ou supprimez ses sauvegardes (%1.~N~), ou le fichier lui-même, puis réessayez.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>%1 existe déjà dans %2. Le remplacer&#xa0;? Si le nouveau fichier en diffère, l&apos;ancien sera conservé à côté sous le nom %3&#xa0;; s&apos;ils sont identiques, il reste tel quel.</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>Le fichier %1 existe déjà dans %2. Le remplacer&#xa0;? L&apos;ancien fichier sera conservé à côté sous le nom NOM.~N~.</numerusform>
-            <numerusform>Les %Ln fichiers %1 existent tous déjà dans %2. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+            <numerusform>Le fichier %1 existe déjà dans %2. Le remplacer&#xa0;? S&apos;il diffère du nouveau, l&apos;ancien fichier sera conservé à côté sous le nom NOM.~N~&#xa0;; s&apos;il est identique, il reste tel quel.</numerusform>
+            <numerusform>Les %Ln fichiers %1 existent tous déjà dans %2. Les remplacer&#xa0;? Les anciens fichiers qui diffèrent des nouveaux seront conservés à côté sous le nom NOM.~N~&#xa0;; ceux qui sont identiques restent tels quels.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
-            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer&#xa0;? Les anciens fichiers seront conservés à côté sous le nom NOM.~N~.</numerusform>
+            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer, ou les ignorer et créer seulement les autres&#xa0;? Les anciens fichiers qui diffèrent des nouveaux seront conservés à côté sous le nom NOM.~N~&#xa0;; ceux qui sont identiques restent tels quels.</numerusform>
+            <numerusform>%L1 des %Ln fichiers %2 existent déjà dans %3. Les remplacer, ou les ignorer et créer seulement les autres&#xa0;? Les anciens fichiers qui diffèrent des nouveaux seront conservés à côté sous le nom NOM.~N~&#xa0;; ceux qui sont identiques restent tels quels.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>&amp;Ignorer les existants</translation>
     </message>
 </context>
 <context>
@@ -249,6 +257,28 @@
             <numerusform>%Ln fichiers remplacés conservés en copies de sauvegarde (NOM.~N~)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>Aucun fichier décodé dans %1</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>Aucun fichier encodé dans %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>Fichiers qui contenaient déjà le même son, laissés tels quels&#xa0;: %Ln</numerusform>
+            <numerusform>Fichiers qui contenaient déjà le même son, laissés tels quels&#xa0;: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>Fichiers ignorés car leur sortie existait déjà&#xa0;: %Ln</numerusform>
+            <numerusform>Fichiers ignorés car leur sortie existait déjà&#xa0;: %Ln</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -352,10 +382,6 @@
     <message>
         <source>Browse for the WSS file that you want to decode</source>
         <translation>Rechercher le fichier WSS que vous voulez décoder</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>&amp;Remplacer</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

@@ -30,26 +30,34 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>⁨%1⁩ כבר קיים בתוך ⁨%2⁩. להחליף אותו? הקובץ הקודם יישמר לצדו בשם ⁨%3⁩.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>⁨%1⁩ כבר קיים בתוך ⁨%2⁩, וכל מספרי הגיבוי שלו תפוסים, ולכן הכלי יסרב להחליף אותו. יש להעביר או למחוק את הגיבויים שלו (⁨%1⁩.~N~), או את הקובץ עצמו, ולנסות שוב.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>⁨%1⁩ כבר קיים בתוך ⁨%2⁩. להחליף אותו? אם הקובץ החדש שונה ממנו, הקובץ הקודם יישמר לצדו בשם ⁨%3⁩; אם הם זהים, הוא יישאר כמו שהוא.</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>הקובץ ⁨%1⁩ כבר קיים בתוך ⁨%2⁩. להחליף אותו? הקובץ הקודם יישמר לצדו בשם NAME.~N~.</numerusform>
-            <numerusform>כל ⁨%Ln⁩ קובצי ⁨%1⁩ כבר קיימים בתוך ⁨%2⁩. להחליף אותם? הקבצים הקודמים יישמרו לצדם בשם NAME.~N~.</numerusform>
+            <numerusform>הקובץ ⁨%1⁩ כבר קיים בתוך ⁨%2⁩. להחליף אותו? אם הוא שונה מהחדש, הקובץ הקודם יישמר לצדו בשם NAME.~N~; אם הוא זהה, הוא יישאר כמו שהוא.</numerusform>
+            <numerusform>כל ⁨%Ln⁩ קובצי ⁨%1⁩ כבר קיימים בתוך ⁨%2⁩. להחליף אותם? קבצים קודמים השונים מהחדשים יישמרו לצדם בשם NAME.~N~; הזהים יישארו כמו שהם.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>⁨%L1⁩ מתוך ⁨%Ln⁩ קובצי ⁨%2⁩ כבר קיימים בתוך ⁨%3⁩. להחליף אותם? הקבצים הקודמים יישמרו לצדם בשם NAME.~N~.</numerusform>
-            <numerusform>⁨%L1⁩ מתוך ⁨%Ln⁩ קובצי ⁨%2⁩ כבר קיימים בתוך ⁨%3⁩. להחליף אותם? הקבצים הקודמים יישמרו לצדם בשם NAME.~N~.</numerusform>
+            <numerusform>⁨%L1⁩ מתוך ⁨%Ln⁩ קובצי ⁨%2⁩ כבר קיימים בתוך ⁨%3⁩. להחליף אותם, או לדלג עליהם וליצור רק את השאר? קבצים קודמים השונים מהחדשים יישמרו לצדם בשם NAME.~N~; הזהים יישארו כמו שהם.</numerusform>
+            <numerusform>⁨%L1⁩ מתוך ⁨%Ln⁩ קובצי ⁨%2⁩ כבר קיימים בתוך ⁨%3⁩. להחליף אותם, או לדלג עליהם וליצור רק את השאר? קבצים קודמים השונים מהחדשים יישמרו לצדם בשם NAME.~N~; הזהים יישארו כמו שהם.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>ה&amp;חלפה</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>&amp;דילוג על הקיימים</translation>
     </message>
 </context>
 <context>
@@ -249,6 +257,28 @@
             <numerusform>⁨%Ln⁩ קבצים מוחלפים נשמרו כגיבויים (NAME.~N~)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>לא פוענח אף קובץ בתוך ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>לא קודד אף קובץ בתוך ⁨%1⁩</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>קבצים שכבר הכילו את אותו צליל ונשארו כמו שהם: ⁨%Ln⁩</numerusform>
+            <numerusform>קבצים שכבר הכילו את אותו צליל ונשארו כמו שהם: ⁨%Ln⁩</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>קבצים שדולגו כי הפלט שלהם כבר היה קיים: ⁨%Ln⁩</numerusform>
+            <numerusform>קבצים שדולגו כי הפלט שלהם כבר היה קיים: ⁨%Ln⁩</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -308,10 +338,6 @@
     <message>
         <source>Select WAV File</source>
         <translation>בחירת קובץ WAV</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>ה&amp;חלפה</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

@@ -30,26 +30,34 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>%1 esiste già in %2. Sostituirlo? Il file precedente verrà conservato accanto come %3.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 esiste già in %2 e tutti i suoi numeri di backup sono occupati, quindi lo strumento si rifiuterebbe di sostituirlo. Sposta o elimina i suoi backup (%1.~N~), oppure il file stesso, e riprova.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>%1 esiste già in %2. Sostituirlo? Se il nuovo file è diverso, il file precedente verrà conservato accanto come %3; se sono uguali, resta com&apos;è.</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>Il file %1 esiste già in %2. Sostituirlo? Il file precedente verrà conservato accanto come NOME.~N~.</numerusform>
-            <numerusform>Tutti i %Ln file %1 esistono già in %2. Sostituirli? I file precedenti verranno conservati accanto come NOME.~N~.</numerusform>
+            <numerusform>Il file %1 esiste già in %2. Sostituirlo? Se è diverso dal nuovo, il file precedente verrà conservato accanto come NOME.~N~; se è uguale, resta com&apos;è.</numerusform>
+            <numerusform>Tutti i %Ln file %1 esistono già in %2. Sostituirli? I file precedenti diversi dai nuovi verranno conservati accanto come NOME.~N~; quelli uguali restano come sono.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>%L1 dei %Ln file %2 esistono già in %3. Sostituirli? I file precedenti verranno conservati accanto come NOME.~N~.</numerusform>
-            <numerusform>%L1 dei %Ln file %2 esistono già in %3. Sostituirli? I file precedenti verranno conservati accanto come NOME.~N~.</numerusform>
+            <numerusform>%L1 dei %Ln file %2 esistono già in %3. Sostituirli, oppure saltarli e creare solo gli altri? I file precedenti diversi dai nuovi verranno conservati accanto come NOME.~N~; quelli uguali restano come sono.</numerusform>
+            <numerusform>%L1 dei %Ln file %2 esistono già in %3. Sostituirli, oppure saltarli e creare solo gli altri? I file precedenti diversi dai nuovi verranno conservati accanto come NOME.~N~; quelli uguali restano come sono.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Sostituisci</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>Salta &amp;esistenti</translation>
     </message>
 </context>
 <context>
@@ -249,6 +257,28 @@
             <numerusform>%Ln file sostituiti conservati come backup (NOME.~N~)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>Nessun file decodificato in %1</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>Nessun file codificato in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>File che contenevano già lo stesso suono, lasciati come erano: %Ln</numerusform>
+            <numerusform>File che contenevano già lo stesso suono, lasciati come erano: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>File saltati perché il loro output esisteva già: %Ln</numerusform>
+            <numerusform>File saltati perché il loro output esisteva già: %Ln</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -308,10 +338,6 @@
     <message>
         <source>Select WAV File</source>
         <translation>Seleziona il file WAV</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>&amp;Sostituisci</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

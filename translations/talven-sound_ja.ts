@@ -30,24 +30,32 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>%1 はすでに %2 にあります。置き換えますか? 以前のファイルは同じ場所に %3 として残します。</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 はすでに %2 にあり、バックアップ番号がすべて使われているため、ツールは置き換えを拒否します。バックアップ (%1.~N~) またはファイル自体を移動するか削除して、もう一度お試しください。</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>%1 はすでに %2 にあります。置き換えますか? 新しいファイルと異なる場合、以前のファイルは同じ場所に %3 として残します。同じ場合はそのままにします。</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>%Ln 個の %1 ファイルはすべてすでに %2 にあります。置き換えますか? 以前のファイルは同じ場所に 名前.~N~ として残します。</numerusform>
+            <numerusform>%Ln 個の %1 ファイルはすべてすでに %2 にあります。置き換えますか? 新しいファイルと異なる以前のファイルは同じ場所に 名前.~N~ として残し、同じものはそのままにします。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>%Ln 個の %2 ファイルのうち %L1 個がすでに %3 にあります。置き換えますか? 以前のファイルは同じ場所に 名前.~N~ として残します。</numerusform>
+            <numerusform>%Ln 個の %2 ファイルのうち %L1 個がすでに %3 にあります。置き換えますか、それともスキップして残りだけを作成しますか? 新しいファイルと異なる以前のファイルは同じ場所に 名前.~N~ として残し、同じものはそのままにします。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>置き換える(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>既存のファイルをスキップ(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -239,6 +247,26 @@
             <numerusform>置き換えたファイル %Ln 個をバックアップ (名前.~N~) として残しました</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>%1 でデコードしたファイルはありません</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>%1 でエンコードしたファイルはありません</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>すでに同じ音声だったためそのままにしたファイル: %Ln 個</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>出力がすでにあったためスキップしたファイル: %Ln 個</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -298,10 +326,6 @@
     <message>
         <source>Select WAV File</source>
         <translation>WAV ファイルを選択</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>置き換える(&amp;R)</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

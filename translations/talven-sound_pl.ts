@@ -30,28 +30,36 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>%1 już istnieje w katalogu %2. Zastąpić go? Wcześniejszy plik zostanie zachowany obok jako %3.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 już istnieje w katalogu %2, a wszystkie numery kopii zapasowych tego pliku są zajęte, więc narzędzie odmówiłoby jego zastąpienia. Przenieś lub usuń jego kopie zapasowe (%1.~N~) albo sam plik i spróbuj ponownie.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>%1 już istnieje w katalogu %2. Zastąpić go? Jeśli nowy plik się od niego różni, wcześniejszy plik zostanie zachowany obok jako %3; jeśli są takie same, pozostanie bez zmian.</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>Plik %1 już istnieje w katalogu %2. Zastąpić go? Wcześniejszy plik zostanie zachowany obok jako NAZWA.~N~.</numerusform>
-            <numerusform>Wszystkie %Ln pliki %1 już istnieją w katalogu %2. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</numerusform>
-            <numerusform>Wszystkie %Ln plików %1 już istnieje w katalogu %2. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</numerusform>
+            <numerusform>Plik %1 już istnieje w katalogu %2. Zastąpić go? Jeśli różni się od nowego, wcześniejszy plik zostanie zachowany obok jako NAZWA.~N~; jeśli jest taki sam, pozostanie bez zmian.</numerusform>
+            <numerusform>Wszystkie %Ln pliki %1 już istnieją w katalogu %2. Zastąpić je? Wcześniejsze pliki różniące się od nowych zostaną zachowane obok jako NAZWA.~N~; takie same pozostaną bez zmian.</numerusform>
+            <numerusform>Wszystkie %Ln plików %1 już istnieje w katalogu %2. Zastąpić je? Wcześniejsze pliki różniące się od nowych zostaną zachowane obok jako NAZWA.~N~; takie same pozostaną bez zmian.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>Pliki %2 już istniejące w katalogu %3: %L1 z %Ln. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</numerusform>
-            <numerusform>Pliki %2 już istniejące w katalogu %3: %L1 z %Ln. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</numerusform>
-            <numerusform>Pliki %2 już istniejące w katalogu %3: %L1 z %Ln. Zastąpić je? Wcześniejsze pliki zostaną zachowane obok jako NAZWA.~N~.</numerusform>
+            <numerusform>Pliki %2 już istniejące w katalogu %3: %L1 z %Ln. Zastąpić je, czy pominąć je i utworzyć tylko pozostałe? Wcześniejsze pliki różniące się od nowych zostaną zachowane obok jako NAZWA.~N~; takie same pozostaną bez zmian.</numerusform>
+            <numerusform>Pliki %2 już istniejące w katalogu %3: %L1 z %Ln. Zastąpić je, czy pominąć je i utworzyć tylko pozostałe? Wcześniejsze pliki różniące się od nowych zostaną zachowane obok jako NAZWA.~N~; takie same pozostaną bez zmian.</numerusform>
+            <numerusform>Pliki %2 już istniejące w katalogu %3: %L1 z %Ln. Zastąpić je, czy pominąć je i utworzyć tylko pozostałe? Wcześniejsze pliki różniące się od nowych zostaną zachowane obok jako NAZWA.~N~; takie same pozostaną bez zmian.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Zastąp</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>&amp;Pomiń istniejące</translation>
     </message>
 </context>
 <context>
@@ -259,6 +267,30 @@
             <numerusform>%Ln zastąpionych plików zachowano jako kopie zapasowe (NAZWA.~N~)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>Nie zdekodowano żadnego pliku w katalogu %1</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>Nie zakodowano żadnego pliku w katalogu %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>Pliki, które już miały ten sam dźwięk, pozostawione bez zmian: %Ln</numerusform>
+            <numerusform>Pliki, które już miały ten sam dźwięk, pozostawione bez zmian: %Ln</numerusform>
+            <numerusform>Pliki, które już miały ten sam dźwięk, pozostawione bez zmian: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>Pliki pominięte, bo ich plik wynikowy już istniał: %Ln</numerusform>
+            <numerusform>Pliki pominięte, bo ich plik wynikowy już istniał: %Ln</numerusform>
+            <numerusform>Pliki pominięte, bo ich plik wynikowy już istniał: %Ln</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -318,10 +350,6 @@
     <message>
         <source>Select WAV File</source>
         <translation>Wybierz plik WAV</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>&amp;Zastąp</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

@@ -30,26 +30,34 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>%1 já existe em %2. Substituí-lo? O arquivo anterior será mantido ao lado como %3.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 já existe em %2, e todos os números de backup dele estão ocupados, então a ferramenta se recusaria a substituí-lo. Mova ou remova os backups (%1.~N~), ou o próprio arquivo, e tente novamente.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>%1 já existe em %2. Substituí-lo? Se o novo arquivo for diferente, o anterior será mantido ao lado como %3; se forem iguais, ele fica como está.</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>O arquivo %1 já existe em %2. Substituí-lo? O arquivo anterior será mantido ao lado como NOME.~N~.</numerusform>
-            <numerusform>Todos os %Ln arquivos %1 já existem em %2. Substituí-los? Os arquivos anteriores serão mantidos ao lado como NOME.~N~.</numerusform>
+            <numerusform>O arquivo %1 já existe em %2. Substituí-lo? Se for diferente do novo, o arquivo anterior será mantido ao lado como NOME.~N~; se for igual, fica como está.</numerusform>
+            <numerusform>Todos os %Ln arquivos %1 já existem em %2. Substituí-los? Os arquivos anteriores diferentes dos novos serão mantidos ao lado como NOME.~N~; os iguais ficam como estão.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>%L1 dos %Ln arquivos %2 já existem em %3. Substituí-los? Os arquivos anteriores serão mantidos ao lado como NOME.~N~.</numerusform>
-            <numerusform>%L1 dos %Ln arquivos %2 já existem em %3. Substituí-los? Os arquivos anteriores serão mantidos ao lado como NOME.~N~.</numerusform>
+            <numerusform>%L1 dos %Ln arquivos %2 já existem em %3. Substituí-los, ou pulá-los e criar só os demais? Os arquivos anteriores diferentes dos novos serão mantidos ao lado como NOME.~N~; os iguais ficam como estão.</numerusform>
+            <numerusform>%L1 dos %Ln arquivos %2 já existem em %3. Substituí-los, ou pulá-los e criar só os demais? Os arquivos anteriores diferentes dos novos serão mantidos ao lado como NOME.~N~; os iguais ficam como estão.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Substituir</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>&amp;Pular existentes</translation>
     </message>
 </context>
 <context>
@@ -249,6 +257,28 @@
             <numerusform>%Ln arquivos substituídos mantidos como backups (NOME.~N~)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>Nenhum arquivo decodificado em %1</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>Nenhum arquivo codificado em %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>Arquivos que já tinham o mesmo som, deixados como estavam: %Ln</numerusform>
+            <numerusform>Arquivos que já tinham o mesmo som, deixados como estavam: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>Arquivos pulados porque a saída deles já existia: %Ln</numerusform>
+            <numerusform>Arquivos pulados porque a saída deles já existia: %Ln</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -308,10 +338,6 @@
     <message>
         <source>Select WAV File</source>
         <translation>Selecionar arquivo WAV</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>&amp;Substituir</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

@@ -30,28 +30,36 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>%1 уже существует в %2. Заменить? Прежний файл будет сохранён рядом под именем %3.</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%1 уже существует в %2, и все номера резервных копий для него заняты, поэтому утилита откажется его заменять. Переместите или удалите его резервные копии (%1.~N~) либо сам файл и повторите попытку.</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>%1 уже существует в %2. Заменить? Если новый файл отличается, прежний будет сохранён рядом под именем %3; если они одинаковы, он останется как есть.</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>Все файлы %1 (%Ln) уже существуют в %2. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
-            <numerusform>Все %Ln файла %1 уже существуют в %2. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
-            <numerusform>Все %Ln файлов %1 уже существуют в %2. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
+            <numerusform>Все файлы %1 (%Ln) уже существуют в %2. Заменить их? Прежние файлы, отличающиеся от новых, будут сохранены рядом под именами ИМЯ.~N~; одинаковые останутся как есть.</numerusform>
+            <numerusform>Все %Ln файла %1 уже существуют в %2. Заменить их? Прежние файлы, отличающиеся от новых, будут сохранены рядом под именами ИМЯ.~N~; одинаковые останутся как есть.</numerusform>
+            <numerusform>Все %Ln файлов %1 уже существуют в %2. Заменить их? Прежние файлы, отличающиеся от новых, будут сохранены рядом под именами ИМЯ.~N~; одинаковые останутся как есть.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>Уже существуют в %3 файлы %2: %L1 из %Ln. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
-            <numerusform>Уже существуют в %3 файлы %2: %L1 из %Ln. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
-            <numerusform>Уже существуют в %3 файлы %2: %L1 из %Ln. Заменить их? Прежние файлы будут сохранены рядом под именами ИМЯ.~N~.</numerusform>
+            <numerusform>Уже существуют в %3 файлы %2: %L1 из %Ln. Заменить их или пропустить и создать только остальные? Прежние файлы, отличающиеся от новых, будут сохранены рядом под именами ИМЯ.~N~; одинаковые останутся как есть.</numerusform>
+            <numerusform>Уже существуют в %3 файлы %2: %L1 из %Ln. Заменить их или пропустить и создать только остальные? Прежние файлы, отличающиеся от новых, будут сохранены рядом под именами ИМЯ.~N~; одинаковые останутся как есть.</numerusform>
+            <numerusform>Уже существуют в %3 файлы %2: %L1 из %Ln. Заменить их или пропустить и создать только остальные? Прежние файлы, отличающиеся от новых, будут сохранены рядом под именами ИМЯ.~N~; одинаковые останутся как есть.</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>&amp;Заменить</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>&amp;Пропустить существующие</translation>
     </message>
 </context>
 <context>
@@ -259,6 +267,30 @@
             <numerusform>%Ln заменённых файлов сохранены как резервные копии (ИМЯ.~N~)</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>Ни один файл не декодирован в %1</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>Ни один файл не закодирован в %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>Файлов, уже содержавших тот же звук и оставленных как есть: %Ln</numerusform>
+            <numerusform>Файлов, уже содержавших тот же звук и оставленных как есть: %Ln</numerusform>
+            <numerusform>Файлов, уже содержавших тот же звук и оставленных как есть: %Ln</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>Пропущено файлов, потому что результат уже существовал: %Ln</numerusform>
+            <numerusform>Пропущено файлов, потому что результат уже существовал: %Ln</numerusform>
+            <numerusform>Пропущено файлов, потому что результат уже существовал: %Ln</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -318,10 +350,6 @@
     <message>
         <source>Select WAV File</source>
         <translation>Выбор WAV-файла</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>&amp;Заменить</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

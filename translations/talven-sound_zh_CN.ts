@@ -30,24 +30,32 @@
 <context>
     <name>ReplaceQuestion</name>
     <message>
-        <source>%1 already exists in %2. Replace it? The earlier file will be kept beside it as %3.</source>
-        <translation>%2 中已存在 %1。要替换吗？原有文件将保留在旁边，名为 %3。</translation>
-    </message>
-    <message>
         <source>%1 already exists in %2, and every backup number for it is taken, so the tool would refuse to replace it. Move or remove its backups (%1.~N~), or the file itself, and try again.</source>
         <translation>%2 中已存在 %1，且它的备份编号已全部用完，因此工具会拒绝替换它。请移走或删除它的备份（%1.~N~）或该文件本身，然后重试。</translation>
     </message>
+    <message>
+        <source>%1 already exists in %2. Replace it? If the new file differs from it, the earlier file will be kept beside it as %3; if they are the same, it is left as it is.</source>
+        <translation>%2 中已存在 %1。要替换吗？如果新文件与它不同，原有文件将保留在旁边，名为 %3；如果两者相同，则保持原样。</translation>
+    </message>
     <message numerus="yes">
-        <source>All %Ln %1 files already exist in %2. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>All %Ln %1 files already exist in %2. Replace them? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>全部 %Ln 个 %1 文件都已存在于 %2 中。要替换吗？原有文件将保留在旁边，名为 名称.~N~。</numerusform>
+            <numerusform>全部 %Ln 个 %1 文件都已存在于 %2 中。要替换吗？与新文件不同的原有文件将保留在旁边，名为 名称.~N~；相同的则保持原样。</numerusform>
         </translation>
     </message>
     <message numerus="yes">
-        <source>%L1 of the %Ln %2 files already exist in %3. Replace them? The earlier files will be kept beside them as NAME.~N~.</source>
+        <source>%L1 of the %Ln %2 files already exist in %3. Replace them, or skip them and make only the others? Earlier files that differ from the new ones will be kept beside them as NAME.~N~; those that are the same are left as they are.</source>
         <translation>
-            <numerusform>%Ln 个 %2 文件中有 %L1 个已存在于 %3 中。要替换吗？原有文件将保留在旁边，名为 名称.~N~。</numerusform>
+            <numerusform>%Ln 个 %2 文件中有 %L1 个已存在于 %3 中。要替换它们，还是跳过它们、只生成其余文件？与新文件不同的原有文件将保留在旁边，名为 名称.~N~；相同的则保持原样。</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Replace</source>
+        <translation>替换(&amp;R)</translation>
+    </message>
+    <message>
+        <source>&amp;Skip existing</source>
+        <translation>跳过已有文件(&amp;S)</translation>
     </message>
 </context>
 <context>
@@ -239,6 +247,26 @@
             <numerusform>%Ln 个被替换的文件已保留为备份（名称.~N~）</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Decoded no file in %1</source>
+        <translation>未在 %1 中解码任何文件</translation>
+    </message>
+    <message>
+        <source>Encoded no file in %1</source>
+        <translation>未在 %1 中编码任何文件</translation>
+    </message>
+    <message numerus="yes">
+        <source>Files that already held the same sound, left as they were: %Ln</source>
+        <translation>
+            <numerusform>已含相同声音、保持原样的文件：%Ln 个</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Files skipped because their output already existed: %Ln</source>
+        <translation>
+            <numerusform>因输出已存在而跳过的文件：%Ln 个</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>StatusLine</name>
@@ -298,10 +326,6 @@
     <message>
         <source>Select WAV File</source>
         <translation>选择 WAV 文件</translation>
-    </message>
-    <message>
-        <source>&amp;Replace</source>
-        <translation>替换(&amp;R)</translation>
     </message>
     <message>
         <source>These files were not opened:</source>

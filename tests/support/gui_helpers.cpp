@@ -83,6 +83,10 @@ ModalAnswer AnswerNextQuestion(const QString &button, QuestionSeen *seen)
             seen->offCentre = (box->frameGeometry().center() - window->frameGeometry().center()).manhattanLength();
         if (box->defaultButton())
             seen->defaultButton = box->defaultButton()->text().remove(u'&');
+        seen->buttons.clear();
+        for (const QAbstractButton *shown : box->buttons())
+            seen->buttons << shown->text().remove(u'&');
+        seen->buttons.sort();
         if (button == QLatin1String("Esc")) {
             QTest::keyClick(box, Qt::Key_Escape);
             return true;

@@ -3,6 +3,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <functional>
@@ -60,6 +61,7 @@ struct QuestionSeen
 {
     QString text;
     QString defaultButton; // its caption, without the mnemonic's "&"
+    QStringList buttons; // every button's caption, without the mnemonic's "&", sorted
     int offCentre = -1; // how far its centre is from its window's, in pixels (Manhattan)
 };
 

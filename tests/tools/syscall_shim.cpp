@@ -24,6 +24,9 @@
 //                                 file fails with EIO, that one only
 //   TALVEN_SHIM_NO_NOREPLACE=1    renameat2(RENAME_NOREPLACE) fails with EINVAL (not on this file
 //                                 system)
+//   TALVEN_SHIM_APPEAR=NAME       just before the first renameat2(RENAME_NOREPLACE) to a file of
+//                                 that last part, a file of that name holding "appeared" is made
+//                                 (as if another program wrote it at that moment)
 //   TALVEN_SHIM_OVERFLOW_READ=NAME  a read() from a file of that last part, past its first bytes,
 //                                 uses up the stack (the thread faults with SIGSEGV)
 //   TALVEN_SHIM_OVERFLOW_FDATASYNC=1  so does every fdatasync()
@@ -192,6 +195,21 @@ int overLimit(int fd)
     return 0;
 }
 
+// Another program's file takes the name `to` just before the tool renames onto it, once.
+void appearBefore(const char *to)
+{
+    static int appeared = 0;
+    const char *name = setting("TALVEN_SHIM_APPEAR");
+    if (!name || appeared || strcmp(lastPart(to), name) != 0)
+        return;
+    appeared = 1;
+    const int fd = NEXT(open)(to, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0) {
+        if (NEXT(write)(fd, "appeared", 8) < 0) { }
+        close(fd);
+    }
+}
+
 } // namespace
 
 extern "C" {
@@ -291,6 +309,8 @@ int renameat2(int fromDir, const char *from, int toDir, const char *to, unsigned
         exchange                         ? " exchange"
             : (flags & RENAME_NOREPLACE) ? " noreplace"
                                          : "");
+    if (flags & RENAME_NOREPLACE)
+        appearBefore(to);
     if ((flags & RENAME_NOREPLACE) && setting("TALVEN_SHIM_NO_NOREPLACE")) {
         errno = EINVAL;
         return -1;

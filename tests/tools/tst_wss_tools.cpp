@@ -26,6 +26,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utime.h>
 
 namespace {
 
@@ -556,7 +557,9 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("firstOut"); // first line of standard output
         QTest::addColumn<QString>("firstError"); // first line of error output
-        const QString usage = "usage: WSSdec.exe [-f] FILE...";
+        const QString usage = "usage: WSSdec.exe [-f | -n] FILE...";
+        const QString contradict = "WSSdec.exe: -f and -n contradict each other: -f replaces existing outputs, -n "
+                                   "leaves them as they are; give one of them";
         const QString noFile = "WSSdec.exe: no file named: give the WSS file to decode";
         QTest::newRow("nothing") << kDecoder << QStringList() << 2 << "" << noFile;
         QTest::newRow("only --") << kDecoder << QStringList{"--"} << 2 << "" << noFile;
@@ -570,6 +573,12 @@ private slots:
                                          << "WSSdec.exe: cannot open '-help': No such file or directory";
         QTest::newRow("a name starting with -") << kDecoder << QStringList{"-take 1.wss"} << 0 << ""
                                                 << "";
+        // -f and -n together are refused, whichever comes last: nothing is converted.
+        QTest::newRow("-f with -n") << kDecoder << QStringList{"-f", "-n", "-take 1.wss"} << 2 << "" << contradict;
+        QTest::newRow("--no-clobber with --force")
+            << kDecoder << QStringList{"--no-clobber", "-take 1.wss", "--force"} << 2 << "" << contradict;
+        QTest::newRow("-n alone") << kDecoder << QStringList{"-n", "-take 1.wss"} << 0 << ""
+                                  << "";
         QTest::newRow("a folder") << kDecoder << QStringList{"sub/"} << 1 << ""
                                   << "WSSdec.exe: 'sub/' is a folder; give the WSS file to decode in it";
         QTest::newRow("a file as a folder") << kDecoder << QStringList{"-take 1.wss/"} << 1 << ""
@@ -592,7 +601,7 @@ private slots:
         QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()).section('\n', 0, 0), firstOut);
         const QStringList errors = QString::fromUtf8(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
         QCOMPARE(errors.value(0), firstError);
-        if (firstError.contains("no file named"))
+        if (firstError.contains("no file named") || firstError.contains("contradict"))
             QVERIFY(errors.value(1).startsWith("usage: "));
         QCOMPARE(p.exitCode(), code);
         QCOMPARE(QFileInfo::exists(dir.filePath("-take 1.wav")), code == 0 && firstOut.isEmpty());
@@ -659,6 +668,109 @@ private slots:
         if (!keptAs.isEmpty())
             after.insert(keptAs, "old " + output.toUtf8());
         QCOMPARE(snapshot(dir.path()), after);
+    }
+
+    // -n: an input whose output is there is not converted, and the output stays exactly as it was
+    // (bytes, time, inode; no backup, no temporary file), also when it appears only as the new
+    // file is about to take its name (the shim makes it then). The others convert; exit 0 unless
+    // one failed. The folder holds a.wav, b.wav, c.wav (and bad.wav, not sound, where named).
+    void noClobberLeavesExistingOutputs_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QStringList>("present"); // outputs there before the run, each holding "old"
+        QTest::addColumn<QString>("appears"); // an output the shim makes just before the rename onto it
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("lines"); // the progress lines
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<QStringList>("written"); // new outputs
+        const QString one = "WSSCod.exe: 0 of 1 file encoded; 0 failed; 1 skipped (the output existed)";
+        const QString batch = "WSSCod.exe: 2 of 3 files encoded; 0 failed; 1 skipped (the output existed)";
+        QTest::newRow("one file, its output there")
+            << QStringList{"-n", "a.wav"} << QStringList{"a.wss"} << "" << 0
+            << QStringList{"files\t1", "start\t1\ta.wav", "skipped\t1\ta.wss"} << QStringList{one} << QStringList{};
+        QTest::newRow("a batch, one output there")
+            << QStringList{"--no-clobber", "?.wav"} << QStringList{"b.wss"} << "" << 0
+            << QStringList{"files\t3", "start\t1\ta.wav", "start\t2\tb.wav", "skipped\t2\tb.wss", "start\t3\tc.wav",
+                   "wrote\t1\ta.wss", "wrote\t3\tc.wss"}
+            << QStringList{batch} << QStringList{"a.wss", "c.wss"};
+        QTest::newRow("no output there") << QStringList{"-n", "?.wav"} << QStringList{} << "" << 0
+                                         << QStringList{"files\t3", "start\t1\ta.wav", "start\t2\tb.wav",
+                                                "start\t3\tc.wav", "wrote\t1\ta.wss", "wrote\t2\tb.wss",
+                                                "wrote\t3\tc.wss"}
+                                         << QStringList{} << QStringList{"a.wss", "b.wss", "c.wss"};
+        QTest::newRow("one fails, one skipped")
+            << QStringList{"-n", "*.wav"} << QStringList{"b.wss"} << "" << 1
+            << QStringList{"files\t4", "start\t1\ta.wav", "start\t2\tb.wav", "skipped\t2\tb.wss", "start\t3\tbad.wav",
+                   "failed\t3\tbad.wav\t1", "start\t4\tc.wav", "wrote\t1\ta.wss", "wrote\t4\tc.wss"}
+            << QStringList{"WSSCod.exe: 'bad.wav' is not a WAV file",
+                   "WSSCod.exe: 2 of 4 files encoded; 1 failed; 1 skipped (the output existed)"}
+            << QStringList{"a.wss", "c.wss"};
+        QTest::newRow("an input whose output is there is not read")
+            << QStringList{"-n", "*.wav"} << QStringList{"bad.wss"} << "" << 0
+            << QStringList{"files\t4", "start\t1\ta.wav", "start\t2\tb.wav", "start\t3\tbad.wav", "skipped\t3\tbad.wss",
+                   "start\t4\tc.wav", "wrote\t1\ta.wss", "wrote\t2\tb.wss", "wrote\t4\tc.wss"}
+            << QStringList{"WSSCod.exe: 3 of 4 files encoded; 0 failed; 1 skipped (the output existed)"}
+            << QStringList{"a.wss", "b.wss", "c.wss"};
+        QTest::newRow("one file, its output appears meanwhile")
+            << QStringList{"-n", "a.wav"} << QStringList{} << "a.wss" << 0
+            << QStringList{"files\t1", "start\t1\ta.wav", "skipped\t1\ta.wss"} << QStringList{one} << QStringList{};
+        QTest::newRow("a batch, an output appears meanwhile")
+            << QStringList{"-n", "?.wav"} << QStringList{} << "b.wss" << 0
+            << QStringList{"files\t3", "start\t1\ta.wav", "start\t2\tb.wav", "start\t3\tc.wav", "wrote\t1\ta.wss",
+                   "skipped\t2\tb.wss", "wrote\t3\tc.wss"}
+            << QStringList{batch} << QStringList{"a.wss", "c.wss"};
+    }
+    void noClobberLeavesExistingOutputs()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QStringList, present);
+        QFETCH(QString, appears);
+        QFETCH(int, code);
+        QFETCH(QStringList, lines);
+        QFETCH(QStringList, errors);
+        QFETCH(QStringList, written);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        const std::vector<double> sound = test_sound::makeSound("low sine", 1, 8000, 3000);
+        for (const char *name : {"a.wav", "b.wav", "c.wav"})
+            QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, sound));
+        if (args.contains("*.wav"))
+            writeFile(d.filePath("bad.wav"), "not sound");
+        // Earlier outputs an hour old: a file written again, or replaced, would be newer.
+        QMap<QString, struct stat> earlier;
+        for (const QString &name : present) {
+            writeFile(d.filePath(name), "old");
+            const QByteArray path = QFile::encodeName(d.filePath(name));
+            const utimbuf old{std::time(nullptr) - 3600, std::time(nullptr) - 3600};
+            QCOMPARE(::utime(path.constData(), &old), 0);
+            QCOMPARE(::stat(path.constData(), &earlier[name]), 0);
+        }
+        auto before = snapshot(dir.path());
+
+        QStringList env{"WSS_PROGRESS=1"};
+        if (!appears.isEmpty())
+            env = shim({"WSS_PROGRESS=1", "TALVEN_SHIM_APPEAR=" + appears});
+        const Result r = run(kEncoder, dir.path(), args, {}, env);
+        QCOMPARE(r.status, QProcess::NormalExit);
+        QCOMPARE(r.outputLines, lines);
+        QCOMPARE(r.errorLines, errors);
+        QCOMPARE(r.code, code);
+
+        for (auto it = earlier.cbegin(); it != earlier.cend(); ++it) {
+            struct stat now
+            {
+            };
+            QCOMPARE(::stat(QFile::encodeName(d.filePath(it.key())).constData(), &now), 0);
+            QCOMPARE(now.st_ino, it.value().st_ino);
+            QCOMPARE(now.st_mtim.tv_sec, it.value().st_mtim.tv_sec);
+            QCOMPARE(now.st_mtim.tv_nsec, it.value().st_mtim.tv_nsec);
+        }
+        auto after = snapshot(dir.path());
+        if (!appears.isEmpty())
+            QCOMPARE(after.take(appears), QByteArray("appeared")); // the other program's file, as it wrote it
+        for (const QString &name : written)
+            QVERIFY2(after.take(name).size() > 100, qPrintable(name));
+        QCOMPARE(after, before); // the earlier outputs as they were, nothing else new
     }
 
     // A pattern converts every ordinary file it names, in byte order, and reports each failure.

@@ -16,6 +16,8 @@ Arguments parseArguments(int argc, const char *const *argv)
             args.version = true;
         else if (options && (a == "-f" || a == "--force"))
             args.force = true;
+        else if (options && (a == "-n" || a == "--no-clobber"))
+            args.noClobber = true;
         else if (options && a == "--")
             options = false;
         else

@@ -4,6 +4,7 @@
 //   -h, --help    the usage, on standard output
 //   --version     the version
 //   -f, --force   replace an existing output without keeping a backup
+//   -n, --no-clobber  leave an existing output as it is and do not convert its input
 //   --            every later argument is a file name
 // Any other argument is a file name, even one starting with "-", so "-take 1.wav" converts.
 
@@ -17,6 +18,7 @@ struct Arguments
     bool help = false;
     bool version = false;
     bool force = false;
+    bool noClobber = false;
     std::vector<std::string> files;
 };
 

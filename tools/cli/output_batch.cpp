@@ -111,6 +111,12 @@ void OutputBatch::commit(OutputFile &&file)
 {
     file.finishWriting();
     placeIfWaiting(file);
+    // -n: an output that appeared while its input was converted is left as it is too.
+    if (run_.noClobber && outputExists(file.finalPath())) {
+        file.release(true);
+        tellSkipped(number_, file.finalPath());
+        return;
+    }
     // Running the same conversion again changes nothing and leaves no backup behind. Checked
     // before the flush, which is most of the cost of a small file.
     if (!run_.force && sameAsExisting(file)) {
@@ -148,14 +154,24 @@ void OutputBatch::place(OutputFile &file, std::size_t number, bool syncFolderNow
     const Descriptor newFile(::fcntl(file.fd(), F_DUPFD_CLOEXEC, 0));
     file.close();
     SignalBlock block;
-    fs::path backup;
+    const EarlierFile earlier = run_.force ? EarlierFile::Replace
+        : run_.noClobber                   ? EarlierFile::Leave
+                                           : EarlierFile::KeepBackup;
+    Placement placement;
     try {
-        backup = placeOutput(file.tempPath(), file.finalPath(), file.folder(), run_.force, run_.backups, newFile.fd);
+        placement = placeOutput(file.tempPath(), file.finalPath(), file.folder(), earlier, run_.backups, newFile.fd);
     } catch (const EarlierUnderTempName &) {
         file.release(false); // the temporary name holds the earlier file now: keep it
         throw;
     }
+    // -n, and a file took the name after the last look: it stays, and the new one goes.
+    if (!placement.placed) {
+        file.release(true);
+        tellSkipped(number, file.finalPath());
+        return;
+    }
     file.release(false);
+    const fs::path &backup = placement.backup;
     if (syncFolderNow)
         syncFolder(file.folder());
     if (!backup.empty()) {
@@ -165,6 +181,12 @@ void OutputBatch::place(OutputFile &file, std::size_t number, bool syncFolderNow
             format(_("kept the earlier %s as %s"), quote(file.finalPath()).c_str(), quote(backup).c_str()));
     }
     run_.progress.wrote(number, file.finalPath());
+}
+
+void OutputBatch::tellSkipped(std::size_t number, const fs::path &output)
+{
+    ++skipped_;
+    run_.progress.skipped(number, output);
 }
 
 // An earlier output of the run waiting for the same name takes it first, so that the comparison

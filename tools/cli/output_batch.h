@@ -46,6 +46,10 @@ public:
     // else put in place at once or made to wait. Throws the file's own Failure; a failure of a
     // file that waited goes to that file's item.
     void commit(OutputFile &&file);
+    // -n: the current item's output exists and is left as it is, its input not converted.
+    void skip(const std::filesystem::path &output) { tellSkipped(number_, output); }
+    // How many outputs were left as they were for -n.
+    std::size_t skipped() const { return skipped_; }
     // Flushes the waiting files to disk and puts each in place; failures go to their item.
     void placeAll();
     // The same, early, for a conversion that found no descriptor left; false when none waited.
@@ -69,6 +73,7 @@ private:
     // Makes a complete, unflushed file wait; places the batch once it is full.
     void take(OutputFile &&file);
     void makeDurable();
+    void tellSkipped(std::size_t number, const std::filesystem::path &output);
     // Closes the file, whose data is on disk, gives it its name and says so. The folder is
     // flushed at once unless `syncFolderNow` is false (a batch flushes each folder once).
     void place(OutputFile &file, std::size_t number, bool syncFolderNow);
@@ -81,6 +86,7 @@ private:
     std::size_t number_ = 0;
     std::vector<Waiting> waiting_;
     std::uint64_t bytes_ = 0;
+    std::size_t skipped_ = 0;
 };
 
 } // namespace wsstool

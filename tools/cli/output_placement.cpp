@@ -242,13 +242,13 @@ fs::path placeKeepingBackup(
 
 } // namespace
 
-fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, const std::string &folder, bool force,
-    BackupNumbers &numbers, int newFile)
+Placement placeOutput(const std::string &tempPath, const fs::path &finalPath, const std::string &folder,
+    EarlierFile earlier, BackupNumbers &numbers, int newFile)
 {
     const std::string finalName = finalPath.string();
     const char *temp = tempPath.c_str();
     const char *final = finalName.c_str();
-    if (force) {
+    if (earlier == EarlierFile::Replace) {
         if (::rename(temp, final) != 0)
             failWriting(finalPath, folder, errno);
         return {};
@@ -267,7 +267,17 @@ fs::path placeOutput(const std::string &tempPath, const fs::path &finalPath, con
             /* TRANSLATORS: the output's name, in quotes, and the folder it goes in, in quotes. */
             format(_("cannot write %s in %s: a folder of that name is in the way; rename or move it"),
                 quote(finalPath.filename()).c_str(), quote(folder).c_str()));
-    return placeKeepingBackup(temp, finalPath, folder, numbers, newFile);
+    if (earlier == EarlierFile::Leave)
+        return {false, {}};
+    return {true, placeKeepingBackup(temp, finalPath, folder, numbers, newFile)};
+}
+
+bool outputExists(const fs::path &final)
+{
+    struct stat st
+    {
+    };
+    return ::lstat(final.c_str(), &st) == 0 && !S_ISDIR(st.st_mode);
 }
 
 std::string absoluteFolder(const fs::path &final)

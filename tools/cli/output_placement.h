@@ -20,15 +20,34 @@ struct EarlierUnderTempName : Failure
 {
 };
 
+// What becomes of an earlier file of the output's name.
+enum class EarlierFile {
+    KeepBackup, // kept under a backup name
+    Replace, // -f: replaced, without a backup
+    Leave, // -n: left as it is, and the new file not put in place
+};
+
+struct Placement
+{
+    bool placed = true; // false: an earlier file was left (EarlierFile::Leave)
+    std::filesystem::path backup; // the earlier file's backup name; empty when none was kept
+};
+
 // Renames the complete temporary file `temp`, whose data is on disk, to `final`. An earlier file
-// of that name is kept under its backup name (returned; empty when there was none; `numbers`
-// says which is next), or, with `force`, replaced. Once the new file has taken the name, the
-// earlier one is dropped after all when it holds the same bytes as `newFile` (a descriptor of the
-// new file): another run of the same conversion put it there meanwhile. `folder` is final's
-// absolute folder, for messages. Throws a Failure with kExitOutput when the file cannot take its
-// name, the earlier file left as it was. Leaves flushing the folder to the caller (syncFolder).
-std::filesystem::path placeOutput(const std::string &temp, const std::filesystem::path &final,
-    const std::string &folder, bool force, BackupNumbers &numbers, int newFile);
+// of that name is kept under its backup name (`numbers` says which is next), replaced, or left as
+// it is, as `earlier` says; a file that takes the name between any check before and the rename is
+// never replaced unless `earlier` is Replace (then `temp` is left for the caller to remove). Once
+// the new file has taken the name, the earlier one is dropped after all when it holds the same
+// bytes as `newFile` (a descriptor of the new file): another run of the same conversion put it
+// there meanwhile. `folder` is final's absolute folder, for messages. Throws a Failure with
+// kExitOutput when the file cannot take its name, the earlier file left as it was. Leaves flushing
+// the folder to the caller (syncFolder).
+Placement placeOutput(const std::string &temp, const std::filesystem::path &final, const std::string &folder,
+    EarlierFile earlier, BackupNumbers &numbers, int newFile);
+
+// Whether something other than a folder holds the output's name: an earlier output that -n leaves
+// as it is (a folder is refused instead, as without -n).
+bool outputExists(const std::filesystem::path &final);
 
 // The absolute folder of the output `final`, for messages.
 std::string absoluteFolder(const std::filesystem::path &final);

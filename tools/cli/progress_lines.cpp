@@ -105,6 +105,11 @@ void ProgressLines::same(std::size_t file, const std::filesystem::path &output) 
     line({"same", std::to_string(file), escapeName(output.native())});
 }
 
+void ProgressLines::skipped(std::size_t file, const std::filesystem::path &output) const
+{
+    line({"skipped", std::to_string(file), escapeName(output.native())});
+}
+
 void ProgressLines::failed(std::size_t file, const std::filesystem::path &input, int exitCode) const
 {
     line({"failed", std::to_string(file), escapeName(input.native()), std::to_string(exitCode)});

@@ -9,6 +9,7 @@
 //   kept I OUTPUT BACKUP       the existing OUTPUT was kept as BACKUP
 //   wrote I OUTPUT             file I's output has taken its name
 //   same I OUTPUT              the existing OUTPUT already held the new bytes; left as it was
+//   skipped I OUTPUT           -n: OUTPUT exists, so file I was not converted; left as it was
 //   failed I INPUT CODE        file I failed with exit code CODE (its message goes to stderr)
 // Names are escaped (escapeName) so that a line stays one line. tools/README.md documents the
 // lines as an interface. The lines are for a program, and are never translated.
@@ -38,6 +39,7 @@ public:
     void kept(std::size_t file, const std::filesystem::path &output, const std::filesystem::path &backup) const;
     void wrote(std::size_t file, const std::filesystem::path &output) const;
     void same(std::size_t file, const std::filesystem::path &output) const;
+    void skipped(std::size_t file, const std::filesystem::path &output) const;
     void failed(std::size_t file, const std::filesystem::path &input, int exitCode) const;
 
 private:

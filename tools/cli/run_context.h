@@ -12,6 +12,7 @@ struct RunContext
 {
     const char *toolName = ""; // for messages: "WSSdec.exe"
     bool force = false; // -f: replace an existing output without keeping a backup
+    bool noClobber = false; // -n: leave an existing output as it is, its input not converted
     ProgressLines progress; // silent unless WSS_PROGRESS=1
     BackupNumbers backups; // the next backup number of each output name
 };

@@ -11,9 +11,9 @@ namespace wsstool {
 
 std::string usageText(const char *toolName, Direction direction)
 {
-    /* TRANSLATORS: %s is the tool's name, WSSCod.exe or WSSdec.exe; -f is an option, typed as it
-       is. */
-    std::string text = format(_("usage: %s [-f] FILE...\n"), toolName);
+    /* TRANSLATORS: %s is the tool's name, WSSCod.exe or WSSdec.exe; -f and -n are options, typed
+       as they are. */
+    std::string text = format(_("usage: %s [-f | -n] FILE...\n"), toolName);
     text += direction == Direction::Encode
         ? _("Encodes each WAV file FILE as WSS, written beside it with the extension \".wss\".\n")
         : _("Decodes each WSS file FILE into a 16-bit WAV file, written beside it with the extension \".wav\".\n");
@@ -22,6 +22,8 @@ std::string usageText(const char *toolName, Direction direction)
     text += _("FILE may hold the wildcards * and ?: every ordinary file it names is converted.\n"
               "An existing output is kept as NAME.~N~ (left alone if it is the same).\n"
               "  -f, --force   replace an existing output without keeping it\n"
+              "  -n, --no-clobber\n"
+              "                leave an existing output as it is, and do not convert its file\n"
               "  -h, --help    show this help\n"
               "  --version     show the version\n"
               "  --            every later argument is a file name\n");
@@ -81,8 +83,27 @@ std::string grouped(std::size_t count)
 
 } // namespace
 
-std::string summary(Direction direction, std::size_t converted, std::size_t total, std::size_t failed)
+std::string summary(
+    Direction direction, std::size_t converted, std::size_t total, std::size_t failed, std::size_t skipped)
 {
+    if (skipped > 0 && direction == Direction::Encode)
+        return format(
+            /* TRANSLATORS: the last line of a run with -n over several files, some of which were
+               skipped because their output was already there: converted, named, failed, skipped,
+               each in the user's digit grouping ("2.500" in German). The form follows the files
+               named. */
+            translatePlural("%s of %s file encoded; %s failed; %s skipped (the output existed)",
+                "%s of %s files encoded; %s failed; %s skipped (the output existed)", total),
+            grouped(converted).c_str(), grouped(total).c_str(), grouped(failed).c_str(), grouped(skipped).c_str());
+    if (skipped > 0)
+        return format(
+            /* TRANSLATORS: the last line of a run with -n over several files, some of which were
+               skipped because their output was already there: converted, named, failed, skipped,
+               each in the user's digit grouping ("2.500" in German). The form follows the files
+               named. */
+            translatePlural("%s of %s file decoded; %s failed; %s skipped (the output existed)",
+                "%s of %s files decoded; %s failed; %s skipped (the output existed)", total),
+            grouped(converted).c_str(), grouped(total).c_str(), grouped(failed).c_str(), grouped(skipped).c_str());
     if (direction == Direction::Encode)
         return format(
             /* TRANSLATORS: the last line of a run over several files that were not all converted:
@@ -95,6 +116,13 @@ std::string summary(Direction direction, std::size_t converted, std::size_t tota
        follows the files named. */
     return format(translatePlural("%s of %s file decoded; %s failed", "%s of %s files decoded; %s failed", total),
         grouped(converted).c_str(), grouped(total).c_str(), grouped(failed).c_str());
+}
+
+std::string forceAndNoClobber()
+{
+    /* TRANSLATORS: -f and -n are options, typed as they are. */
+    return _("-f and -n contradict each other: -f replaces existing outputs, -n leaves them as they are; give "
+             "one of them");
 }
 
 } // namespace wsstool

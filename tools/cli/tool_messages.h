@@ -20,7 +20,11 @@ std::string usageText(const char *toolName, Direction direction);
 std::string noFileNamed(Direction direction);
 std::string folderGiven(Direction direction, const std::filesystem::path &folder);
 std::string wouldReplaceInput(Direction direction, const std::filesystem::path &output);
-// "12 of 13 files decoded; 1 failed"
-std::string summary(Direction direction, std::size_t converted, std::size_t total, std::size_t failed);
+// "12 of 13 files decoded; 1 failed", or with -n, when some were skipped, "10 of 13 files decoded;
+// 1 failed; 2 skipped (the output existed)"
+std::string summary(
+    Direction direction, std::size_t converted, std::size_t total, std::size_t failed, std::size_t skipped);
+// -f and -n given together.
+std::string forceAndNoClobber();
 
 } // namespace wsstool

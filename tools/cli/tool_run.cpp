@@ -81,6 +81,10 @@ int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, Out
         if (output == input || sameFile(input, output))
             fail(kExitUsage, wouldReplaceInput(tool.direction, output));
         refuseSpecialOutput(output, run.force);
+        if (run.noClobber && outputExists(output)) {
+            outputs.skip(output);
+            return kExitOk;
+        }
         outputs.commit(convertFreeing(tool, input, output, run, outputs));
         return kExitOk;
     } catch (const Failure &f) {
@@ -112,10 +116,12 @@ int convertAll(const ToolInfo &tool, const Arguments &args)
     RunContext run;
     run.toolName = tool.name;
     run.force = args.force;
+    run.noClobber = args.noClobber;
     run.progress = ProgressLines::fromEnvironment();
 
     const std::vector<RunItem> items = collectItems(args.files);
     std::vector<int> codes(items.size(), kExitOk);
+    std::size_t skipped = 0; // -n: outputs already there, left as they were
     run.progress.files(items.size());
     {
         // A single file keeps the plain path: flushed, then put in place.
@@ -143,6 +149,7 @@ int convertAll(const ToolInfo &tool, const Arguments &args)
             }
         }
         outputs.placeAll();
+        skipped = outputs.skipped();
     }
     int firstFailure = kExitOk;
     std::size_t failed = 0;
@@ -153,8 +160,8 @@ int convertAll(const ToolInfo &tool, const Arguments &args)
                 firstFailure = code;
         }
     }
-    if (failed > 0 && items.size() > 1)
-        report(tool.name, summary(tool.direction, items.size() - failed, items.size(), failed));
+    if ((failed > 0 && items.size() > 1) || skipped > 0)
+        report(tool.name, summary(tool.direction, items.size() - failed - skipped, items.size(), failed, skipped));
     std::fflush(stderr);
     return firstFailure;
 }
@@ -201,6 +208,13 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
     if (args.version) {
         std::printf("%s %s\n", tool.name, TALVEN_VERSION);
         return kExitOk;
+    }
+    // Last one wins, as cp has it, would let an -f added later (an alias, a script's default)
+    // replace what -n was given to keep: the two are refused together.
+    if (args.force && args.noClobber) {
+        report(tool.name, forceAndNoClobber());
+        std::fputs(usageText(tool.name, tool.direction).c_str(), stderr);
+        return kExitUsage;
     }
     if (args.files.empty()) {
         report(tool.name, noFileNamed(tool.direction));
