@@ -19,10 +19,12 @@ void ShowOnLauncher(const LauncherState &state)
     QDBusConnection bus = QDBusConnection::sessionBus();
     if (!bus.isConnected())
         return;
-    QDBusMessage update = QDBusMessage::createSignal(kLauncherEntryPath, kLauncherEntryInterface, QStringLiteral("Update"));
+    QDBusMessage update
+        = QDBusMessage::createSignal(kLauncherEntryPath, kLauncherEntryInterface, QStringLiteral("Update"));
     update << QStringLiteral("application://%1.desktop").arg(QGuiApplication::desktopFileName())
            << QVariantMap{{QStringLiteral("progress"), state.progress},
-                  {QStringLiteral("progress-visible"), state.progressVisible}, {QStringLiteral("urgent"), state.urgent}};
+                  {QStringLiteral("progress-visible"), state.progressVisible},
+                  {QStringLiteral("urgent"), state.urgent}};
     bus.send(update);
 }
 
