@@ -18,11 +18,16 @@
 #       is the window's own again and the window demands attention (_NET_WM_STATE, which the
 #       window manager sets at the program's request: Qt 6.4 asks for it, not for the ICCCM
 #       urgency bit). The real WSSCod.exe runs, followed by a pause of 6 s.
+#   test-x11.sh orca PROGRAM
+#       The real screen reader, Orca, in the test's D-Bus session with speech-dispatcher's dummy
+#       output, its debug log in the test's folder: what it speaks after a file is written, after
+#       a damaged file failed to decode, and after a batch was stopped (./dev.sh installs Orca; by
+#       hand: ctest --test-dir build/dev -R x11_orca --output-on-failure).
 # shellcheck disable=SC2317 # functions run through check()
 set -u
-mode=${1:?usage: test-x11.sh properties|accessibility|right-to-left|background PROGRAM ...}
+mode=${1:?usage: test-x11.sh properties|accessibility|right-to-left|background|orca PROGRAM ...}
 program=$(realpath "${2:?usage: test-x11.sh MODE PROGRAM ...}")
-case $mode in accessibility | right-to-left | background) private_bus=yes ;; esac
+case $mode in accessibility | right-to-left | background | orca) private_bus=yes ;; esac
 # shellcheck source-path=SCRIPTDIR
 . "$(dirname "$0")/session.sh" "$@"
 need xprop x11-utils
@@ -142,8 +147,58 @@ exit $code
         until_true 30 shows _NET_WM_STATE _NET_WM_STATE_DEMANDS_ATTENTION
     check "and its title is its own again ($(net_wm _NET_WM_NAME))" shows _NET_WM_NAME "= $title"
     ;;
+orca)
+    find_atspi_python
+    need orca orca
+    need speech-dispatcher speech-dispatcher
+    # Speech goes to speech-dispatcher's dummy module, which plays nothing where there is no sound.
+    mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$work/sounds" "$work/batch"
+    printf 'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n' >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+    orca --user-prefs "$work/orca" --debug-file "$work/orca.log" >"$work/orca.out" 2>&1 &
+    orca_pid=$!
+    pids+=("$orca_pid")
+    orca_listens() {
+        "$atspi_python" -c 'import sys, pyatspi
+desktop = pyatspi.Registry.getDesktop(0)
+sys.exit(0 if any(a and a.name == "orca" for a in desktop) else 1)' 2>/dev/null
+    }
+    until_true 60 orca_listens || { cat "$work/orca.out"; echo "FAIL: Orca did not start"; exit 1; }
+    open_window ""
+    # Written: a sound encoded.
+    write_wav "$work/sounds/front.wav"
+    atspi field "WAV file" "$work/sounds/front.wav" >/dev/null
+    atspi press Encode
+    atspi status "Wrote front.wss"
+    # Orca speaks only the newest of the notices it has not yet handled: it is given time to.
+    sleep 3
+    # Failed: a damaged file, its message answered.
+    printf 'WSS\032\001\000\001\000' >"$work/sounds/tone.wss"
+    atspi field "WSS file" "$work/sounds/tone.wss" >/dev/null
+    atspi message Decode damaged >/dev/null
+    sleep 3
+    # Stopped: a batch of 60 sounds of 5 s each (one file under 60 names), stopped after the first.
+    python3 -c 'import random, sys, wave
+with wave.open(sys.argv[1], "wb") as w:
+    w.setnchannels(2); w.setsampwidth(2); w.setframerate(44100); w.writeframes(random.randbytes(44100 * 4 * 5))' \
+        "$work/batch/take1.wav"
+    for ((i = 2; i <= 60; i++)); do ln "$work/batch/take1.wav" "$work/batch/take$i.wav"; done
+    atspi field "WAV file" "$work/batch/*.wav" >/dev/null
+    atspi press Encode
+    atspi status "Encoding 3 of 60"
+    atspi press Stop
+    sleep 3
+    # Orca writes its log as it ends.
+    kill "$orca_pid"
+    wait "$orca_pid" 2>/dev/null
+    [ -n "${TALVEN_KEEP_ORCA_LOG:-}" ] && cp "$work/orca.log" "$TALVEN_KEEP_ORCA_LOG"
+    grep -o "SPEECH OUTPUT: '.*" "$work/orca.log" | sed 's/{.*//; s/^/  /'
+    said() { grep -q "SPEECH OUTPUT: 'notification $1\.'" "$work/orca.log"; }
+    check "Orca speaks what was written" said "Wrote front\.wss in $work/sounds"
+    check "Orca speaks the failure" said "Decoding tone\.wss failed"
+    check "Orca speaks how far the stopped batch came" said "Stopped after [0-9]* of 60 files"
+    ;;
 *)
-    echo "usage: test-x11.sh properties|accessibility|right-to-left|background PROGRAM ..." >&2
+    echo "usage: test-x11.sh properties|accessibility|right-to-left|background|orca PROGRAM ..." >&2
     exit 2
     ;;
 esac
