@@ -176,7 +176,7 @@ sys.exit(0 if any(a and a.name == "orca" for a in desktop) else 1)' 2>/dev/null
     atspi field "WSS file" "$work/sounds/tone.wss" >/dev/null
     atspi message Decode damaged >/dev/null
     sleep 3
-    # Stopped: a batch of 60 sounds of 5 s each (one file under 60 names), stopped after the first.
+    # Stopped: a batch of 60 sounds of 5 s each (one file under 60 names), stopped once it has begun.
     python3 -c 'import random, sys, wave
 with wave.open(sys.argv[1], "wb") as w:
     w.setnchannels(2); w.setsampwidth(2); w.setframerate(44100); w.writeframes(random.randbytes(44100 * 4 * 5))' \
@@ -184,7 +184,7 @@ with wave.open(sys.argv[1], "wb") as w:
     for ((i = 2; i <= 60; i++)); do ln "$work/batch/take1.wav" "$work/batch/take$i.wav"; done
     atspi field "WAV file" "$work/batch/*.wav" >/dev/null
     atspi press Encode
-    atspi status "Encoding 3 of 60"
+    atspi status " of 60: "
     atspi press Stop
     sleep 3
     # Orca writes its log as it ends.
