@@ -158,7 +158,7 @@ def status(text):
     window = wait_for(lambda: top_level('frame'), 'window with the role frame')
     notice = wait_for(lambda: next((c for c in descendants(window) if c.getRoleName() == 'notification'), None),
                       'status line')
-    wait_for(lambda: text in notice.name, 'status "%s"' % text, 60)
+    wait_for(lambda: text in notice.name, 'status "%s"' % text, 30)
 
 
 def listen(path):

@@ -187,8 +187,10 @@ with wave.open(sys.argv[1], "wb") as w:
     atspi status " of 60: "
     atspi press Stop
     sleep 3
-    # Orca writes its log as it ends.
+    # Orca writes its log as it ends; a shutdown that hangs is asked again, then cut short.
+    orca_ended() { [ "$(ps -o stat= -p "$orca_pid")" = Z ] || ! kill -0 "$orca_pid" 2>/dev/null; }
     kill "$orca_pid"
+    until_true 10 orca_ended || { kill "$orca_pid"; until_true 5 orca_ended; } || kill -9 "$orca_pid"
     wait "$orca_pid" 2>/dev/null
     [ -n "${TALVEN_KEEP_ORCA_LOG:-}" ] && cp "$work/orca.log" "$TALVEN_KEEP_ORCA_LOG"
     grep -o "SPEECH OUTPUT: '.*" "$work/orca.log" | sed 's/{.*//; s/^/  /'
