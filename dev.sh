@@ -24,7 +24,7 @@ packages=(cmake g++ make pkg-config ccache qt6-base-dev libgl-dev libsndfile1-de
 # GStreamer's tools and the elements the plugin's tests run it with (wavenc, fakesink, playbin), and
 # abidiff for libwss's ABI.
 test_packages=(gstreamer1.0-tools gstreamer1.0-plugins-base gstreamer1.0-plugins-base-apps gstreamer1.0-plugins-good
-    abigail-tools xvfb xauth xdotool x11-utils dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc locales libc-l10n fonts-noto-cjk)
+    abigail-tools xvfb xauth xdotool x11-utils openbox orca dbus-daemon dbus-bin at-spi2-core python3-pyatspi weston qt6-wayland desktop-file-utils dpkg-dev file python3 lintian shared-mime-info xdg-utils libglib2.0-bin man-db groff-base scdoc locales libc-l10n fonts-noto-cjk)
 # The gates: format and static checks, and libFuzzer (clang with its runtime).
 gate_packages=(clang-format clang-tidy clang libclang-rt-14-dev libbenchmark-dev)
 

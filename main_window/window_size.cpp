@@ -156,6 +156,7 @@ void ZRNSoundEncodeDecode::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange && m_grid)
         sizeControlsToFont();
+    noteDesktopChange(event);
 }
 
 void ZRNSoundEncodeDecode::moveEvent(QMoveEvent *event)

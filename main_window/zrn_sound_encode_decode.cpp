@@ -46,7 +46,8 @@ ZRNSoundEncodeDecode::ZRNSoundEncodeDecode(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("ZRNSoundEncodeDecode"));
-    setWindowTitle(tr("TALVEN Sound Decoder / Encoder"));
+    m_title = tr("TALVEN Sound Decoder / Encoder");
+    setWindowTitle(m_title);
     setWindowIcon(OSUtil::ProgramIcon());
 
     createControls();

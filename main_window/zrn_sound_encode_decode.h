@@ -50,6 +50,7 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
     // A new font resizes the controls to fit their captions; the window stays within its screen.
+    // Minimised, the title shows a batch's progress.
     void changeEvent(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void moveEvent(QMoveEvent *event) override;
@@ -83,6 +84,11 @@ private:
     void showInFolder();
     // A run that took long and ended while the window was not active is told to the desktop.
     void tellDesktopWhenDone();
+    // A batch's progress on the launcher, and in the title while the window is minimised.
+    void showProgressOnDesktop();
+    void showTitle();
+    int progressPercent() const; // -1 when no batch with a known length runs
+    void noteDesktopChange(const QEvent *event);
     void updateRows();
     void showReports();
     void showMessageWhenPlaced(const QString &text);
@@ -130,4 +136,7 @@ private:
     bool m_asking = false;
     bool m_reporting = false;
     QElapsedTimer m_busyFor; // since the runs began; invalid while none runs
+    QString m_title;
+    int m_launcherPercent = -1; // what the launcher shows; -1 no progress
+    bool m_launcherUrgent = false;
 };

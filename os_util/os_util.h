@@ -98,6 +98,10 @@ void SpeakNotice(QWidget *widget);
 void NotifyDesktop(QObject *owner, const QString &summary, const QString &body, const QString &actionCaption,
     const std::function<void()> &onAction);
 
+// The program's entry on the desktop's launcher or task bar (see platform/launcher_entry.h): a
+// progress bar at progress (0 to 1) where progressVisible, and a mark asking for attention.
+void ShowOnLauncher(double progress, bool progressVisible, bool urgent);
+
 // Whether path names a folder, or a link to one, with or without a trailing "/".
 bool IsFolder(const QString &path);
 

@@ -5,6 +5,7 @@
 #include "platform/desktop_notice.h"
 #include "platform/file_lookup.h"
 #include "platform/file_manager.h"
+#include "platform/launcher_entry.h"
 #include "platform/message_box.h"
 #include "platform/paths.h"
 #include "platform/program_icon.h"
@@ -85,6 +86,11 @@ void NotifyDesktop(QObject *owner, const QString &summary, const QString &body, 
     const std::function<void()> &onAction)
 {
     new Platform::DesktopNotice(summary, body, actionCaption, onAction, owner);
+}
+
+void ShowOnLauncher(double progress, bool progressVisible, bool urgent)
+{
+    Platform::ShowOnLauncher({progress, progressVisible, urgent});
 }
 
 void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)

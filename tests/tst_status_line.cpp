@@ -15,11 +15,13 @@
 #include <QDesktopServices>
 #include <QProcess>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTemporaryFile>
 #include <QUrl>
 
+#include <algorithm>
 #include <csignal>
 
 namespace {
@@ -85,6 +87,35 @@ public slots:
     }
 };
 
+// What a dock reads from the program: the launcher entry's Update signals, as they come.
+class LauncherListener : public QObject
+{
+    Q_OBJECT
+
+public:
+    struct Update
+    {
+        QString app;
+        QVariantMap properties;
+    };
+    QList<Update> updates;
+
+    // Listens on a connection of its own to the bus, as a dock would.
+    bool listen(const QString &address)
+    {
+        m_bus = QDBusConnection::connectToBus(address, QStringLiteral("launcher-listener"));
+        return m_bus.connect(QString(), QString(), QStringLiteral("com.canonical.Unity.LauncherEntry"),
+            QStringLiteral("Update"), this, SLOT(update(QString, QVariantMap)));
+    }
+    ~LauncherListener() override { QDBusConnection::disconnectFromBus(QStringLiteral("launcher-listener")); }
+
+public slots:
+    void update(const QString &app, const QVariantMap &properties) { updates << Update{app, properties}; }
+
+private:
+    QDBusConnection m_bus{QString()};
+};
+
 } // namespace
 
 class TestStatusLine : public QObject, private WindowFixture
@@ -110,7 +141,9 @@ private slots:
                 QStringLiteral("--nofork")});
         if (!m_bus.waitForStarted() || !m_bus.waitForReadyRead())
             QSKIP("dbus-daemon is needed for a private session bus (Debian: dbus-daemon)");
-        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
+        m_busAddress = QString::fromUtf8(m_bus.readLine().trimmed());
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_busAddress.toUtf8());
+        QGuiApplication::setDesktopFileName(QStringLiteral("example.test.talven_sound"));
         QVERIFY2(QDBusConnection::sessionBus().isConnected(),
             qPrintable(QDBusConnection::sessionBus().lastError().message()));
         QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "openFolder");
@@ -207,6 +240,58 @@ private slots:
         QCOMPARE(QAccessible::queryAccessibleInterface(widget("statusText"))->role(), QAccessible::Notification);
     }
 
+    // A batch's progress is shown on the launcher, keyed by the desktop file id, rising, and taken
+    // away when the batch ends; nothing asks for attention while the user watched it.
+    void aBatchShowsItsProgressOnTheLauncher()
+    {
+        LauncherListener launcher;
+        QVERIFY(launcher.listen(m_busAddress));
+        FakeTools tools;
+        tools.install("WSSCod.exe");
+        tools.script("WSSCod.exe", batchScript(20, 40));
+        QApplication::setActiveWindow(m_window.get());
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        clickAndWait("cmdEnCode");
+        QTRY_VERIFY(!launcher.updates.isEmpty()
+            && !launcher.updates.constLast().properties.value(QStringLiteral("progress-visible")).toBool());
+        QList<double> shown;
+        for (const LauncherListener::Update &update : std::as_const(launcher.updates)) {
+            QCOMPARE(update.app, QStringLiteral("application://example.test.talven_sound.desktop"));
+            QVERIFY(!update.properties.value(QStringLiteral("urgent")).toBool());
+            if (update.properties.value(QStringLiteral("progress-visible")).toBool())
+                shown << update.properties.value(QStringLiteral("progress")).toDouble();
+        }
+        QVERIFY2(shown.size() >= 5 && shown.size() <= 21, qPrintable(QString::number(shown.size())));
+        QVERIFY(std::is_sorted(shown.cbegin(), shown.cend()));
+        QVERIFY(shown.constFirst() < 0.5 && shown.constLast() > 0.5 && shown.constLast() <= 1.0);
+        QVERIFY(launcher.updates.constFirst().properties.value(QStringLiteral("progress-visible")).toBool());
+    }
+
+    // Minimised, the title shows how far the batch has come; shown again, or when the batch has
+    // ended, it is the window's own again.
+    void theMinimisedTitleShowsTheProgress()
+    {
+        const QString title = m_window->windowTitle();
+        FakeTools tools;
+        tools.install("WSSCod.exe");
+        tools.script("WSSCod.exe", batchScript(10, 150));
+        click("cmdEnCode");
+        m_window->showMinimized();
+        const QRegularExpression progress(QStringLiteral("^(\\d+) % – ") + QRegularExpression::escape(title) + u'$');
+        QTRY_VERIFY(progress.match(m_window->windowTitle()).hasMatch());
+        const int first = progress.match(m_window->windowTitle()).captured(1).toInt();
+        QTRY_VERIFY(progress.match(m_window->windowTitle()).captured(1).toInt() > first);
+        m_window->showNormal();
+        QCOMPARE(m_window->windowTitle(), title);
+        QTest::qWait(400); // files go on being encoded
+        QCOMPARE(m_window->windowTitle(), title);
+        m_window->showMinimized();
+        QVERIFY(progress.match(m_window->windowTitle()).hasMatch());
+        waitForRuns();
+        QCOMPARE(m_window->windowTitle(), title);
+        m_window->showNormal();
+    }
+
     // A run longer than kNoticeAfterMs that ends while the window is not active is told by a
     // desktop notification, whose Show in folder action shows the written file; a run the user
     // watched, or a short one, is not.
@@ -233,6 +318,8 @@ private slots:
         QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.Notifications")));
         QVERIFY(bus.registerObject(fileManager, &manager, QDBusConnection::ExportAllSlots));
         QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+        LauncherListener launcher;
+        QVERIFY(launcher.listen(m_busAddress));
         FakeTools tools;
         tools.install("WSSCod.exe");
         tools.script("WSSCod.exe",
@@ -258,9 +345,16 @@ private slots:
             QVERIFY(bus.send(picked));
             QTRY_COMPARE(manager.calls,
                 QList<QStringList>{{QUrl::fromLocalFile(m_sounds.filePath("take.wss")).toString(QUrl::FullyEncoded)}});
+            // The launcher asks for attention until the user comes back.
+            QTRY_VERIFY(!launcher.updates.isEmpty());
+            QVERIFY(launcher.updates.constLast().properties.value(QStringLiteral("urgent")).toBool());
+            QApplication::setActiveWindow(m_window.get());
+            QTRY_VERIFY(!launcher.updates.constLast().properties.value(QStringLiteral("urgent")).toBool());
         } else {
             QTest::qWait(300);
             QVERIFY(server.sent.isEmpty());
+            for (const LauncherListener::Update &update : std::as_const(launcher.updates))
+                QVERIFY(!update.properties.value(QStringLiteral("urgent")).toBool());
         }
         bus.unregisterService(QStringLiteral("org.freedesktop.Notifications"));
         bus.unregisterObject(notifications);
@@ -366,6 +460,7 @@ private slots:
     }
 
 private:
+    QString m_busAddress;
     QStringList m_announced;
     QTemporaryDir m_sounds;
     QTemporaryFile m_busConfig;

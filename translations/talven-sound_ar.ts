@@ -469,6 +469,11 @@
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
         <translation>مسار ملف WSS المراد فك ترميزه. لفك ترميز ملفات كثيرة دفعة واحدة استخدم في الاسم * لأي محارف و? لمحرف واحد، كما في ‎/home/ann/Sounds/*.wss‎.</translation>
     </message>
+    <message>
+        <source>%1 % – %2</source>
+        <comment>the title while minimised: the batch&apos;s progress in percent, the title</comment>
+        <translation>%1٪ – %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

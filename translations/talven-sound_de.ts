@@ -421,6 +421,11 @@
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
         <translation>Der Pfad der WSS-Datei, die dekodiert werden soll. Um viele Dateien auf einmal zu dekodieren, verwenden Sie im Namen * für beliebige Zeichen und ? für ein einzelnes Zeichen, etwa /home/ann/Sounds/*.wss.</translation>
     </message>
+    <message>
+        <source>%1 % – %2</source>
+        <comment>the title while minimised: the batch&apos;s progress in percent, the title</comment>
+        <translation>%1 % – %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

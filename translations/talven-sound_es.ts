@@ -421,6 +421,11 @@
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
         <translation>La ruta del archivo WSS que se va a decodificar. Para decodificar muchos archivos a la vez, use en el nombre * para cualquier serie de caracteres y ? para un solo carácter, como en /home/ann/Sounds/*.wss.</translation>
     </message>
+    <message>
+        <source>%1 % – %2</source>
+        <comment>the title while minimised: the batch&apos;s progress in percent, the title</comment>
+        <translation>%1 % – %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

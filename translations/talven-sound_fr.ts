@@ -421,6 +421,11 @@
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
         <translation>Le chemin du fichier WSS à décoder. Pour décoder plusieurs fichiers à la fois, utilisez dans le nom * pour n’importe quels caractères et&#xa0;? pour un seul caractère, comme dans /home/ann/Sounds/*.wss.</translation>
     </message>
+    <message>
+        <source>%1 % – %2</source>
+        <comment>the title while minimised: the batch&apos;s progress in percent, the title</comment>
+        <translation>%1 % – %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

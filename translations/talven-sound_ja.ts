@@ -409,6 +409,11 @@
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
         <translation>デコードする WSS ファイルのパスです。多くのファイルを一度にデコードするには、名前の中で任意の文字列に *、任意の 1 文字に ? を使います (例: /home/ann/Sounds/*.wss)。</translation>
     </message>
+    <message>
+        <source>%1 % – %2</source>
+        <comment>the title while minimised: the batch&apos;s progress in percent, the title</comment>
+        <translation>%1% – %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

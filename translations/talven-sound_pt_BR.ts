@@ -421,6 +421,11 @@
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
         <translation>O caminho do arquivo WSS a decodificar. Para decodificar vários arquivos de uma vez, use no nome * para quaisquer caracteres e ? para um único caractere, como em /home/ann/Sounds/*.wss.</translation>
     </message>
+    <message>
+        <source>%1 % – %2</source>
+        <comment>the title while minimised: the batch&apos;s progress in percent, the title</comment>
+        <translation>%1% – %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -433,6 +433,11 @@
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
         <translation>Путь к WSS-файлу, который нужно декодировать. Чтобы декодировать сразу много файлов, используйте в имени * вместо любых символов и ? вместо одного символа, например /home/ann/Sounds/*.wss.</translation>
     </message>
+    <message>
+        <source>%1 % – %2</source>
+        <comment>the title while minimised: the batch&apos;s progress in percent, the title</comment>
+        <translation>%1 % – %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

@@ -409,6 +409,11 @@
         <source>The path of the WSS file to decode. To decode many files at once, use * for any characters and ? for one character in the name, as in /home/ann/Sounds/*.wss.</source>
         <translation>要解码的 WSS 文件的路径。要一次解码多个文件，请在文件名中用 * 表示任意字符、用 ? 表示单个字符，例如 /home/ann/Sounds/*.wss。</translation>
     </message>
+    <message>
+        <source>%1 % – %2</source>
+        <comment>the title while minimised: the batch&apos;s progress in percent, the title</comment>
+        <translation>%1% – %2</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

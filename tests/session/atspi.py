@@ -11,6 +11,7 @@ exits 1 when a check fails.
   atspi.py mirrored               the window in a right-to-left language: each row read from the right
                                   (a field to the right of its button), in reading order
   atspi.py press BUTTON           presses BUTTON
+  atspi.py status TEXT            waits until the status line (the window's notification) names TEXT
   atspi.py listen FILE            until ended, writes to FILE a line for each notification shown, as
                                   Orca speaks it: "notification NAME"; first a line "listening"
 """
@@ -153,6 +154,13 @@ def press_button(button):
     press(wait_for(lambda: control('push button', button), 'button "%s"' % button))
 
 
+def status(text):
+    window = wait_for(lambda: top_level('frame'), 'window with the role frame')
+    notice = wait_for(lambda: next((c for c in descendants(window) if c.getRoleName() == 'notification'), None),
+                      'status line')
+    wait_for(lambda: text in notice.name, 'status "%s"' % text, 30)
+
+
 def listen(path):
     out = open(path, 'a', buffering=1)
 
@@ -172,7 +180,7 @@ def listen(path):
 
 if __name__ == '__main__':
     commands = {'window': window, 'field': field, 'message': message, 'dialog': dialog, 'press': press_button,
-                'listen': listen, 'mirrored': mirrored}
+                'status': status, 'listen': listen, 'mirrored': mirrored}
     if len(sys.argv) < 2 or sys.argv[1] not in commands:
         sys.exit(__doc__)
     commands[sys.argv[1]](*sys.argv[2:])

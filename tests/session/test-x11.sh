@@ -9,15 +9,25 @@
 #       Over AT-SPI, in a D-Bus session of the test's own: the window is a frame named by its title
 #       with its controls in reading order, and decoding a damaged file (with the real WSSdec.exe
 #       from the program's folder) opens an alert whose text a screen reader reads.
+#       A screen reader speaks how each run ended, failed or written, in the status line's words.
 #   test-x11.sh right-to-left PROGRAM
 #       Over AT-SPI, the program in Arabic (LANGUAGE=ar): each row reads from the right.
-#       from the program's folder) opens an alert whose text a screen reader reads; a screen
-#       reader speaks how each run ended, failed or written, in the status line's words.
+#   test-x11.sh background PROGRAM
+#       Under openbox, the window minimised while a batch runs: its title shows the progress, and
+#       when the batch, longer than the 5 s after which the desktop is told, has ended, the title
+#       is the window's own again and the window demands attention (_NET_WM_STATE, which the
+#       window manager sets at the program's request: Qt 6.4 asks for it, not for the ICCCM
+#       urgency bit). The real WSSCod.exe runs, followed by a pause of 6 s.
+#   test-x11.sh orca PROGRAM
+#       The real screen reader, Orca, in the test's D-Bus session with speech-dispatcher's dummy
+#       output, its debug log in the test's folder: what it speaks after a file is written, after
+#       a damaged file failed to decode, and after a batch was stopped (./dev.sh installs Orca; by
+#       hand: ctest --test-dir build/dev -R x11_orca --output-on-failure).
 # shellcheck disable=SC2317 # functions run through check()
 set -u
-mode=${1:?usage: test-x11.sh properties|accessibility|right-to-left PROGRAM ...}
+mode=${1:?usage: test-x11.sh properties|accessibility|right-to-left|background|orca PROGRAM ...}
 program=$(realpath "${2:?usage: test-x11.sh MODE PROGRAM ...}")
-case $mode in accessibility | right-to-left) private_bus=yes ;; esac
+case $mode in accessibility | right-to-left | background | orca) private_bus=yes ;; esac
 # shellcheck source-path=SCRIPTDIR
 . "$(dirname "$0")/session.sh" "$@"
 need xprop x11-utils
@@ -25,6 +35,13 @@ need xdotool xdotool
 start_xvfb
 export QT_QPA_PLATFORM=xcb
 app_id=$(basename "${3:-}" .desktop)
+
+# write_wav FILE: a short silent sound.
+write_wav() {
+    python3 -c 'import sys, wave
+with wave.open(sys.argv[1], "wb") as w:
+    w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000); w.writeframes(bytes(1600))' "$1"
+}
 
 # Starts the program with XDG_DATA_DIRS=$1 and sets window to its window's id; $2: its title, a
 # regular expression (the English one when not given).
@@ -85,9 +102,7 @@ accessibility)
     until_true 20 grep -q '^listening$' "$work/spoken" || echo "FAIL: the AT-SPI listener did not start"
     damaged_file_message() { atspi field "WSS file" "$work/sounds/tone.wss" && atspi message Decode damaged; }
     check "over AT-SPI, a damaged file's message" damaged_file_message
-    python3 -c 'import sys, wave
-with wave.open(sys.argv[1], "wb") as w:
-    w.setnchannels(1); w.setsampwidth(2); w.setframerate(8000); w.writeframes(bytes(1600))' "$work/sounds/front.wav"
+    write_wav "$work/sounds/front.wav"
     check "over AT-SPI, encoding a sound" atspi field "WAV file" "$work/sounds/front.wav"
     atspi press Encode
     spoken() { grep -qxF "notification $1" "$work/spoken"; }
@@ -102,8 +117,90 @@ right-to-left)
     open_window "" '^TALVEN Sound – '
     check "over AT-SPI, the Arabic window" atspi mirrored
     ;;
+background)
+    find_atspi_python
+    need openbox openbox
+    openbox --sm-disable >"$work/openbox.log" 2>&1 &
+    pids+=($!)
+    until_true 20 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK | grep -q "window id"' || echo "FAIL: openbox did not start"
+    # The program beside an encoder that pauses after its work, so that the batch takes long.
+    mkdir -p "$work/bin" "$work/sounds"
+    ln "$program" "$work/bin/" 2>/dev/null || cp "$program" "$work/bin/"
+    printf '#!/bin/sh
+"%s" "$@"
+code=$?
+sleep 6
+exit $code
+' "$(dirname "$program")/WSSCod.exe" >"$work/bin/WSSCod.exe"
+    chmod +x "$work/bin/WSSCod.exe"
+    program=$work/bin/$(basename "$program")
+    for name in a b c; do write_wav "$work/sounds/$name.wav"; done
+    open_window ""
+    title=$(xprop -id "$window" -notype _NET_WM_NAME | sed 's/^_NET_WM_NAME = //')
+    atspi field "WAV file" "$work/sounds/*.wav"
+    xdotool windowminimize "$window"
+    atspi press Encode
+    net_wm() { xprop -id "$window" -notype "$1"; }
+    shows() { net_wm "$1" | grep -qF -- "$2"; }
+    check "minimised, the title shows the batch's progress" until_true 20 shows _NET_WM_NAME "\"100 % – TALVEN Sound"
+    check "the window demands attention when the batch has ended" \
+        until_true 30 shows _NET_WM_STATE _NET_WM_STATE_DEMANDS_ATTENTION
+    check "and its title is its own again ($(net_wm _NET_WM_NAME))" shows _NET_WM_NAME "= $title"
+    ;;
+orca)
+    find_atspi_python
+    need orca orca
+    need speech-dispatcher speech-dispatcher
+    # Speech goes to speech-dispatcher's dummy module, which plays nothing where there is no sound.
+    mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$work/sounds" "$work/batch"
+    printf 'AddModule "dummy" "sd_dummy" ""\nDefaultModule dummy\n' >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf"
+    orca --user-prefs "$work/orca" --debug-file "$work/orca.log" >"$work/orca.out" 2>&1 &
+    orca_pid=$!
+    pids+=("$orca_pid")
+    orca_listens() {
+        "$atspi_python" -c 'import sys, pyatspi
+desktop = pyatspi.Registry.getDesktop(0)
+sys.exit(0 if any(a and a.name == "orca" for a in desktop) else 1)' 2>/dev/null
+    }
+    until_true 60 orca_listens || { cat "$work/orca.out"; echo "FAIL: Orca did not start"; exit 1; }
+    open_window ""
+    # Written: a sound encoded.
+    write_wav "$work/sounds/front.wav"
+    atspi field "WAV file" "$work/sounds/front.wav" >/dev/null
+    atspi press Encode
+    atspi status "Wrote front.wss"
+    # Orca speaks only the newest of the notices it has not yet handled: it is given time to.
+    sleep 3
+    # Failed: a damaged file, its message answered.
+    printf 'WSS\032\001\000\001\000' >"$work/sounds/tone.wss"
+    atspi field "WSS file" "$work/sounds/tone.wss" >/dev/null
+    atspi message Decode damaged >/dev/null
+    sleep 3
+    # Stopped: a batch of 60 sounds of 5 s each (one file under 60 names), stopped once it has begun.
+    python3 -c 'import random, sys, wave
+with wave.open(sys.argv[1], "wb") as w:
+    w.setnchannels(2); w.setsampwidth(2); w.setframerate(44100); w.writeframes(random.randbytes(44100 * 4 * 5))' \
+        "$work/batch/take1.wav"
+    for ((i = 2; i <= 60; i++)); do ln "$work/batch/take1.wav" "$work/batch/take$i.wav"; done
+    atspi field "WAV file" "$work/batch/*.wav" >/dev/null
+    atspi press Encode
+    atspi status " of 60: "
+    atspi press Stop
+    sleep 3
+    # Orca writes its log as it ends; a shutdown that hangs is asked again, then cut short.
+    orca_ended() { [ "$(ps -o stat= -p "$orca_pid")" = Z ] || ! kill -0 "$orca_pid" 2>/dev/null; }
+    kill "$orca_pid"
+    until_true 10 orca_ended || { kill "$orca_pid"; until_true 5 orca_ended; } || kill -9 "$orca_pid"
+    wait "$orca_pid" 2>/dev/null
+    [ -n "${TALVEN_KEEP_ORCA_LOG:-}" ] && cp "$work/orca.log" "$TALVEN_KEEP_ORCA_LOG"
+    grep -o "SPEECH OUTPUT: '.*" "$work/orca.log" | sed 's/{.*//; s/^/  /'
+    said() { grep -q "SPEECH OUTPUT: 'notification $1\.'" "$work/orca.log"; }
+    check "Orca speaks what was written" said "Wrote front\.wss in $work/sounds"
+    check "Orca speaks the failure" said "Decoding tone\.wss failed"
+    check "Orca speaks how far the stopped batch came" said "Stopped after [0-9]* of 60 files"
+    ;;
 *)
-    echo "usage: test-x11.sh properties|accessibility|right-to-left PROGRAM ..." >&2
+    echo "usage: test-x11.sh properties|accessibility|right-to-left|background|orca PROGRAM ..." >&2
     exit 2
     ;;
 esac
