@@ -4,6 +4,8 @@
 //   -h, --help    the usage, on standard output
 //   --version     the version
 //   -f, --force   replace an existing output without keeping a backup
+//   -o DIR, --output-folder=DIR, --output-folder DIR
+//                 write each output in DIR, under the name it would have beside its file
 //   --            every later argument is a file name
 // Any other argument is a file name, even one starting with "-", so "-take 1.wav" converts.
 
@@ -17,6 +19,8 @@ struct Arguments
     bool help = false;
     bool version = false;
     bool force = false;
+    std::string outputFolder; // "": each output beside its file
+    std::string missingValue; // the option given without its folder ("-o" last), else ""
     std::vector<std::string> files;
 };
 
