@@ -20,7 +20,10 @@ struct RunSubject
     QString argument; // the name the tool is given: a file name, a pattern, or "" for a folder
     QString path; // the field's text
     QString folder; // where the tool runs: absolute, without a trailing "/"
+    QString outputFolder; // where the outputs go, given to the tool with -o; "" beside the file
 
+    // The folder the outputs are written in: the output folder, or the file's own.
+    QString outputsIn() const { return outputFolder.isEmpty() ? folder : outputFolder; }
     // A pattern converts every file it names: the status line counts them.
     bool isPattern() const;
     // What the run is on, for the status line: the name given, or the path of a folder.
@@ -48,7 +51,7 @@ struct RunProgress
     int failed = 0;
 
     // Names come as the tool was given them, relative to its folder; the "./" of toolArgument()
-    // is left out.
+    // is left out, and so is the output folder of an output's name (all are in outputsIn()).
     void add(const OSUtil::ProgressEvent &event);
     // Files done with, converted or failed: how far the progress bar has come.
     int finished() const;

@@ -87,14 +87,28 @@ void NotifyDesktop(QObject *owner, const QString &summary, const QString &body, 
     new Platform::DesktopNotice(summary, body, actionCaption, onAction, owner);
 }
 
-void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
+namespace {
+
+Platform::MessageIcon shownIcon(MessageIcon icon)
 {
     using Shown = Platform::MessageIcon;
-    const Shown shown = icon == MessageIcon::Error ? Shown::Error
-        : icon == MessageIcon::Warning             ? Shown::Warning
-        : icon == MessageIcon::Information         ? Shown::Information
-                                                   : Shown::None;
-    Platform::ShowMessage(owner, text, details, shown);
+    return icon == MessageIcon::Error      ? Shown::Error
+        : icon == MessageIcon::Warning     ? Shown::Warning
+        : icon == MessageIcon::Information ? Shown::Information
+                                           : Shown::None;
+}
+
+} // namespace
+
+void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
+{
+    Platform::ShowMessage(owner, text, details, shownIcon(icon));
+}
+
+bool ShowMessageOffering(
+    QWidget *owner, const QString &text, const QString &details, MessageIcon icon, const QString &actionCaption)
+{
+    return Platform::ShowMessageOffering(owner, text, details, shownIcon(icon), actionCaption);
 }
 
 bool AskToConfirm(QWidget *owner, const QString &text, const QString &acceptCaption)

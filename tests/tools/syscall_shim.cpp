@@ -169,24 +169,25 @@ int refusedName(const char *to)
     return 0;
 }
 
-// Whether `path` is in (or, with `itself`, is) the folder TALVEN_SHIM_READ_ONLY names.
+// Whether `path` is in (or, with `itself`, is) the folder TALVEN_SHIM_READ_ONLY names, by the
+// last part of its real path ("." in that folder too).
 int readOnly(const char *path, int itself)
 {
     const char *folder = setting("TALVEN_SHIM_READ_ONLY");
     if (!folder)
         return 0;
-    char copy[PATH_MAX];
+    char copy[PATH_MAX], real[PATH_MAX];
     snprintf(copy, sizeof copy, "%s", path);
-    size_t n = strlen(copy);
-    while (n > 1 && copy[n - 1] == '/')
-        copy[--n] = '\0';
     if (!itself) {
         char *slash = strrchr(copy, '/');
-        if (!slash)
-            return 0; // in the current folder: not told apart here
-        *slash = '\0';
+        if (slash)
+            *slash = '\0';
+        else
+            snprintf(copy, sizeof copy, ".");
+        if (!copy[0])
+            snprintf(copy, sizeof copy, "/");
     }
-    if (strcmp(lastPart(copy), folder) != 0)
+    if (!realpath(copy, real) || strcmp(lastPart(real), folder) != 0)
         return 0;
     errno = EROFS;
     return 1;

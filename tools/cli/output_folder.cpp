@@ -30,7 +30,8 @@ void checkOutputFolder(const fs::path &folder)
             /* TRANSLATORS: %s is the folder given with -o, in quotes. */
             fail(kExitOutput, format(_("the output folder %s does not exist"), quote(folder).c_str()));
         /* TRANSLATORS: the folder given with -o, in quotes, and the system's reason. */
-        fail(kExitOutput, format(_("cannot use the output folder %s: %s"), quote(folder).c_str(), errorText(err).c_str()));
+        fail(kExitOutput,
+            format(_("cannot use the output folder %s: %s"), quote(folder).c_str(), errorText(err).c_str()));
     }
     if (!S_ISDIR(st.st_mode))
         /* TRANSLATORS: %s is what was given with -o, in quotes: a file, not a folder. */
