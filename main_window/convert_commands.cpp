@@ -90,7 +90,8 @@ void ZRNSoundEncodeDecode::startRun(const RunSubject &subject)
 
 void ZRNSoundEncodeDecode::runInAnotherFolder(RunSubject subject)
 {
-    if (!m_outputFolder->chooseFolder())
+    // A window that waits to close starts nothing more.
+    if (m_runs->closing() || !m_outputFolder->chooseFolder())
         return;
     subject.outputFolder = m_outputFolder->folder();
     startRun(subject);
