@@ -34,8 +34,8 @@ OutputFolderChoice::OutputFolderChoice(QWidget *parent)
     row->addWidget(m_label);
     row->addWidget(m_box, 1);
 
-    m_folder = OSUtil::GetSetting(ZRNSoundEncodeDecode::kSettingsApplication, ZRNSoundEncodeDecode::kSettingsSection,
-        kSettingsKey, QString());
+    m_folder = OSUtil::GetSetting(
+        ZRNSoundEncodeDecode::kSettingsApplication, ZRNSoundEncodeDecode::kSettingsSection, kSettingsKey, QString());
     m_picked = m_folder;
     showChoice();
     connect(m_box, &QComboBox::activated, this, &OutputFolderChoice::picked);
@@ -66,8 +66,8 @@ bool OutputFolderChoice::chooseFolder()
 void OutputFolderChoice::choose(const QString &folder)
 {
     m_folder = folder;
-    OSUtil::SaveSetting(ZRNSoundEncodeDecode::kSettingsApplication, ZRNSoundEncodeDecode::kSettingsSection,
-        kSettingsKey, folder);
+    OSUtil::SaveSetting(
+        ZRNSoundEncodeDecode::kSettingsApplication, ZRNSoundEncodeDecode::kSettingsSection, kSettingsKey, folder);
     showChoice();
 }
 

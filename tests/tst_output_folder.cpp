@@ -163,7 +163,8 @@ private slots:
         clickAndWait("cmdEnCode");
         QVERIFY(replace.answered());
         QCOMPARE(question.text,
-            "tone.wss already exists in " + out + ". Replace it? The earlier file will be kept beside it as tone.wss.~1~.");
+            "tone.wss already exists in " + out
+                + ". Replace it? The earlier file will be kept beside it as tone.wss.~1~.");
         QCOMPARE(fileContents(out + "/tone.wss.~1~"), QByteArray("an earlier file"));
         QCOMPARE(filesIn(out), QStringList({"tone.wss", "tone.wss.~1~"}));
     }
@@ -179,10 +180,13 @@ private slots:
         QTest::addColumn<QString>("firstLine"); // of the tool's error output in the box
         QTest::addColumn<bool>("offered");
         QTest::newRow("beside the file, read-only")
-            << "" << "ro/tone.wav" << "WSSCod.exe: cannot write 'tone.wss' in '%1/ro': Read-only file system" << true;
+            << ""
+            << "ro/tone.wav"
+            << "WSSCod.exe: cannot write 'tone.wss' in '%1/ro': Read-only file system" << true;
         QTest::newRow("a read-only output folder")
-            << "ro" << "tone.wav" << "WSSCod.exe: cannot write in the output folder '%1/ro': Read-only file system"
-            << true;
+            << "ro"
+            << "tone.wav"
+            << "WSSCod.exe: cannot write in the output folder '%1/ro': Read-only file system" << true;
         QTest::newRow("an output folder gone") << "gone"
                                                << "tone.wav"
                                                << "WSSCod.exe: the output folder '%1/gone' does not exist" << true;
