@@ -1,7 +1,8 @@
 // Where the outputs go, with the real window and the real tools: beside each file as the tools'
 // own way (the command line as it always was), or in a folder chosen under the rows, given to the
 // tool with -o; the choice kept for the next window; the replace question asked of the chosen
-// folder; and a run that could not write its outputs offering another folder at once.
+// folder; Show in folder opening it; and a run that could not write its outputs offering another
+// folder at once.
 
 #include "gui_helpers.h"
 #include "main_window/conversion_run.h"
@@ -13,11 +14,16 @@
 #include "window_fixture.h"
 
 #include <QComboBox>
+#include <QDBusConnection>
+#include <QDBusError>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTest>
+#include <QUrl>
 
 #include <sndfile.h>
 
@@ -69,6 +75,23 @@ struct FailureSeen
 
 } // namespace
 
+// The desktop's file manager on the test's own session bus: what Show in folder asked it to show.
+class RecordingFileManager : public QObject
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.FileManager1")
+
+public:
+    QList<QStringList> calls;
+
+public slots:
+    void ShowItems(const QStringList &uris, const QString &startupId)
+    {
+        Q_UNUSED(startupId);
+        calls << uris;
+    }
+};
+
 class TestOutputFolder : public QObject, private WindowFixture
 {
     Q_OBJECT
@@ -78,6 +101,28 @@ private slots:
     {
         // The real tools, found on the PATH as an installed copy would find them in its folder.
         qputenv("PATH", QFile::encodeName(buildPath(TOOLS_FOLDER)) + ':' + qgetenv("PATH"));
+        // A session bus of its own, which no other program uses, for the file manager.
+        m_busConfig.setFileTemplate(QDir::tempPath() + QStringLiteral("/talven-bus-XXXXXX.conf"));
+        QVERIFY(m_busConfig.open());
+        m_busConfig.write("<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
+                          "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+                          "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
+        m_busConfig.close();
+        m_bus.start(QStringLiteral("dbus-daemon"),
+            {QStringLiteral("--config-file=") + m_busConfig.fileName(), QStringLiteral("--print-address"),
+                QStringLiteral("--nofork")});
+        QVERIFY2(m_bus.waitForStarted() && m_bus.waitForReadyRead(), "dbus-daemon is needed (Debian: dbus-daemon)");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
+        QDBusConnection bus = QDBusConnection::sessionBus();
+        QVERIFY2(bus.isConnected(), qPrintable(bus.lastError().message()));
+        QVERIFY(bus.registerObject(
+            QStringLiteral("/org/freedesktop/FileManager1"), &m_fileManager, QDBusConnection::ExportAllSlots));
+        QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
+    }
+    void cleanupTestCase()
+    {
+        m_bus.terminate();
+        m_bus.waitForFinished();
     }
     void init() { openWindow(); }
     void cleanup()
@@ -128,6 +173,11 @@ private slots:
         QCOMPARE(filesIn(out), chosen ? QStringList{"tone.wss"} : QStringList());
         QCOMPARE(filesIn(sounds.path()), chosen ? QStringList{"tone.wav"} : QStringList({"tone.wav", "tone.wss"}));
         QCOMPARE(widget("statusText")->accessibleName(), QStringLiteral("Wrote tone.wss in %1").arg(outputs));
+        // Show in folder shows the file where it was written.
+        m_fileManager.calls.clear();
+        click("cmdShowInFolder");
+        QTRY_COMPARE(m_fileManager.calls,
+            QList<QStringList>{{QUrl::fromLocalFile(outputs + "/tone.wss").toString(QUrl::FullyEncoded)}});
 
         // Kept per user, beside the last paths, and shown by the next window.
         QCOMPARE(Platform::GetSetting(ZRNSoundEncodeDecode::kSettingsApplication,
@@ -239,6 +289,9 @@ private slots:
 
 private:
     const QByteArray m_asanOptions = qgetenv("ASAN_OPTIONS");
+    QTemporaryFile m_busConfig;
+    QProcess m_bus;
+    RecordingFileManager m_fileManager;
 
     QComboBox *outputFolderBox() const { return m_window->findChild<QComboBox *>("cboOutputFolder"); }
 
