@@ -1,6 +1,7 @@
 // "Decode" and "Encode": check the field's file, ask before an output is replaced, start the tool
 // on it, and report how it ended.
 
+#include "main_window/output_folder_choice.h"
 #include "main_window/replaced_outputs.h"
 #include "main_window/run_report.h"
 #include "main_window/run_set.h"
@@ -54,6 +55,14 @@ void ZRNSoundEncodeDecode::convert(Action action)
     subject.argument = OSUtil::FileNamePart(path);
     subject.path = path;
     subject.folder = OSUtil::AbsoluteFolder(OSUtil::DirectoryPart(path));
+    subject.outputFolder = m_outputFolder->folder();
+    startRun(subject);
+}
+
+void ZRNSoundEncodeDecode::startRun(RunSubject subject)
+{
+    if (!m_runs->canStart(subject.action))
+        return;
     // The question runs an event loop: the row may have started a run meanwhile, or the window
     // been closed, and then this one starts nothing.
     bool confirmed = false;
@@ -66,14 +75,23 @@ void ZRNSoundEncodeDecode::convert(Action action)
         return;
     }
     // The tool is given the file name and runs in the file's folder, so it finds the file
-    // whatever the program's current folder is.
+    // whatever the program's current folder is; beside the file it is given nothing else.
     if (!confirmed)
         return;
-    QPushButton *button = action == Action::Decode ? cmdDecode : cmdEnCode;
+    QPushButton *button = subject.action == Action::Decode ? cmdDecode : cmdEnCode;
     const bool buttonHadFocus = focusWidget() == button;
     m_runs->start(subject, OSUtil::BuildCommandLine(subject.commandPrefix(), subject.toolArgument()));
     if (buttonHadFocus)
-        noteFocusMovedFrom(button, action == Action::Decode ? m_decodeFocus : m_encodeFocus);
+        noteFocusMovedFrom(button, subject.action == Action::Decode ? m_decodeFocus : m_encodeFocus);
+}
+
+void ZRNSoundEncodeDecode::runInAnotherFolder(RunSubject subject)
+{
+    // A window that waits to close starts nothing more.
+    if (m_runs->closing() || !m_outputFolder->chooseFolder())
+        return;
+    subject.outputFolder = m_outputFolder->folder();
+    startRun(subject);
 }
 
 void ZRNSoundEncodeDecode::showInputMessage(const QString &text, OSUtil::MessageIcon icon)
@@ -88,7 +106,8 @@ bool ZRNSoundEncodeDecode::confirmReplacing(RunSubject &subject)
         return true; // a folder path: the tool is given no file
     const bool decode = subject.action == Action::Decode;
     const QStringList inputs = OSUtil::FindFiles(subject.path);
-    const QList<OSUtil::FolderEntry> folder = OSUtil::ListFolder(subject.folder);
+    // The outputs are looked for where they go.
+    const QList<OSUtil::FolderEntry> folder = OSUtil::ListFolder(subject.outputsIn());
     const QStringList existing
         = ExistingOutputs(inputs, decode ? QStringLiteral(".wav") : QStringLiteral(".wss"), folder);
     if (existing.isEmpty())
@@ -103,12 +122,12 @@ bool ZRNSoundEncodeDecode::confirmReplacing(RunSubject &subject)
         // Every backup number taken: the tool would refuse to replace it, so it is not offered.
         if (backup.isEmpty()) {
             showInputMessage(
-                ReplaceQuestion::noBackupLeft(existing.first(), subject.folder), OSUtil::MessageIcon::Warning);
+                ReplaceQuestion::noBackupLeft(existing.first(), subject.outputsIn()), OSUtil::MessageIcon::Warning);
             return false;
         }
     }
     const QString question = ReplaceQuestion::text(
-        existing, inputs.size(), decode ? QStringLiteral("WAV") : QStringLiteral("WSS"), subject.folder, backup);
+        existing, inputs.size(), decode ? QStringLiteral("WAV") : QStringLiteral("WSS"), subject.outputsIn(), backup);
     const int answer = OSUtil::AskToChoose(this, question, ReplaceQuestion::answers(existing, inputs.size()));
     subject.skipExisting = answer == int(ReplaceQuestion::Answer::SkipExisting);
     return answer >= 0;

@@ -102,8 +102,12 @@ void ZRNSoundEncodeDecode::showReports()
     if (m_reporting)
         return;
     m_reporting = true;
-    while (const std::optional<RunReport> report = m_runs->takeReport())
-        OSUtil::ShowMessage(this, report->text, report->details, report->icon);
+    while (const std::optional<RunReport> report = m_runs->takeReport()) {
+        // Where the outputs could not be written, another folder is offered at once.
+        const QString offer = report->offersAnotherFolder ? RunReports::anotherFolderCaption() : QString();
+        if (OSUtil::ShowMessageOffering(this, report->text, report->details, report->icon, offer))
+            runInAnotherFolder(report->subject);
+    }
     m_reporting = false;
 }
 

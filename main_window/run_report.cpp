@@ -1,5 +1,12 @@
 #include "main_window/run_report.h"
 
+namespace {
+
+// The WSS tools' exit code for outputs that could not be written (tools/README.md).
+constexpr int kExitCannotWrite = 3;
+
+} // namespace
+
 // The first line says what the failure means for the user; the tool's own words follow, and the
 // command line and how the tool ended are in the details, for whoever needs them.
 RunReport RunReports::failure(
@@ -24,10 +31,10 @@ RunReport RunReports::failure(
                        : tr("Could not encode %1: %2 could not be started."))
                    .arg(name, result.program)
             + QLatin1String("\n\n") + result.error;
-        return {text, QString(), OSUtil::MessageIcon::Error};
+        return {text, QString(), OSUtil::MessageIcon::Error, subject, false};
     } else if (subject.argument.isEmpty()) {
         // A folder path gives the tool no name: its usage text is of no use to the user.
-        return {folder(subject.action, subject.path), QString(), OSUtil::MessageIcon::Information};
+        return {folder(subject.action, subject.path), QString(), OSUtil::MessageIcon::Information, subject, false};
     } else if (result.status == Status::Exited) {
         text = (decode ? tr("Could not decode %1.") : tr("Could not encode %1.")).arg(name);
     } else {
@@ -36,7 +43,14 @@ RunReport RunReports::failure(
     const QString lines = shownErrorLines(result);
     if (!lines.isEmpty())
         text += QLatin1String("\n\n") + lines;
-    return {text, technicalDetails(commandLine, result), OSUtil::MessageIcon::Error};
+    const bool unwritable
+        = !result.stopRequested && result.status == Status::Exited && result.exitCode == kExitCannotWrite;
+    return {text, technicalDetails(commandLine, result), OSUtil::MessageIcon::Error, subject, unwritable};
+}
+
+QString RunReports::anotherFolderCaption()
+{
+    return tr("&Choose Another Folder…");
 }
 
 QString RunReports::technicalDetails(const QString &commandLine, const OSUtil::RunResult &result)

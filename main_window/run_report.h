@@ -14,6 +14,10 @@ struct RunReport
     QString text; // "" when there is nothing to report
     QString details; // the command line, how it ended, and the tool's whole error output
     OSUtil::MessageIcon icon = OSUtil::MessageIcon::Error;
+    RunSubject subject; // the run told of
+    // The tool could not write its outputs (exit code 3: a read-only file system, no permission,
+    // no room, a missing output folder): the box offers to run it again into another folder.
+    bool offersAnotherFolder = false;
 };
 
 class RunReports
@@ -32,6 +36,8 @@ public:
     static QString missingFile(RunSubject::Action action, const QString &path);
     // The field names a folder: how to choose a file in it.
     static QString folder(RunSubject::Action action, const QString &path);
+    // The caption of the failure box's button that offers another folder.
+    static QString anotherFolderCaption();
 
 private:
     static QString shownErrorLines(const OSUtil::RunResult &result);

@@ -54,7 +54,7 @@ void RunSet::ended(ConversionRun *run)
     const RunSubject &subject = run->subject();
     m_endedTexts << RunStatus::ended(subject, run->progress(), run->result());
     for (const QString &output : run->progress().outputs)
-        m_outputs << subject.folder + u'/' + output;
+        m_outputs << subject.outputsIn() + u'/' + output;
     const RunReport report = RunReports::failure(subject, run->commandLine(), run->result(), run->progress().failed);
     emit changed();
     if (report.text.isEmpty()) {

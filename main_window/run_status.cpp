@@ -13,6 +13,12 @@ QString withoutHere(const QString &name)
     return name.startsWith(kHere) ? name.mid(kHere.size()) : name;
 }
 
+// An output's name without the folder -o put it in.
+QString lastPart(const QString &name)
+{
+    return name.mid(name.lastIndexOf(u'/') + 1);
+}
+
 } // namespace
 
 QString RunSubject::toolArgument() const
@@ -22,7 +28,10 @@ QString RunSubject::toolArgument() const
 
 QString RunSubject::commandPrefix() const
 {
-    return tool + (skipExisting ? QStringLiteral(" -n ") : QStringLiteral(" "));
+    QString prefix = tool + (skipExisting ? QStringLiteral(" -n ") : QStringLiteral(" "));
+    if (!outputFolder.isEmpty())
+        prefix += QStringLiteral("-o ") + OSUtil::QuoteArgument(outputFolder) + u' ';
+    return prefix;
 }
 
 bool RunSubject::isPattern() const
@@ -34,8 +43,9 @@ void RunProgress::add(const OSUtil::ProgressEvent &given)
 {
     using Kind = OSUtil::ProgressEvent::Kind;
     OSUtil::ProgressEvent event = given;
-    event.name = withoutHere(event.name);
-    event.backup = withoutHere(event.backup);
+    const bool output = event.kind == Kind::Kept || event.kind == Kind::Wrote || event.kind == Kind::Same;
+    event.name = output ? lastPart(event.name) : withoutHere(event.name);
+    event.backup = lastPart(event.backup);
     switch (event.kind) {
     case Kind::Files:
         total = event.count;
@@ -125,7 +135,7 @@ QString RunStatus::outcome(const RunSubject &subject, const RunProgress &progres
         const int done = int(progress.outputs.size());
         const int total = progress.total > 0 ? progress.total : done + progress.skipped + progress.failed;
         return (decode ? tr("Decoded %1 of %2 files in %3; %4 failed") : tr("Encoded %1 of %2 files in %3; %4 failed"))
-            .arg(locale.toString(done), locale.toString(total), subject.folder,
+            .arg(locale.toString(done), locale.toString(total), subject.outputsIn(),
                 locale.toString(qMax(progress.failed, total - done - progress.skipped)));
     }
     if (!result.succeeded())
@@ -133,17 +143,17 @@ QString RunStatus::outcome(const RunSubject &subject, const RunProgress &progres
 
     const qsizetype done = progress.outputs.size();
     if (done == 0 && progress.skipped > 0) // every output was there already
-        return (decode ? tr("Decoded no file in %1") : tr("Encoded no file in %1")).arg(subject.folder);
+        return (decode ? tr("Decoded no file in %1") : tr("Encoded no file in %1")).arg(subject.outputsIn());
     if (done == 0) // a tool that says nothing: its exit code is all there is
         return (decode ? tr("Decoding %1 finished") : tr("Encoding %1 finished")).arg(name);
     if (done > 1)
         return (decode ? tr("Decoded %Ln files in %1", nullptr, int(done))
                        : tr("Encoded %Ln files in %1", nullptr, int(done)))
-            .arg(subject.folder);
+            .arg(subject.outputsIn());
     if (progress.unchanged == 1)
         return tr("%1 in %2 already held this sound; it is left as it was")
-            .arg(progress.outputs.first(), subject.folder);
-    return tr("Wrote %1 in %2").arg(progress.outputs.first(), subject.folder);
+            .arg(progress.outputs.first(), subject.outputsIn());
+    return tr("Wrote %1 in %2").arg(progress.outputs.first(), subject.outputsIn());
 }
 
 QString RunStatus::keptText(const RunProgress &progress)

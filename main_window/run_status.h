@@ -21,7 +21,10 @@ struct RunSubject
     QString path; // the field's text
     QString folder; // where the tool runs: absolute, without a trailing "/"
     bool skipExisting = false; // the tool leaves existing outputs and converts only the others (-n)
+    QString outputFolder; // where the outputs go, given to the tool with -o; "" beside the file
 
+    // The folder the outputs are written in: the output folder, or the file's own.
+    QString outputsIn() const { return outputFolder.isEmpty() ? folder : outputFolder; }
     // A pattern converts every file it names: the status line counts them.
     bool isPattern() const;
     // What the run is on, for the status line: the name given, or the path of a folder.
@@ -29,8 +32,8 @@ struct RunSubject
     // The argument as the tool is given it: a name that starts with "-" as "./-name", so that the
     // tool, which runs in the file's folder, cannot read it as an option.
     QString toolArgument() const;
-    // What the command line starts with: the tool's name, and its option for skipExisting, each
-    // followed by a blank.
+    // What the command line starts with: the tool's name, and its options for skipExisting and
+    // the output folder, each followed by a blank.
     QString commandPrefix() const;
 };
 
@@ -53,7 +56,7 @@ struct RunProgress
     int skipped = 0; // files not converted because their output was there (-n)
 
     // Names come as the tool was given them, relative to its folder; the "./" of toolArgument()
-    // is left out.
+    // is left out, and so is the output folder of an output's name (all are in outputsIn()).
     void add(const OSUtil::ProgressEvent &event);
     // Files done with, converted, skipped or failed: how far the progress bar has come.
     int finished() const;

@@ -1,5 +1,6 @@
 // The window's size: the drawing's layout grown with the font, and kept within the screen.
 
+#include "main_window/output_folder_choice.h"
 #include "main_window/status_line.h"
 #include "main_window/zrn_sound_encode_decode.h"
 
@@ -119,14 +120,16 @@ void ZRNSoundEncodeDecode::sizeControlsToFont()
     m_status->setControlSize(qMin(statusWidth, row.field + row.gap + row.button), row.button, rowHeight);
     txtWWSFileName->setFixedHeight(rowHeight);
     txtWavFileName->setFixedHeight(rowHeight);
+    m_outputFolder->setControlHeight(rowHeight);
     txtWWSFileName->setMinimumWidth(qMin(leastField, row.field));
     txtWavFileName->setMinimumWidth(qMin(leastField, row.field));
     m_grid->setContentsMargins(row.marginLeft, scaled(kMarginTop, sy), row.marginRight, scaled(kMarginBottom, sy));
     m_grid->setHorizontalSpacing(row.gap);
     m_grid->setVerticalSpacing(scaled(kGap, sy));
 
-    // The rows keep the drawing's places; the status line adds one row under them.
-    const int height = scaled(kMarginTop, sy) + 3 * rowHeight + 2 * scaled(kGap, sy) + scaled(kMarginBottom, sy);
+    // The rows keep the drawing's places; the output folder and the status line add a row each
+    // under them.
+    const int height = scaled(kMarginTop, sy) + 4 * rowHeight + 3 * scaled(kGap, sy) + scaled(kMarginBottom, sy);
     setFixedHeight(height);
     resize(row.total(), height);
     keepOnScreen();

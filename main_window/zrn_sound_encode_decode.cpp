@@ -1,5 +1,6 @@
 #include "main_window/zrn_sound_encode_decode.h"
 
+#include "main_window/output_folder_choice.h"
 #include "main_window/status_line.h"
 #include "os_util/os_util.h"
 
@@ -74,6 +75,7 @@ void ZRNSoundEncodeDecode::createControls()
         this, "cmdSelectWAVFileName", tr("Select W&AV"), tr("Browse for the WAV file that you want to encode"));
     cmdSelectWWSFileName = makeButton(
         this, "cmdSelectWWSFileName", tr("&Select WSS"), tr("Browse for the WSS file that you want to decode"));
+    m_outputFolder = new OutputFolderChoice(this);
 }
 
 void ZRNSoundEncodeDecode::layOutControls()
@@ -85,8 +87,9 @@ void ZRNSoundEncodeDecode::layOutControls()
     m_grid->addWidget(txtWavFileName, 1, 0);
     m_grid->addWidget(cmdSelectWAVFileName, 1, 1);
     m_grid->addWidget(cmdEnCode, 1, 2);
-    // Under the rows: what runs, and what happened.
-    m_grid->addWidget(m_status, 2, 0, 1, 3);
+    // Under the rows: where their outputs go; then what runs, and what happened.
+    m_grid->addWidget(m_outputFolder, 2, 0, 1, 3);
+    m_grid->addWidget(m_status, 3, 0, 1, 3);
     m_grid->setColumnStretch(0, 1);
     sizeControlsToFont();
 }
@@ -98,7 +101,8 @@ void ZRNSoundEncodeDecode::setTabOrderAndFocus()
     setTabOrder(txtWWSFileName, txtWavFileName);
     setTabOrder(txtWavFileName, cmdEnCode);
     setTabOrder(cmdEnCode, cmdDecode);
-    QWidget *previous = cmdDecode;
+    setTabOrder(cmdDecode, m_outputFolder->control());
+    QWidget *previous = m_outputFolder->control();
     for (QWidget *button : m_status->buttons()) {
         setTabOrder(previous, button);
         previous = button;

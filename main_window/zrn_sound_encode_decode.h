@@ -10,6 +10,7 @@
 #include <QWidget>
 
 class QLineEdit;
+class OutputFolderChoice;
 class RunSet;
 class QGridLayout;
 class QPushButton;
@@ -73,9 +74,14 @@ private:
     // Checks that the field's file exists, asks before an existing output is replaced, and
     // starts the tool on it. A row runs one tool at a time.
     void convert(RunSubject::Action action);
+    // Asks before an existing output is replaced and starts the tool on subject.
+    void startRun(RunSubject subject);
     // Whether the run may start: nothing would be replaced, or the user chose Replace or Skip
     // existing (which sets subject.skipExisting).
     bool confirmReplacing(RunSubject &subject);
+    // A run that could not write its outputs, offered another folder: the user picks one, and the
+    // same conversion runs again with its outputs there.
+    void runInAnotherFolder(RunSubject subject);
 
     // The status line and the rows show what the runs say; failed runs are told one message box
     // at a time.
@@ -123,6 +129,7 @@ private:
     QPushButton *cmdSelectWWSFileName = nullptr;
     QGridLayout *m_grid = nullptr;
     QMargins m_fittedFrame; // the window manager's frame the size was last fitted with
+    OutputFolderChoice *m_outputFolder = nullptr;
     StatusLine *m_status = nullptr;
     RunSet *m_runs = nullptr;
 

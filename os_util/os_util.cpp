@@ -60,4 +60,9 @@ QString BrowseForFile(
     return path;
 }
 
+QString BrowseForFolder(const QString &startFolder, QWidget *owner, const QString &title)
+{
+    return Platform::GetExistingFolder(owner, title, startFolder);
+}
+
 } // namespace OSUtil

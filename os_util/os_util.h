@@ -46,6 +46,11 @@ int WriteProfileValue(const QString &section, const QString &key, const QString 
 QString BrowseForFile(
     const QString &startFolder, const QString &filter, const QString &key, QWidget *owner, const QString &title);
 
+// Shows the dialog for choosing a folder, owned by owner, opening in startFolder. Returns the
+// chosen folder, absolute and without a trailing "/", or "" when the user cancelled. Nothing is
+// recorded, and the current folder stays as it was.
+QString BrowseForFolder(const QString &startFolder, QWidget *owner, const QString &title);
+
 // The window's other services, passed through to the platform layer so that the window reaches
 // the system only through this module.
 
@@ -112,6 +117,11 @@ enum class MessageIcon { None, Information, Warning, Error };
 // window's caption; details, when given, behind its "Show Details..." button.
 void ShowMessage(
     QWidget *owner, const QString &text, const QString &details = QString(), MessageIcon icon = MessageIcon::None);
+
+// The same message with a second button beside OK, captioned actionCaption; returns whether it
+// was pressed.
+bool ShowMessageOffering(
+    QWidget *owner, const QString &text, const QString &details, MessageIcon icon, const QString &actionCaption);
 
 // A modal question with a button for each of captions and Cancel, the default and Esc. Returns the
 // index in captions of the button pressed, or -1 for Cancel.

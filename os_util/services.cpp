@@ -93,14 +93,28 @@ void ShowOnLauncher(double progress, bool progressVisible, bool urgent)
     Platform::ShowOnLauncher({progress, progressVisible, urgent});
 }
 
-void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
+namespace {
+
+Platform::MessageIcon shownIcon(MessageIcon icon)
 {
     using Shown = Platform::MessageIcon;
-    const Shown shown = icon == MessageIcon::Error ? Shown::Error
-        : icon == MessageIcon::Warning             ? Shown::Warning
-        : icon == MessageIcon::Information         ? Shown::Information
-                                                   : Shown::None;
-    Platform::ShowMessage(owner, text, details, shown);
+    return icon == MessageIcon::Error      ? Shown::Error
+        : icon == MessageIcon::Warning     ? Shown::Warning
+        : icon == MessageIcon::Information ? Shown::Information
+                                           : Shown::None;
+}
+
+} // namespace
+
+void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
+{
+    Platform::ShowMessage(owner, text, details, shownIcon(icon));
+}
+
+bool ShowMessageOffering(
+    QWidget *owner, const QString &text, const QString &details, MessageIcon icon, const QString &actionCaption)
+{
+    return Platform::ShowMessageOffering(owner, text, details, shownIcon(icon), actionCaption);
 }
 
 int AskToChoose(QWidget *owner, const QString &text, const QStringList &captions)

@@ -2,6 +2,7 @@
 
 #include "platform/paths.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLayout>
@@ -62,6 +63,19 @@ QString GetOpenFileName(QWidget *owner, const QString &title, const QString &sta
     if (!path.isEmpty())
         SetCurrentFolder(QFileInfo(path).absolutePath());
     return path;
+}
+
+QString GetExistingFolder(QWidget *owner, const QString &title, const QString &startFolder)
+{
+    QFileDialog dialog(owner, title, startFolder);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+    fitToScreen(dialog, owner);
+    if (dialog.exec() != QDialog::Accepted)
+        return QString();
+    const QString folder = dialog.selectedFiles().value(0);
+    return folder.isEmpty() ? QString() : QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
 }
 
 } // namespace Platform

@@ -102,6 +102,12 @@ QString inReadingDirection(const QString &text)
 
 void ShowMessage(QWidget *owner, const QString &text, const QString &details, MessageIcon icon)
 {
+    ShowMessageOffering(owner, text, details, icon, QString());
+}
+
+bool ShowMessageOffering(
+    QWidget *owner, const QString &text, const QString &details, MessageIcon icon, const QString &actionCaption)
+{
     const QString title = owner ? owner->window()->windowTitle() : QString();
     const QMessageBox::Icon shown = icon == MessageIcon::Error ? QMessageBox::Critical
         : icon == MessageIcon::Warning                         ? QMessageBox::Warning
@@ -109,9 +115,17 @@ void ShowMessage(QWidget *owner, const QString &text, const QString &details, Me
                                                                : QMessageBox::NoIcon;
     QMessageBox box(shown, title, inReadingDirection(text), QMessageBox::Ok, owner);
     box.setTextFormat(Qt::PlainText);
+    QPushButton *action = nullptr;
+    if (!actionCaption.isEmpty()) {
+        action = box.addButton(actionCaption, QMessageBox::ActionRole);
+        action->setObjectName(QStringLiteral("messageAction"));
+        box.setDefaultButton(QMessageBox::Ok);
+        box.setEscapeButton(QMessageBox::Ok);
+    }
     addDetails(box, details);
     showTextWhole(box);
     box.exec();
+    return action && box.clickedButton() == action;
 }
 
 int AskToChoose(QWidget *owner, const QString &text, const QStringList &captions)

@@ -16,6 +16,11 @@ enum class MessageIcon { None, Information, Warning, Error };
 void ShowMessage(
     QWidget *owner, const QString &text, const QString &details = QString(), MessageIcon icon = MessageIcon::None);
 
+// The same message with a second button, captioned actionCaption, beside OK (the default, and
+// Esc): returns whether that button was pressed. Its object name is "messageAction".
+bool ShowMessageOffering(
+    QWidget *owner, const QString &text, const QString &details, MessageIcon icon, const QString &actionCaption);
+
 // A modal question, titled and shown like ShowMessage, with a button for each of captions, in that
 // order, and Cancel; Cancel is the default button and Esc presses it. Returns the index in captions
 // of the button pressed, or -1 for Cancel.

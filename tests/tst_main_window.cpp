@@ -53,8 +53,8 @@ private slots:
     void geometryFollowsTheDrawing()
     {
         QCOMPARE(m_window->windowTitle(), QStringLiteral("TALVEN Sound Decoder / Encoder"));
-        // The drawing's 914 x 74, and the status line's row under it.
-        QCOMPARE(m_window->size(), QSize(914, 74 + 32));
+        // The drawing's 914 x 74, and the rows of the output folder and the status line under it.
+        QCOMPARE(m_window->size(), QSize(914, 74 + 2 * 32));
         QVERIFY(!m_window->windowIcon().isNull());
         // left, top, width, height in pixels: the drawing's twips divided by 15
         QCOMPARE(widget("cmdDecode")->geometry(), QRect(808, 8, 97, 25));
@@ -63,14 +63,15 @@ private slots:
         QCOMPARE(widget("txtWWSFileName")->geometry(), QRect(8, 8, 689, 25));
         QCOMPARE(widget("cmdSelectWAVFileName")->geometry(), QRect(704, 40, 97, 25));
         QCOMPARE(widget("cmdSelectWWSFileName")->geometry(), QRect(704, 8, 97, 25));
-        QCOMPARE(widget("statusLine")->geometry(), QRect(8, 72, 897, 25));
+        QCOMPARE(widget("outputFolderChoice")->geometry(), QRect(8, 72, 897, 25));
+        QCOMPARE(widget("statusLine")->geometry(), QRect(8, 104, 897, 25));
 
         // Wider, the fields take the extra width and the buttons keep to the right edge.
-        m_window->resize(1214, 106);
+        m_window->resize(1214, 138);
         QTRY_COMPARE(widget("txtWWSFileName")->width(), 989);
         QCOMPARE(widget("cmdDecode")->geometry(), QRect(1108, 8, 97, 25));
-        QCOMPARE(m_window->minimumHeight(), 106);
-        QCOMPARE(m_window->maximumHeight(), 106);
+        QCOMPARE(m_window->minimumHeight(), 138);
+        QCOMPARE(m_window->maximumHeight(), 138);
     }
 
     void captionsAndTooltips_data()
@@ -112,7 +113,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
         QCOMPARE(QApplication::focusWidget(), widget("cmdSelectWWSFileName"));
         const char *order[] = {"cmdSelectWAVFileName", "txtWWSFileName", "txtWavFileName", "cmdEnCode", "cmdDecode",
-            "cmdSelectWWSFileName"};
+            "cboOutputFolder", "cmdSelectWWSFileName"};
         for (const char *next : order) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget()->objectName(), QString::fromLatin1(next));

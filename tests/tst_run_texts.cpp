@@ -150,6 +150,12 @@ private slots:
             << true << "gun.wss"
             << QStringList{"files\t1", "start\t1\tgun.wss", "kept\t1\tgun.wav\tgun.wav.~1~", "wrote\t1\tgun.wav"}
             << true << ok << "Wrote gun.wav in /home/ann/Sounds. The earlier gun.wav is kept as gun.wav.~1~";
+        // Into an output folder (-o): the lines name it, the text names the folder once.
+        QTest::newRow("into the output folder")
+            << true << "gun.wss"
+            << QStringList{"files\t1", "start\t1\tgun.wss", "kept\t1\t/home/ann/Out/gun.wav\t/home/ann/Out/gun.wav.~1~",
+                   "wrote\t1\t/home/ann/Out/gun.wav"}
+            << true << ok << "Wrote gun.wav in /home/ann/Out. The earlier gun.wav is kept as gun.wav.~1~";
         QTest::newRow("already up to date")
             << true << "gun.wss" << QStringList{"files\t1", "start\t1\tgun.wss", "same\t1\tgun.wav"} << true << ok
             << "gun.wav in /home/ann/Sounds already held this sound; it is left as it was";
@@ -213,6 +219,8 @@ private slots:
         subject.argument = argument;
         subject.path = QStringLiteral("/home/ann/Sounds/") + argument;
         subject.folder = QStringLiteral("/home/ann/Sounds");
+        if (!lines.filter(QStringLiteral("/home/ann/Out/")).isEmpty())
+            subject.outputFolder = QStringLiteral("/home/ann/Out");
         const RunProgress progress = progressOf(lines);
         QCOMPARE(ended ? RunStatus::ended(subject, progress, result) : RunStatus::running(subject, progress), expected);
     }

@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>مجلد المُخرَ&amp;جات:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>مجلد المُخرَجات</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>المكان الذي يكتب فيه «فك الترميز» و«رمّز» ملفاتهما: بجانب كل ملف، أو في مجلد تختاره.</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>اختر مجلد المُخرَجات</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>بجانب كل ملف</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>اختر مجلدًا…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -158,6 +185,10 @@
     <message>
         <source>Ended by signal %1</source>
         <translation>أُنهي بالإشارة ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>ا&amp;ختر مجلدًا آخر…</translation>
     </message>
 </context>
 <context>

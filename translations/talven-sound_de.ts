@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>&amp;Ausgabeordner:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Ausgabeordner</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>Wohin Dekodieren und Kodieren ihre Dateien schreiben: neben jede Datei oder in einen Ordner Ihrer Wahl.</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Ausgabeordner wählen</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>Neben jeder Datei</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>Ordner wählen…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -138,6 +165,10 @@
             <numerusform>… und %Ln weitere</numerusform>
             <numerusform>… und %Ln weitere</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>&amp;Anderen Ordner wählen…</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>Carpe&amp;ta de salida:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>Dónde escriben Decodificar y Codificar sus archivos: junto a cada archivo o en una carpeta que usted elija.</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Elegir la carpeta de salida</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>Junto a cada archivo</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>Elegir una carpeta…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -138,6 +165,10 @@
             <numerusform>… y %Ln más</numerusform>
             <numerusform>… y %Ln más</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>&amp;Elegir otra carpeta…</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>Dossier de &amp;sortie :</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>Où Décoder et Encoder écrivent leurs fichiers : à côté de chaque fichier, ou dans un dossier de votre choix.</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Choisir le dossier de sortie</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>À côté de chaque fichier</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>Choisir un dossier…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -138,6 +165,10 @@
             <numerusform>… et %Ln autre</numerusform>
             <numerusform>… et %Ln autres</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>&amp;Choisir un autre dossier…</translation>
     </message>
 </context>
 <context>

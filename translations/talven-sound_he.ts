@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>תיקיית הפ&amp;לט:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>תיקיית הפלט</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>היכן “פענוח” ו“קידוד” כותבים את הקבצים: ליד כל קובץ, או בתיקייה שבחרת.</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>בחירת תיקיית הפלט</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>ליד כל קובץ</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>בחירת תיקייה…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -138,6 +165,10 @@
     <message>
         <source>Ended by signal %1</source>
         <translation>הסתיים על ידי האות ⁨%1⁩</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>&amp;בחירת תיקייה אחרת…</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>Cartella di des&amp;tinazione:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>Dove Decodifica e Codifica scrivono i loro file: accanto a ciascun file o in una cartella a tua scelta.</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Scegli la cartella di destinazione</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>Accanto a ciascun file</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>Scegli una cartella…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -138,6 +165,10 @@
     <message>
         <source>Ended by signal %1</source>
         <translation>Terminato dal segnale %1</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>&amp;Scegli un&apos;altra cartella…</translation>
     </message>
 </context>
 <context>

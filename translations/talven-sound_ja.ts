@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>出力フォルダ(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>出力フォルダ</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>「デコード」と「エンコード」がファイルを書き込む場所: 各ファイルの隣、または選んだフォルダ。</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>出力フォルダを選択</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>各ファイルの隣</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>フォルダを選択…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -133,6 +160,10 @@
     <message>
         <source>Ended by signal %1</source>
         <translation>シグナル %1 で終了しました</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>別のフォルダを選択(&amp;C)…</translation>
     </message>
 </context>
 <context>

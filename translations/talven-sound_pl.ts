@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>Katalog wy&amp;jściowy:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Katalog wyjściowy</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>Gdzie Dekoduj i Koduj zapisują pliki: obok każdego pliku albo w wybranym katalogu.</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Wybierz katalog wyjściowy</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>Obok każdego pliku</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>Wybierz katalog…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -143,6 +170,10 @@
     <message>
         <source>Ended by signal %1</source>
         <translation>Zakończono sygnałem %1</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>&amp;Wybierz inny katalog…</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>Pas&amp;ta de saída:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Pasta de saída</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>Onde Decodificar e Codificar gravam seus arquivos: ao lado de cada arquivo ou em uma pasta que você escolher.</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Escolher a pasta de saída</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>Ao lado de cada arquivo</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>Escolher uma pasta…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -138,6 +165,10 @@
     <message>
         <source>Ended by signal %1</source>
         <translation>Encerrado pelo sinal %1</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>&amp;Escolher outra pasta…</translation>
     </message>
 </context>
 <context>

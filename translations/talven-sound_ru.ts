@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>Папка для &amp;результатов:</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>Папка для результатов</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>Куда «Декодировать» и «Кодировать» записывают файлы: рядом с каждым файлом или в выбранную вами папку.</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>Выбор папки для результатов</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>Рядом с каждым файлом</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>Выбрать папку…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -143,6 +170,10 @@
     <message>
         <source>Ended by signal %1</source>
         <translation>Завершено сигналом %1</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>&amp;Выбрать другую папку…</translation>
     </message>
 </context>
 <context>

@@ -20,6 +20,33 @@
     </message>
 </context>
 <context>
+    <name>OutputFolderChoice</name>
+    <message>
+        <source>Ou&amp;tput folder:</source>
+        <translation>输出文件夹(&amp;T):</translation>
+    </message>
+    <message>
+        <source>Output folder</source>
+        <translation>输出文件夹</translation>
+    </message>
+    <message>
+        <source>Where Decode and Encode write their files: beside each file, or in a folder you choose.</source>
+        <translation>“解码”和“编码”写入文件的位置：每个文件旁边，或您选择的文件夹。</translation>
+    </message>
+    <message>
+        <source>Choose the Output Folder</source>
+        <translation>选择输出文件夹</translation>
+    </message>
+    <message>
+        <source>Beside each file</source>
+        <translation>每个文件旁边</translation>
+    </message>
+    <message>
+        <source>Choose a folder…</source>
+        <translation>选择文件夹…</translation>
+    </message>
+</context>
+<context>
     <name>QGuiApplication</name>
     <message>
         <source>QT_LAYOUT_DIRECTION</source>
@@ -133,6 +160,10 @@
     <message>
         <source>Ended by signal %1</source>
         <translation>被信号 %1 终止</translation>
+    </message>
+    <message>
+        <source>&amp;Choose Another Folder…</source>
+        <translation>选择其他文件夹(&amp;C)…</translation>
     </message>
 </context>
 <context>

@@ -31,6 +31,9 @@
 //                                 uses up the stack (the thread faults with SIGSEGV)
 //   TALVEN_SHIM_OVERFLOW_FDATASYNC=1  so does every fdatasync()
 //   TALVEN_SHIM_FAULT_AT_EXIT=1   the process faults (SIGSEGV) as it exits, after main()
+//   TALVEN_SHIM_READ_ONLY=NAME    a folder of that last part is on a read-only file system:
+//                                 access() asking to write in it and mkostemp() of a file in it
+//                                 fail with EROFS
 
 #include <cerrno>
 #include <climits>
@@ -167,6 +170,30 @@ int refusedName(const char *to)
         return 1;
     }
     return 0;
+}
+
+// Whether `path` is in (or, with `itself`, is) the folder TALVEN_SHIM_READ_ONLY names, by the
+// last part of its real path ("." in that folder too).
+int readOnly(const char *path, int itself)
+{
+    const char *folder = setting("TALVEN_SHIM_READ_ONLY");
+    if (!folder)
+        return 0;
+    char copy[PATH_MAX], real[PATH_MAX];
+    snprintf(copy, sizeof copy, "%s", path);
+    if (!itself) {
+        char *slash = strrchr(copy, '/');
+        if (slash)
+            *slash = '\0';
+        else
+            snprintf(copy, sizeof copy, ".");
+        if (!copy[0])
+            snprintf(copy, sizeof copy, "/");
+    }
+    if (!realpath(copy, real) || strcmp(lastPart(real), folder) != 0)
+        return 0;
+    errno = EROFS;
+    return 1;
 }
 
 void namedOne(void)
@@ -366,6 +393,8 @@ int open(const char *path, int flags, ...)
 
 int mkostemp(char *pattern, int flags)
 {
+    if (readOnly(pattern, 0))
+        return -1;
     int fd = NEXT(mkostemp)(pattern, flags);
     if (fd >= 0 && overLimit(fd)) {
         unlink(pattern);
@@ -373,6 +402,13 @@ int mkostemp(char *pattern, int flags)
     }
     refused(fd, pattern);
     return fd;
+}
+
+int access(const char *path, int mode)
+{
+    if ((mode & W_OK) && readOnly(path, 1))
+        return -1;
+    return NEXT(access)(path, mode);
 }
 
 } // extern "C"

@@ -607,6 +607,124 @@ private slots:
         QCOMPARE(QFileInfo::exists(dir.filePath("-take 1.wav")), code == 0 && firstOut.isEmpty());
     }
 
+    // -o puts every output in one folder under the name it would have beside its file, backups
+    // and temporary files there too; a folder that is missing, not a folder or read-only stops
+    // the run before anything is converted. The folder: in/a.wav, in/b.wav, in/a (no extension),
+    // other/a.wav (another sound), other/old.wav (the sound of in/a.wav), out/ (holding old.wss),
+    // file (a regular file), ro/ (on a read-only file system, as the shim has it). "@" stands for
+    // the folder's absolute path.
+    void outputFolder_data()
+    {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("code");
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<QStringList>("made"); // what out/ holds afterwards, sorted
+        const QString usage = "usage: WSSCod.exe [-f] FILE...";
+        const QStringList none;
+        const QStringList old{"old.wss"};
+        QTest::newRow("-o DIR") << kEncoder << QStringList{"-o", "out", "in/a.wav"} << 0 << none
+                                << QStringList{"a.wss", "old.wss"};
+        QTest::newRow("--output-folder=DIR") << kEncoder << QStringList{"--output-folder=out", "in/a.wav"} << 0 << none
+                                             << QStringList{"a.wss", "old.wss"};
+        QTest::newRow("--output-folder DIR, a pattern") << kEncoder << QStringList{"--output-folder", "out", "in/*.wav"}
+                                                        << 0 << none << QStringList{"a.wss", "b.wss", "old.wss"};
+        QTest::newRow("an absolute DIR, after the file")
+            << kEncoder << QStringList{"in/b.wav", "-o", "@/out/"} << 0 << none << QStringList{"b.wss", "old.wss"};
+        QTest::newRow("the earlier output kept in DIR")
+            << kEncoder << QStringList{"-o", "out", "other/old.wav"} << 0
+            << QStringList{"WSSCod.exe: kept the earlier 'out/old.wss' as 'out/old.wss.~1~'"}
+            << QStringList{"old.wss", "old.wss.~1~"};
+        QTest::newRow("decoding into DIR")
+            << kDecoder << QStringList{"-o", "out", "out/old.wss"} << 0 << none << QStringList{"old.wav", "old.wss"};
+        QTest::newRow("DIR the input's own folder")
+            << kDecoder << QStringList{"-o", "@/in", "in/a.wav"} << 2
+            << QStringList{"WSSdec.exe: the output '@/in/a.wav' would replace the input; expected a WSS file"} << old;
+        QTest::newRow("two files, one output in DIR")
+            << kEncoder << QStringList{"-o", "out", "in/a.wav", "other/a.wav"} << 2
+            << QStringList{"WSSCod.exe: 'other/a.wav' is not converted: its output 'out/a.wss' was made from "
+                           "'in/a.wav' in this run",
+                   "WSSCod.exe: 1 of 2 files encoded; 1 failed"}
+            << QStringList{"a.wss", "old.wss"};
+        QTest::newRow("two files, one output in DIR, -f")
+            << kEncoder << QStringList{"-f", "-o", "out", "in/a.wav", "other/a.wav"} << 2
+            << QStringList{"WSSCod.exe: 'other/a.wav' is not converted: its output 'out/a.wss' was made from "
+                           "'in/a.wav' in this run",
+                   "WSSCod.exe: 1 of 2 files encoded; 1 failed"}
+            << QStringList{"a.wss", "old.wss"};
+        QTest::newRow("two files, one output beside them")
+            << kEncoder << QStringList{"in/a.wav", "in/a"} << 2
+            << QStringList{"WSSCod.exe: 'in/a' is not converted: its output 'in/a.wss' was made from 'in/a.wav' in "
+                           "this run",
+                   "WSSCod.exe: 1 of 2 files encoded; 1 failed"}
+            << old;
+        QTest::newRow("a missing DIR") << kEncoder << QStringList{"-o", "nowhere", "in/a.wav"} << 3
+                                       << QStringList{"WSSCod.exe: the output folder 'nowhere' does not exist"} << old;
+        QTest::newRow("a file as DIR") << kEncoder << QStringList{"-o", "file", "in/a.wav"} << 3
+                                       << QStringList{"WSSCod.exe: the output folder 'file' is not a folder"} << old;
+        QTest::newRow("a read-only DIR")
+            << kEncoder << QStringList{"--output-folder=ro", "in/a.wav"} << 3
+            << QStringList{"WSSCod.exe: cannot write in the output folder 'ro': Read-only file system"} << old;
+        QTest::newRow("-o without DIR")
+            << kEncoder << QStringList{"in/a.wav", "-o"} << 2
+            << QStringList{"WSSCod.exe: '-o' needs a folder: -o FOLDER or --output-folder=FOLDER", usage} << old;
+        QTest::newRow("--output-folder= empty")
+            << kEncoder << QStringList{"--output-folder=", "in/a.wav"} << 2
+            << QStringList{"WSSCod.exe: '--output-folder=' needs a folder: -o FOLDER or --output-folder=FOLDER", usage}
+            << old;
+        QTest::newRow("-o after --, a file name")
+            << kEncoder << QStringList{"--", "-o"} << 1
+            << QStringList{"WSSCod.exe: cannot open '-o': No such file or directory"} << old;
+    }
+    void outputFolder()
+    {
+        QFETCH(QString, tool);
+        QFETCH(QStringList, args);
+        QFETCH(int, code);
+        QFETCH(QStringList, errors);
+        QFETCH(QStringList, made);
+        QTemporaryDir dir;
+        const QDir d(dir.path());
+        for (const char *folder : {"in", "other", "out", "ro"})
+            QVERIFY(d.mkdir(folder));
+        const std::vector<double> sine = test_sound::makeSound("low sine", 1, 8000, 3000);
+        for (const char *name : {"in/a.wav", "in/b.wav", "in/a", "other/old.wav"})
+            QVERIFY(writeSound(d.filePath(name), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 1, 8000, sine));
+        QVERIFY(writeSound(d.filePath("other/a.wav"), SF_FORMAT_WAV | SF_FORMAT_PCM_16, 2, 8000,
+            test_sound::makeSound("white", 2, 8000, 5000)));
+        writeFile(d.filePath("out/old.wss"), makeWss());
+        writeFile(d.filePath("file"), "not a folder");
+        // The sound of in/a.wav encoded beside it, elsewhere: what its output must hold.
+        QVERIFY(QFile::copy(d.filePath("in/a.wav"), d.filePath("ro/a.wav")));
+        QCOMPARE(run(kEncoder, d.filePath("ro"), {"a.wav"}).code, 0);
+        const QByteArray expected = readFile(d.filePath("ro/a.wss"));
+        QVERIFY(expected.size() > 100);
+        const auto in = snapshot(d.filePath("in")), other = snapshot(d.filePath("other"));
+        args.replaceInStrings("@", dir.path());
+        errors.replaceInStrings("@", dir.path());
+
+        const Result r = run(tool, dir.path(), args, {}, shim({"TALVEN_SHIM_READ_ONLY=ro"}));
+        QCOMPARE(r.errorLines.mid(0, errors.size()), errors);
+        QCOMPARE(r.code, code);
+        const auto out = snapshot(d.filePath("out"));
+        QCOMPARE(out.keys(), made);
+        for (const char *name : {"a.wss", "b.wss"})
+            if (made.contains(name))
+                QCOMPARE(out.value(name), expected);
+        // out/old.wss replaced by the sound of other/old.wav and kept as a backup, or left alone.
+        const bool replaced = made.contains("old.wss.~1~");
+        QCOMPARE(out.value("old.wss"), replaced ? expected : makeWss());
+        if (replaced)
+            QCOMPARE(out.value("old.wss.~1~"), makeWss());
+        // Beside the inputs nothing changed but the one output a run without -o writes there.
+        auto inAfter = snapshot(d.filePath("in"));
+        if (!args.contains("-o") && !args.join(' ').contains("--output-folder"))
+            QCOMPARE(inAfter.take("a.wss"), expected);
+        QCOMPARE(inAfter, in);
+        QCOMPARE(snapshot(d.filePath("other")), other);
+        QCOMPARE(snapshot(d.filePath("ro")).keys(), QStringList({"a.wav", "a.wss"}));
+    }
+
     // An existing output is kept as NAME.~N~ (N after the highest there), except with -f, or when
     // it holds the same bytes (the second run). The input is never touched.
     void existingOutputIsKept_data()

@@ -18,7 +18,16 @@ Arguments parseArguments(int argc, const char *const *argv)
             args.force = true;
         else if (options && (a == "-n" || a == "--no-clobber"))
             args.noClobber = true;
-        else if (options && a == "--")
+        else if (options && (a == "-o" || a == "--output-folder" || a.starts_with("--output-folder="))) {
+            // The folder is the next argument, whatever it looks like, or what follows the "=".
+            const bool joined = a.starts_with("--output-folder=");
+            if (joined)
+                args.outputFolder = a.substr(a.find('=') + 1);
+            else
+                args.outputFolder = i + 1 < argc ? argv[++i] : "";
+            if (args.outputFolder.empty())
+                args.missingValue = joined ? std::string_view("--output-folder=") : a;
+        } else if (options && a == "--")
             options = false;
         else
             args.files.emplace_back(a);

@@ -6,6 +6,8 @@
 #include "backup_name.h"
 #include "progress_lines.h"
 
+#include <filesystem>
+
 namespace wsstool {
 
 struct RunContext
@@ -13,6 +15,7 @@ struct RunContext
     const char *toolName = ""; // for messages: "WSSdec.exe"
     bool force = false; // -f: replace an existing output without keeping a backup
     bool noClobber = false; // -n: leave an existing output as it is, its input not converted
+    std::filesystem::path outputFolder; // -o: where every output goes; empty: beside each file
     ProgressLines progress; // silent unless WSS_PROGRESS=1
     BackupNumbers backups; // the next backup number of each output name
 };

@@ -17,6 +17,10 @@ std::string usageText(const char *toolName, Direction direction)
     text += direction == Direction::Encode
         ? _("Encodes each WAV file FILE as WSS, written beside it with the extension \".wss\".\n")
         : _("Decodes each WSS file FILE into a 16-bit WAV file, written beside it with the extension \".wav\".\n");
+    /* TRANSLATORS: -o and --output-folder are options, typed as they are; FOLDER is what the user
+       types after them. */
+    text += _("With -o FOLDER (or --output-folder=FOLDER) the outputs are written in FOLDER instead,\n"
+              "under the same names.\n");
     /* TRANSLATORS: the options (-f, --force, ...) are typed as they are; keep them, and line up
        the explanations. */
     text += _("FILE may hold the wildcards * and ?: every ordinary file it names is converted.\n"
@@ -28,6 +32,22 @@ std::string usageText(const char *toolName, Direction direction)
               "  --version     show the version\n"
               "  --            every later argument is a file name\n");
     return text;
+}
+
+std::string optionWithoutFolder(const std::string &option)
+{
+    /* TRANSLATORS: %s is the option as given (-o, --output-folder=), in quotes; FOLDER is what the
+       user types after it. */
+    return format(_("%s needs a folder: -o FOLDER or --output-folder=FOLDER"), quote(option).c_str());
+}
+
+std::string sameOutputAs(
+    const std::filesystem::path &input, const std::filesystem::path &output, const std::filesystem::path &earlier)
+{
+    /* TRANSLATORS: a file not converted, its output and the file that output was made from
+       earlier in the same run, each in quotes. */
+    return format(_("%s is not converted: its output %s was made from %s in this run"), quote(input).c_str(),
+        quote(output).c_str(), quote(earlier).c_str());
 }
 
 std::string noFileNamed(Direction direction)

@@ -20,6 +20,11 @@ std::string usageText(const char *toolName, Direction direction);
 std::string noFileNamed(Direction direction);
 std::string folderGiven(Direction direction, const std::filesystem::path &folder);
 std::string wouldReplaceInput(Direction direction, const std::filesystem::path &output);
+// An -o or --output-folder without its folder.
+std::string optionWithoutFolder(const std::string &option);
+// A file whose output is that of another file converted earlier in the run.
+std::string sameOutputAs(
+    const std::filesystem::path &input, const std::filesystem::path &output, const std::filesystem::path &earlier);
 // "12 of 13 files decoded; 1 failed", or with -n, when some were skipped, "10 of 13 files decoded;
 // 1 failed; 2 skipped (the output existed)"
 std::string summary(

@@ -2,10 +2,11 @@
 
 #include "command_line.h"
 #include "failure.h"
-#include "file_names/output_name.h"
 #include "i18n.h"
 #include "input_file.h"
+#include "name_key.h"
 #include "output_batch.h"
+#include "output_folder.h"
 #include "output_placement.h"
 #include "run_items.h"
 #include "temp_cleanup.h"
@@ -16,6 +17,7 @@
 #include <cstdio>
 #include <exception>
 #include <functional>
+#include <map>
 #include <new>
 #include <system_error>
 
@@ -51,8 +53,12 @@ OutputFile convertFreeing(
     return tool.convert(input, output, run);
 }
 
+// The outputs the run has converted so far, by name under any spelling (name_key.h), with the
+// input each came from.
+using RunOutputs = std::map<std::string, fs::path>;
+
 // Converts one file; returns its exit code after reporting a failure.
-int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, OutputBatch &outputs)
+int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, OutputBatch &outputs, RunOutputs &made)
 {
     try {
         const fs::path name = input.filename();
@@ -76,16 +82,21 @@ int convertOne(const ToolInfo &tool, const fs::path &input, RunContext &run, Out
             /* TRANSLATORS: %s is what was given as a file name, in quotes ('.', '..'). */
             fail(kExitUsage, format(_("%s is not a file name"), quote(input).c_str()));
         }
-        const fs::path output = input.parent_path()
-            / file_names::outputName(std::string_view(name.native()), std::string_view(tool.outputSuffix));
+        const fs::path output = outputPath(input, tool.outputSuffix, run.outputFolder);
         if (output == input || sameFile(input, output))
             fail(kExitUsage, wouldReplaceInput(tool.direction, output));
+        // Two files of one run with one output name ("a/x.wav" and "b/x.wav" into one folder): the
+        // second would take the first one's output away, so it is refused.
+        std::string key = nameKey(output);
+        if (const auto earlier = made.find(key); earlier != made.end())
+            fail(kExitUsage, sameOutputAs(input, output, earlier->second));
         refuseSpecialOutput(output, run.force);
         if (run.noClobber && outputExists(output)) {
             outputs.skip(output);
             return kExitOk;
         }
         outputs.commit(convertFreeing(tool, input, output, run, outputs));
+        made.emplace(std::move(key), input);
         return kExitOk;
     } catch (const Failure &f) {
         report(tool.name, f.message);
@@ -117,11 +128,13 @@ int convertAll(const ToolInfo &tool, const Arguments &args)
     run.toolName = tool.name;
     run.force = args.force;
     run.noClobber = args.noClobber;
+    run.outputFolder = args.outputFolder;
     run.progress = ProgressLines::fromEnvironment();
 
     const std::vector<RunItem> items = collectItems(args.files);
     std::vector<int> codes(items.size(), kExitOk);
     std::size_t skipped = 0; // -n: outputs already there, left as they were
+    RunOutputs made;
     run.progress.files(items.size());
     {
         // A single file keeps the plain path: flushed, then put in place.
@@ -142,7 +155,7 @@ int convertAll(const ToolInfo &tool, const Arguments &args)
             run.progress.start(item.number, item.file);
             // A failure may also come when the file's own batch is put in place, during its
             // commit: that one is in codes[i] already, and stays.
-            const int code = convertOne(tool, item.file, run, outputs);
+            const int code = convertOne(tool, item.file, run, outputs, made);
             if (code != kExitOk) {
                 codes[i] = code;
                 run.progress.failed(item.number, item.file, code);
@@ -216,10 +229,23 @@ int runTool(const ToolInfo &tool, int argc, char **argv)
         std::fputs(usageText(tool.name, tool.direction).c_str(), stderr);
         return kExitUsage;
     }
+    if (!args.missingValue.empty()) {
+        report(tool.name, optionWithoutFolder(args.missingValue));
+        std::fputs(usageText(tool.name, tool.direction).c_str(), stderr);
+        return kExitUsage;
+    }
     if (args.files.empty()) {
         report(tool.name, noFileNamed(tool.direction));
         std::fputs(usageText(tool.name, tool.direction).c_str(), stderr);
         return kExitUsage;
+    }
+    if (!args.outputFolder.empty()) {
+        try {
+            checkOutputFolder(args.outputFolder);
+        } catch (const Failure &f) {
+            report(tool.name, f.message);
+            return f.exitCode;
+        }
     }
     keepStandardDescriptors();
     installSignalHandlers();

@@ -20,7 +20,7 @@ namespace wsstool {
 // Opens the WAV file `fd` (named `inPath` in messages, its chunks read into `layout`) for
 // libsndfile: as it is, or through `spliced` where libsndfile would read it wrong. Refuses a file
 // whose sound comes before its fmt chunk, and one libsndfile cannot read, saying why.
-Sndfile openWav(int fd, const std::filesystem::path &inPath, const WavLayout &layout, SplicedFile &spliced,
-    SF_INFO &info);
+Sndfile openWav(
+    int fd, const std::filesystem::path &inPath, const WavLayout &layout, SplicedFile &spliced, SF_INFO &info);
 
 } // namespace wsstool
