@@ -1,5 +1,7 @@
 #include "main_window/run_status.h"
 
+#include "os_util/command_line_text.h"
+
 #include <QLocale>
 
 namespace {

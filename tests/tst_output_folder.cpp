@@ -214,7 +214,8 @@ private slots:
         QVERIFY(replace.answered());
         QCOMPARE(question.text,
             "tone.wss already exists in " + out
-                + ". Replace it? The earlier file will be kept beside it as tone.wss.~1~.");
+                + ". Replace it? If the new file differs from it, the earlier file will be kept beside it as "
+                  "tone.wss.~1~; if they are the same, it is left as it is.");
         QCOMPARE(fileContents(out + "/tone.wss.~1~"), QByteArray("an earlier file"));
         QCOMPARE(filesIn(out), QStringList({"tone.wss", "tone.wss.~1~"}));
     }

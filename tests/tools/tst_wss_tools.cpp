@@ -620,7 +620,7 @@ private slots:
         QTest::addColumn<int>("code");
         QTest::addColumn<QStringList>("errors");
         QTest::addColumn<QStringList>("made"); // what out/ holds afterwards, sorted
-        const QString usage = "usage: WSSCod.exe [-f] FILE...";
+        const QString usage = "usage: WSSCod.exe [-f | -n] FILE...";
         const QStringList none;
         const QStringList old{"old.wss"};
         QTest::newRow("-o DIR") << kEncoder << QStringList{"-o", "out", "in/a.wav"} << 0 << none
