@@ -26,6 +26,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <cstring>
 
 namespace wss {
@@ -184,15 +185,18 @@ int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t f
             // All 8 magnitudes side by side (the compiler makes this vector code); those outside
             // the spread get no key.
             std::uint64_t *key = ch.key.data() + n;
-            for (int m = 0; m < 8; ++m) {
-                const int diff = kCodeDiffs[index][std::size_t(m)];
-                const int predictor = std::clamp(from + (sign ? -diff : diff), -32768, 32767);
-                const std::int64_t e = x - predictor;
-                const bool tried = m >= lo && m <= hi;
-                key[m] = tried ? std::uint64_t(cost + e * e) << kNumberBits | (base | std::size_t(m)) : kNone;
-                ch.predictor[base | std::size_t(m)] = predictor;
-                ch.index[base | std::size_t(m)] = kNextIndex[index][std::size_t(m)];
+            std::int32_t *predictor = ch.predictor.data() + base;
+            for (std::size_t m = 0; m < 8; ++m) {
+                const int diff = kCodeDiffs[index][m];
+                predictor[m] = std::clamp(from + (sign ? -diff : diff), -32768, 32767);
+                const auto e = std::uint32_t(std::abs(x - predictor[m])); // |e| < 2^16: e² fits 32 bits
+                key[m] = std::uint64_t(cost + std::int64_t(e * e)) << kNumberBits | (base | m);
             }
+            if (spread < 7)
+                for (int m = 0; m < 8; ++m)
+                    if (m < lo || m > hi)
+                        key[m] = kNone;
+            std::memcpy(ch.index.data() + base, kNextIndex[index].data(), 8);
             n += 8;
             for (std::size_t m = 0; m < 8; ++m)
                 cheapest = std::min(cheapest, key[m]);
