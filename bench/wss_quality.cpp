@@ -1,6 +1,7 @@
-// wss_quality [--paths K] [--spread S] [--depth N] REF.wav [DECODED.wav...]: the round-trip signal
-// to noise ratio of REF.wav (16-bit) through the WSS blocks, coded greedily, by the trellis (K
-// paths, codes within S of the greedy one) and by the depth-N look-ahead yardstick (N = 0: left
+// wss_quality [--paths P] [--extra E] [--spread S] [--depth N] REF.wav [DECODED.wav...]: the
+// round-trip signal to noise ratio of REF.wav (16-bit) through the WSS blocks, coded greedily, by
+// the trellis (P paths at distinct step indexes and E more, codes within S of the greedy one) and
+// by the depth-N look-ahead yardstick (N = 0: left
 // out), and of each DECODED.wav (another coder's round trip of REF.wav) against REF.wav; also the
 // trellis's and the greedy coder's processor time a sample (one thread; processor time rather than
 // wall time, as the machine may be busy). One line, tab-separated:
@@ -97,13 +98,16 @@ int main(int argc, char **argv)
         const int v = std::atoi(argv[a + 1]);
         if (std::strcmp(argv[a], "--paths") == 0)
             settings.paths = v;
+        else if (std::strcmp(argv[a], "--extra") == 0)
+            settings.extra = v;
         else if (std::strcmp(argv[a], "--spread") == 0)
             settings.spread = v;
         else if (std::strcmp(argv[a], "--depth") == 0)
             depth = v;
     }
     if (a >= argc) {
-        std::fprintf(stderr, "usage: wss_quality [--paths K] [--spread S] [--depth N] REF.wav [DECODED.wav...]\n");
+        std::fprintf(
+            stderr, "usage: wss_quality [--paths P] [--extra E] [--spread S] [--depth N] REF.wav [DECODED.wav...]\n");
         return 2;
     }
     Sound ref;

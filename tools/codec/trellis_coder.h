@@ -1,11 +1,13 @@
 #pragma once
 
 // The look-ahead coder: chooses each stream's codes, and the step index it starts from, to keep the
-// decoded samples as close to the input as a search of a few paths can (trellis_coder.cpp says
+// decoded samples as close to the input as a search of many paths can (trellis_coder.cpp says
 // how). Its output is an ordinary stream of IMA ADPCM codes: any decoder reads it.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 namespace wss {
@@ -13,23 +15,53 @@ namespace wss {
 // How wide the search is; the defaults are the encoder's (tools/README.md has the measurements).
 struct TrellisSettings
 {
-    int paths = 8; // K: paths kept after each code, 1..16
-    int spread = 1; // codes tried from each path: the greedy code's magnitude ± spread (same sign)
+    int paths = 24; // paths kept at distinct step indexes after each code, 1..32; also the start indexes
+    int extra = 40; // further paths kept, the cheapest distinct states left; paths + extra at most 64
+    int spread = 7; // codes tried from each path: the greedy code's magnitude ± spread (same sign)
 };
 
-// Scratch memory for one thread: the back pointers of the paths, reused stream after stream.
+// The children of one code's paths, as the search orders them (trellis_coder.cpp).
+struct TrellisChildren
+{
+    static constexpr std::size_t kMostPaths = 64;
+    static constexpr std::size_t kMost = kMostPaths * 8; // every path, every magnitude
+    static constexpr std::size_t kNumbers = kMostPaths * 16; // a child's number: path << 4 | code
+    static constexpr std::size_t kStateHash = 256; // four times the paths kept
+
+    std::array<std::uint64_t, kMost> key; // cost << 10 | number
+    std::array<std::int32_t, kNumbers> predictor; // by number
+    std::array<std::uint8_t, kNumbers> index; // by number
+    std::array<std::uint64_t, kMost> under, over; // the keys at or under a bound, and the others
+    std::array<std::uint64_t, 96> picked; // the keys kept; first the cheapest of each step index (up to 89)
+    std::array<std::uint64_t, 89> bestAt; // each step index's cheapest key, or ~0
+    std::array<std::uint32_t, kStateHash> state, stateRound; // the states kept in this round
+    std::uint32_t round = 0;
+};
+
+// Scratch memory for one thread: the children and back pointers of the paths, reused stream after
+// stream.
 class TrellisScratch
 {
 public:
-    std::uint8_t *backPointers(std::size_t n)
+    std::uint16_t *backPointers(std::size_t n)
     {
         if (back_.size() < n)
             back_.resize(n);
         return back_.data();
     }
+    TrellisChildren &children()
+    {
+        if (!children_) {
+            children_ = std::make_unique<TrellisChildren>();
+            children_->bestAt.fill(~std::uint64_t(0));
+            children_->stateRound.fill(0);
+        }
+        return *children_;
+    }
 
 private:
-    std::vector<std::uint8_t> back_;
+    std::vector<std::uint16_t> back_;
+    std::unique_ptr<TrellisChildren> children_;
 };
 
 // Codes frames 1..frames-1 of one stream whose frame 0 is `s[0]` (frames `stride` samples apart)
