@@ -94,8 +94,7 @@ PY
 fi
 
 if [ ${#todo[@]} -gt 0 ]; then
-    run-clang-tidy -quiet -p "$tidy_db" -j "$(nproc)" "${todo[@]/#/$PWD/}" 2>/dev/null >"$build_dir/tidy.log" || {
-        grep -E "(warning|error):" "$build_dir/tidy.log" | sort -u
+    python3 .ci/tidy_jobs.py "$tidy_db" "$(nproc)" "$build_dir/tidy.log" "${todo[@]}" || {
         echo "tidy: findings above (full output in $build_dir/tidy.log)" >&2
         exit 1
     }
