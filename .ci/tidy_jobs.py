@@ -79,9 +79,13 @@ def qt_includes(paths):
 
 
 def run(args, log_parts):
-    proc = subprocess.run(args, capture_output=True, text=True)
-    log_parts.append("$ " + shlex.join(args) + "\n" + proc.stdout + proc.stderr)
-    return proc.returncode, proc.stdout + proc.stderr
+    """Runs one command; its output, with the processor time it took, goes to the log."""
+    proc = subprocess.Popen(args, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True)
+    output = proc.stdout.read()
+    _, status, usage = os.wait4(proc.pid, 0)
+    proc.returncode = os.waitstatus_to_exitcode(status)
+    log_parts.append("$ %s\n# %.1f s of processor time\n%s" % (shlex.join(args), usage.ru_utime + usage.ru_stime, output))
+    return proc.returncode, output
 
 
 def main():
