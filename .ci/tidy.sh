@@ -1,17 +1,18 @@
 #!/usr/bin/env bash
-# clang-tidy over the tracked sources, with the checks in .clang-tidy; fails on any finding.
+# clang-tidy over the tracked sources, with the checks in .clang-tidy; fails on any finding. Which
+# files need a check is decided here; .ci/tidy_jobs.py runs clang-tidy on them.
 #   .ci/tidy.sh [FILE...]    default: every tracked .cpp file but the fuzz targets
 # Needs a configured and built folder (for compile_commands.json and the moc output the tests
 # include); BUILD_DIR, default build/dev (the dev preset, which ./dev.sh test builds first; it
 # builds the benchmarks too, so bench/ is checked as well).
 #
 # A file found clean is remembered (TALVEN_TIDY_CACHE, default ~/.cache/talven-sound/tidy) under
-# a key made of everything its result depends on: clang-tidy's version, .clang-tidy, the file's
-# compile command, the file and each of the project's headers it includes, as the build's
-# dependency file lists them (every tracked header, when the build has none for it). A later check
-# of the same key is skipped, so after a change only the changed files and the files that include
-# a changed header are checked again, and a new machine (CI) checks them all. TALVEN_TIDY_CACHE=off
-# checks every file.
+# a key made of everything its result depends on: clang-tidy's version, .clang-tidy and
+# .ci/tidy_jobs.py, the file's compile command, the file and each of the project's headers it
+# includes, as the build's dependency file lists them (every tracked header, when the build has
+# none for it). A later check of the same key is skipped, so after a change only the changed files
+# and the files that include a changed header are checked again, and a new machine (CI) checks them
+# all. TALVEN_TIDY_CACHE=off checks every file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -46,8 +47,8 @@ if [ "$cache" = off ]; then
     todo=("${files[@]}")
 else
     mkdir -p "$cache"
-    # What every file's result shares: the tool and the checks.
-    common=$({ clang-tidy --version; cat .clang-tidy; } | sha256sum | cut -c1-64)
+    # What every file's result shares: the tool, the checks and how they are run.
+    common=$({ clang-tidy --version; cat .clang-tidy .ci/tidy_jobs.py; } | sha256sum | cut -c1-64)
     mapfile -t file_keys < <(python3 - "$tidy_db/compile_commands.json" "$PWD" "$common" "${files[@]}" <<'PY'
 import hashlib, json, os, shlex, subprocess, sys
 db, root, common, files = sys.argv[1], os.path.realpath(sys.argv[2]), sys.argv[3], sys.argv[4:]
@@ -94,8 +95,7 @@ PY
 fi
 
 if [ ${#todo[@]} -gt 0 ]; then
-    run-clang-tidy -quiet -p "$tidy_db" -j "$(nproc)" "${todo[@]/#/$PWD/}" 2>/dev/null >"$build_dir/tidy.log" || {
-        grep -E "(warning|error):" "$build_dir/tidy.log" | sort -u
+    python3 .ci/tidy_jobs.py "$tidy_db" "$(nproc)" "$build_dir/tidy.log" "${todo[@]}" || {
         echo "tidy: findings above (full output in $build_dir/tidy.log)" >&2
         exit 1
     }
