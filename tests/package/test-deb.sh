@@ -191,7 +191,7 @@ mkdir -p "$work/locales"
 if command -v localedef >/dev/null && localedef -i de_DE -f UTF-8 "$work/locales/de_DE.UTF-8" >/dev/null 2>&1; then
     check "the installed WSSdec.exe answers --help in German" \
         test "$(env -i LOCPATH="$work/locales" LANG=de_DE.UTF-8 "$program_dir/WSSdec.exe" --help | head -n 1)" = \
-        "Aufruf: WSSdec.exe [-f] DATEI..."
+        "Aufruf: WSSdec.exe [-f | -n] DATEI..."
 fi
 
 # The desktop knows WSS files (the shared-mime-info trigger rebuilt the database) and offers the
