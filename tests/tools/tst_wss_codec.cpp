@@ -12,6 +12,7 @@
 
 #include <QTest>
 
+#include <algorithm>
 #include <chrono>
 #include <csignal>
 #include <mutex>
@@ -479,12 +480,16 @@ private slots:
         const std::size_t size = count * blockBytes(C, B);
         std::vector<std::uint8_t> reference(size), coded(size);
         for (Search search : {Search::Greedy, Search::Trellis}) {
-            encodeBlocks(C, B, count, pcm.data(), reference.data(), Kernel::Plain, search);
+            // The search costs about 35 times the greedy coder: four blocks of it are enough to
+            // compare the kernels.
+            const std::size_t blocks = search == Search::Greedy ? count : std::min<std::size_t>(count, 4);
+            std::fill(reference.begin(), reference.end(), std::uint8_t(0));
+            encodeBlocks(C, B, blocks, pcm.data(), reference.data(), Kernel::Plain, search);
             for (Kernel k : {Kernel::Sse2, Kernel::Avx2}) {
                 if (!kernelAvailable(k))
                     continue;
                 std::fill(coded.begin(), coded.end(), std::uint8_t(0));
-                encodeBlocks(C, B, count, pcm.data(), coded.data(), k, search);
+                encodeBlocks(C, B, blocks, pcm.data(), coded.data(), k, search);
                 QVERIFY2(coded == reference, kernelName(k));
             }
         }
