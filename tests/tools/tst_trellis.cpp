@@ -3,6 +3,7 @@
 
 #include "block_coder.h"
 #include "block_layout.h"
+#include "encode_all.h"
 #include "ima_adpcm.h"
 #include "test_sound.h"
 #include "trellis_coder.h"
@@ -17,24 +18,6 @@
 using namespace wss;
 
 namespace {
-
-// Codes a whole sound with encodeStream() and the given options.
-std::vector<std::uint8_t> encodeAll(
-    const std::vector<std::int16_t> &pcm, unsigned channels, std::uint16_t blockFrames, CodecOptions options)
-{
-    std::vector<std::uint8_t> out;
-    std::size_t at = 0;
-    encodeStream(
-        channels, blockFrames, pcm.size() / channels,
-        [&](std::vector<std::int16_t> &buf, std::size_t frames) {
-            const std::size_t n = std::min(frames * channels, pcm.size() - at);
-            std::copy_n(pcm.begin() + std::ptrdiff_t(at), n, buf.begin());
-            at += n;
-            return n / channels;
-        },
-        [&](const std::uint8_t *p, std::size_t n) { out.insert(out.end(), p, p + n); }, options);
-    return out;
-}
 
 // Decodes the blocks with the tests' own decoder, block for block; empty if any block is refused.
 std::vector<std::int16_t> decodeAll(

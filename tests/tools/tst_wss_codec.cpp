@@ -3,6 +3,7 @@
 
 #include "block_coder.h"
 #include "block_layout.h"
+#include "encode_all.h"
 #include "pipeline.h"
 #include "plain_coder.h"
 #include "test_sound.h"
@@ -52,24 +53,6 @@ std::vector<std::int16_t> roundTrip(const std::vector<std::int16_t> &pcm, unsign
         if (!dec.decode(block, n, std::span(out).subspan(f * channels)))
             return {};
     }
-    return out;
-}
-
-// Codes a whole sound in memory with the given options.
-std::vector<std::uint8_t> encodeAll(
-    const std::vector<std::int16_t> &pcm, unsigned channels, std::uint16_t blockFrames, CodecOptions options)
-{
-    std::vector<std::uint8_t> out;
-    std::size_t at = 0;
-    encodeStream(
-        channels, blockFrames, pcm.size() / channels,
-        [&](std::vector<std::int16_t> &buf, std::size_t frames) {
-            const std::size_t n = std::min(frames * channels, pcm.size() - at);
-            std::copy_n(pcm.begin() + std::ptrdiff_t(at), n, buf.begin());
-            at += n;
-            return n / channels;
-        },
-        [&](const std::uint8_t *p, std::size_t n) { out.insert(out.end(), p, p + n); }, options);
     return out;
 }
 
