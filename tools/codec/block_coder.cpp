@@ -103,7 +103,7 @@ void encodeBlocks(unsigned channels, std::size_t frames, std::size_t count, cons
             std::uint8_t *h = out + st.headerAt(s);
             const std::int16_t *first = pcm + st.pcmAt(s);
             put16(h, std::uint16_t(first[0]));
-            h[2] = std::uint8_t(encodeStreamTrellis(first, channels, frames, out + st.codesAt(s), scratch));
+            h[2] = std::uint8_t(encodeStreamTrellis(first, channels, frames, out + st.codesAt(s), scratch, {}, kernel));
             h[3] = 0;
         }
     } else {

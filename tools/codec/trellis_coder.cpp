@@ -23,6 +23,7 @@
 #include "block_layout.h"
 #include "ima_adpcm.h"
 #include "plain_coder.h"
+#include "trellis_expand.h"
 
 #include <algorithm>
 #include <array>
@@ -34,63 +35,31 @@ namespace wss {
 namespace {
 
 constexpr int kMostPaths = int(TrellisChildren::kMostPaths);
-constexpr int kNumberBits = 10; // a child's number: its path (up to 63) and its code
+using trellis::kNumberBits;
 constexpr std::uint64_t kNumberMask = (1U << kNumberBits) - 1;
 constexpr std::uint64_t kNone = ~std::uint64_t(0);
 constexpr int kStateHashBits = 8;
 static_assert(std::size_t(1) << kStateHashBits == TrellisChildren::kStateHash);
 static_assert(std::size_t(1) << kNumberBits == TrellisChildren::kNumbers);
 
-// What a code's magnitude bits add at each step index, as imaApply() sums them.
-constexpr auto kCodeDiffs = [] {
-    std::array<std::array<int, 8>, kImaMaxIndex + 1> t{};
-    for (std::size_t i = 0; i < t.size(); ++i) {
-        const int step = kImaSteps[i];
-        for (int m = 0; m < 8; ++m)
-            t[i][std::size_t(m)] = (step >> 3) + (m & 4 ? step : 0) + (m & 2 ? step >> 1 : 0) + (m & 1 ? step >> 2 : 0);
-    }
-    return t;
-}();
-
-// The step index after each code's magnitude bits, at each step index.
-constexpr auto kNextIndex = [] {
-    std::array<std::array<std::uint8_t, 8>, kImaMaxIndex + 1> t{};
-    for (int i = 0; i <= kImaMaxIndex; ++i)
-        for (int m = 0; m < 8; ++m)
-            t[std::size_t(i)][std::size_t(m)]
-                = std::uint8_t(std::clamp(i + kImaIndexStep[std::size_t(m)], 0, kImaMaxIndex));
-    return t;
-}();
-
 // The paths kept after one code, cheapest first.
 struct Beam
 {
-    std::array<std::int64_t, kMostPaths> cost;
+    std::array<std::uint64_t, kMostPaths> cost;
     std::array<std::int32_t, kMostPaths> predictor;
     std::array<std::uint8_t, kMostPaths> index;
     int live = 0;
 };
 
-// The magnitude bits plain IMA coding gives the difference `m` (≥ 0) at step size `step`.
-inline int greedyMagnitude(int m, int step)
-{
-    const int b2 = m >= step;
-    m -= step & -b2;
-    const int b1 = m >= (step >> 1);
-    m -= (step >> 1) & -b1;
-    const int b0 = m >= (step >> 2);
-    return b2 << 2 | b1 << 1 | b0;
-}
-
 // The squared error of the stream's codes.
-std::int64_t greedyCost(
+std::uint64_t greedyCost(
     const std::int16_t *s, std::size_t stride, std::size_t frames, int index, const std::uint8_t *codes)
 {
     ImaState st{s[0], index};
-    std::int64_t cost = 0;
+    std::uint64_t cost = 0;
     for (std::size_t k = 1; k < frames; ++k) {
         const std::int64_t e = s[k * stride] - imaDecode(st, (codes[(k - 1) / 2] >> ((k - 1) % 2 ? 4 : 0)) & 15);
-        cost += e * e;
+        cost += std::uint64_t(e * e);
     }
     return cost;
 }
@@ -128,11 +97,65 @@ private:
     std::uint32_t round_;
 };
 
+// The children of the paths in key order, one at a time. A path's children come in key order from
+// its cheapest outwards: the decoded sample moves one way as the magnitude grows, so the error
+// falls to the cheapest magnitude and rises after it. Each path offers its next child to a tree
+// of minima over the paths (a winner tree: the same comparisons whatever the keys, so no jumps
+// to mispredict).
+class ChildMerge
+{
+public:
+    // The leaves (ch.tree's second half) hold each path's cheapest child, those of the first
+    // `paths`.
+    ChildMerge(TrellisChildren &ch, std::size_t paths)
+        : ch_(ch)
+    {
+        for (std::size_t p = 0; p < kMostPaths; ++p) {
+            std::uint64_t &leaf = ch.tree[kMostPaths + p];
+            if (p >= paths)
+                leaf = kNone;
+            const int m = int(leaf & 7);
+            ch.down[p] = std::int8_t(m - 1);
+            ch.up[p] = std::int8_t(m + 1);
+        }
+        for (std::size_t at = kMostPaths - 1; at >= 1; --at)
+            ch.tree[at] = std::min(ch.tree[2 * at], ch.tree[2 * at + 1]);
+    }
+
+    // The cheapest child not yet taken, or kNone.
+    std::uint64_t pop()
+    {
+        const std::uint64_t key = ch_.tree[1];
+        const auto path = std::size_t(key >> 4 & (kMostPaths - 1));
+        const std::uint64_t *keys = ch_.key.data() + path * 8;
+        std::int8_t &down = ch_.down[path], &up = ch_.up[path];
+        const std::uint64_t below = down >= 0 ? keys[down & 7] : kNone, above = up < 8 ? keys[up & 7] : kNone;
+        const bool fromBelow = below < above;
+        down = std::int8_t(down - int(fromBelow));
+        up = std::int8_t(up + int(!fromBelow && above != kNone));
+        std::uint64_t v = key == kNone ? kNone : std::min(below, above);
+        for (std::size_t at = kMostPaths + path; at > 1; at /= 2) {
+            ch_.tree[at] = v;
+            v = std::min(v, ch_.tree[at ^ 1]);
+        }
+        ch_.tree[1] = v;
+        return key;
+    }
+
+private:
+    TrellisChildren &ch_;
+};
+
 } // namespace
 
 int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t frames, std::uint8_t *codes,
-    TrellisScratch &scratch, const TrellisSettings &settings)
+    TrellisScratch &scratch, const TrellisSettings &settings, [[maybe_unused]] Kernel kernel)
 {
+    auto *expand = trellis::expandPlain;
+#if defined(__x86_64__)
+    if (kernel == Kernel::Avx2)
+        expand = trellis::expandAvx2;
+#endif
     const int guess = startIndex(s, stride, frames);
     if (frames < 2)
         return guess;
@@ -158,99 +181,49 @@ int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t f
     const auto width = std::size_t(most) + std::size_t(extra);
     std::uint16_t *back = scratch.backPointers((frames - 1) * width);
     TrellisChildren &ch = scratch.children();
-    std::uint8_t touched[kImaMaxIndex + 1];
-    std::uint64_t reach = 0; // how far beyond the cheapest child's key the last walk went
     for (std::size_t k = 1; k < frames; ++k) {
         const int x = s[k * stride];
         // Every child: its key is its cost and its number (path, code), so that ordering by key
         // puts the cheaper first and, at equal cost, the one made first. On the way, the cheapest
-        // child of each step index.
-        std::size_t n = 0, indexes = 0;
-        std::uint64_t cheapest = kNone;
-        const auto cheapestAt = [&](std::uint8_t to, std::uint64_t key) {
-            std::uint64_t &best = ch.bestAt[to];
-            if (best == kNone && key != kNone)
-                touched[indexes++] = to;
-            best = std::min(best, key);
-        };
-        for (int i = 0; i < beam->live; ++i) {
-            const int from = beam->predictor[std::size_t(i)];
-            const auto index = std::size_t(beam->index[std::size_t(i)]);
-            const std::int64_t cost = beam->cost[std::size_t(i)];
-            const int d = x - from;
-            const int sign = d < 0 ? 8 : 0;
-            const int g = spread >= 7 ? 0 : greedyMagnitude(d < 0 ? -d : d, kImaSteps[index]);
-            const int lo = g - spread, hi = g + spread;
-            const auto base = std::size_t(i << 4 | sign);
-            // All 8 magnitudes side by side (the compiler makes this vector code); those outside
-            // the spread get no key.
-            std::uint64_t *key = ch.key.data() + n;
-            std::int32_t *predictor = ch.predictor.data() + base;
-            for (std::size_t m = 0; m < 8; ++m) {
-                const int diff = kCodeDiffs[index][m];
-                predictor[m] = std::clamp(from + (sign ? -diff : diff), -32768, 32767);
-                const auto e = std::uint32_t(std::abs(x - predictor[m])); // |e| < 2^16: e² fits 32 bits
-                key[m] = std::uint64_t(cost + std::int64_t(e * e)) << kNumberBits | (base | m);
-            }
-            if (spread < 7)
-                for (int m = 0; m < 8; ++m)
-                    if (m < lo || m > hi)
-                        key[m] = kNone;
-            std::memcpy(ch.index.data() + base, kNextIndex[index].data(), 8);
-            n += 8;
-            for (std::size_t m = 0; m < 8; ++m)
-                cheapest = std::min(cheapest, key[m]);
-            // Magnitudes 0 to 3 all lower the step index by one.
-            cheapestAt(kNextIndex[index][0], std::min(std::min(key[0], key[1]), std::min(key[2], key[3])));
-            for (std::size_t m = 4; m < 8; ++m)
-                cheapestAt(kNextIndex[index][m], key[m]);
-        }
+        // child of each step index, and each path's cheapest child.
+        const trellis::Expansion ex{beam->cost.data(), beam->predictor.data(), beam->index.data(),
+            std::size_t(beam->live), ch.key.data(), ch.predictor.data(), ch.index.data(), ch.bestAt.data(),
+            ch.tree.data() + kMostPaths};
+        expand(ex, x, spread);
         // First the cheapest child of each step index, of the `most` cheapest such.
-        std::size_t picked = indexes;
-        for (std::size_t c = 0; c < indexes; ++c) {
-            ch.picked[c] = ch.bestAt[touched[c]];
-            ch.bestAt[touched[c]] = kNone;
+        std::size_t picked = 0;
+        for (std::uint64_t &best : ch.bestAt) {
+            ch.picked[picked] = best;
+            picked += std::size_t(best != kNone);
+            best = kNone;
         }
         if (picked > std::size_t(most)) {
             std::nth_element(ch.picked.begin(), ch.picked.begin() + most, ch.picked.begin() + std::ptrdiff_t(picked));
             picked = std::size_t(most);
         }
-        // Then the cheapest of all the children, as far as their state is not kept yet: the
-        // cheapest few found by a partial selection, all of them only when those run short.
+        std::sort(ch.picked.begin(), ch.picked.begin() + std::ptrdiff_t(picked));
+        // Then the cheapest of all the children, as far as their state is not kept yet, in key
+        // order, as the paths' children merge.
         StateSet kept(ch);
         for (std::size_t c = 0; c < picked; ++c)
             kept.add(ch.picked[c] & kNumberMask);
-        // The children are split at a bound, those at or under it sorted and walked first; the
-        // others only if those run short. The bound, a guess that changes only the time taken: the
-        // cheapest child's key plus half as much again as the walk went beyond it last time.
-        const std::uint64_t bound = cheapest + reach + reach / 2 + (std::uint64_t(1) << kNumberBits);
-        std::size_t under = 0, over = 0;
-        for (std::size_t c = 0; c < n; ++c) {
-            const std::uint64_t key = ch.key[c];
-            ch.under[under] = key;
-            ch.over[over] = key;
-            under += key <= bound;
-            over += key > bound;
+        const std::size_t first = picked;
+        ChildMerge merge(ch, std::size_t(beam->live));
+        while (picked < width) {
+            const std::uint64_t key = merge.pop();
+            if (key == kNone)
+                break;
+            if (kept.add(key & kNumberMask))
+                ch.picked[picked++] = key;
         }
-        std::sort(ch.under.begin(), ch.under.begin() + std::ptrdiff_t(under));
-        const auto walk = [&](const std::uint64_t *keys, std::size_t count) {
-            for (std::size_t c = 0; picked < width && c < count && keys[c] != kNone; ++c) {
-                reach = keys[c] - cheapest;
-                if (kept.add(keys[c] & kNumberMask))
-                    ch.picked[picked++] = keys[c];
-            }
-        };
-        walk(ch.under.data(), under);
-        if (picked < width && over > 0) {
-            std::sort(ch.over.begin(), ch.over.begin() + std::ptrdiff_t(over));
-            walk(ch.over.data(), over);
-        }
-        std::sort(ch.picked.begin(), ch.picked.begin() + std::ptrdiff_t(picked));
+        // Both parts in key order, one list.
+        std::merge(ch.picked.begin(), ch.picked.begin() + std::ptrdiff_t(first),
+            ch.picked.begin() + std::ptrdiff_t(first), ch.picked.begin() + std::ptrdiff_t(picked), ch.merged.begin());
 
         next->live = int(picked);
         for (std::size_t c = 0; c < picked; ++c) {
-            const std::size_t number = ch.picked[c] & kNumberMask;
-            next->cost[c] = std::int64_t(ch.picked[c] >> kNumberBits);
+            const std::size_t number = ch.merged[c] & kNumberMask;
+            next->cost[c] = ch.merged[c] >> kNumberBits;
             next->predictor[c] = ch.predictor[number];
             next->index[c] = ch.index[number];
             back[(k - 1) * width + c] = std::uint16_t(number);

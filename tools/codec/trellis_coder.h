@@ -4,6 +4,8 @@
 // decoded samples as close to the input as a search of many paths can (trellis_coder.cpp says
 // how). Its output is an ordinary stream of IMA ADPCM codes: any decoder reads it.
 
+#include "ima_lanes.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -31,8 +33,10 @@ struct TrellisChildren
     std::array<std::uint64_t, kMost> key; // cost << 10 | number
     std::array<std::int32_t, kNumbers> predictor; // by number
     std::array<std::uint8_t, kNumbers> index; // by number
-    std::array<std::uint64_t, kMost> under, over; // the keys at or under a bound, and the others
     std::array<std::uint64_t, 96> picked; // the keys kept; first the cheapest of each step index (up to 89)
+    std::array<std::uint64_t, kMostPaths> merged; // the keys kept, in key order
+    std::array<std::uint64_t, 2 * kMostPaths> tree; // the cheapest child waiting in each subtree of paths
+    std::array<std::int8_t, kMostPaths> down, up; // each path's next magnitudes below and above
     std::array<std::uint64_t, 89> bestAt; // each step index's cheapest key, or ~0
     std::array<std::uint32_t, kStateHash> state, stateRound; // the states kept in this round
     std::uint32_t round = 0;
@@ -68,6 +72,6 @@ private:
 // into code bytes at `codes` (two a byte, low half first; an unused high half is 0), and returns
 // the step index the codes start from, for the channel header.
 int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t frames, std::uint8_t *codes,
-    TrellisScratch &scratch, const TrellisSettings &settings = {});
+    TrellisScratch &scratch, const TrellisSettings &settings = {}, Kernel kernel = Kernel::Plain);
 
 } // namespace wss
