@@ -38,7 +38,7 @@ constexpr int kMostPaths = int(TrellisChildren::kMostPaths);
 using trellis::kNumberBits;
 constexpr std::uint64_t kNumberMask = (1U << kNumberBits) - 1;
 constexpr std::uint64_t kNone = ~std::uint64_t(0);
-constexpr int kStateHashBits = 8;
+constexpr int kStateHashBits = 10;
 static_assert(std::size_t(1) << kStateHashBits == TrellisChildren::kStateHash);
 static_assert(std::size_t(1) << kNumberBits == TrellisChildren::kNumbers);
 
@@ -100,45 +100,39 @@ private:
 // The children of the paths in key order, one at a time. A path's children come in key order from
 // its cheapest outwards: the decoded sample moves one way as the magnitude grows, so the error
 // falls to the cheapest magnitude and rises after it. Each path offers its next child to a tree
-// of minima over the paths (a winner tree: the same comparisons whatever the keys, so no jumps
-// to mispredict).
+// of minima over the paths.
 class ChildMerge
 {
 public:
-    // The leaves (ch.tree's second half) hold each path's cheapest child, those of the first
-    // `paths`.
+    // The tree's leaves hold each path's cheapest child, those of the first `paths`.
     ChildMerge(TrellisChildren &ch, std::size_t paths)
         : ch_(ch)
     {
+        std::uint64_t *leaf = ch.waiting.leaves();
+        std::fill(leaf + paths, leaf + kMostPaths, kNone);
         for (std::size_t p = 0; p < kMostPaths; ++p) {
-            std::uint64_t &leaf = ch.tree[kMostPaths + p];
-            if (p >= paths)
-                leaf = kNone;
-            const int m = int(leaf & 7);
+            const int m = int(leaf[p] & 7);
             ch.down[p] = std::int8_t(m - 1);
             ch.up[p] = std::int8_t(m + 1);
         }
-        for (std::size_t at = kMostPaths - 1; at >= 1; --at)
-            ch.tree[at] = std::min(ch.tree[2 * at], ch.tree[2 * at + 1]);
+        ch.waiting.build();
     }
 
     // The cheapest child not yet taken, or kNone.
     std::uint64_t pop()
     {
-        const std::uint64_t key = ch_.tree[1];
+        const std::uint64_t key = ch_.waiting.least();
+        if (key == kNone)
+            return kNone;
         const auto path = std::size_t(key >> 4 & (kMostPaths - 1));
-        const std::uint64_t *keys = ch_.key.data() + path * 8;
+        // Keyless ends on either side: `down` stops at -1, `up` at 8.
+        const std::uint64_t *keys = ch_.key.data() + path * TrellisChildren::kRow + 1;
         std::int8_t &down = ch_.down[path], &up = ch_.up[path];
-        const std::uint64_t below = down >= 0 ? keys[down & 7] : kNone, above = up < 8 ? keys[up & 7] : kNone;
-        const bool fromBelow = below < above;
-        down = std::int8_t(down - int(fromBelow));
-        up = std::int8_t(up + int(!fromBelow && above != kNone));
-        std::uint64_t v = key == kNone ? kNone : std::min(below, above);
-        for (std::size_t at = kMostPaths + path; at > 1; at /= 2) {
-            ch_.tree[at] = v;
-            v = std::min(v, ch_.tree[at ^ 1]);
-        }
-        ch_.tree[1] = v;
+        const std::uint64_t below = keys[down], above = keys[up];
+        const int fromBelow = int(below < above);
+        down = std::int8_t(down - fromBelow);
+        up = std::int8_t(up + ((fromBelow ^ 1) & int(above != kNone)));
+        ch_.waiting.set(path, std::min(below, above));
         return key;
     }
 
@@ -187,21 +181,18 @@ int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t f
         // puts the cheaper first and, at equal cost, the one made first. On the way, the cheapest
         // child of each step index, and each path's cheapest child.
         const trellis::Expansion ex{beam->cost.data(), beam->predictor.data(), beam->index.data(),
-            std::size_t(beam->live), ch.key.data(), ch.predictor.data(), ch.index.data(), ch.bestAt.data(),
-            ch.tree.data() + kMostPaths};
+            std::size_t(beam->live), ch.key.data(), ch.predictor.data(), ch.index.data(), ch.bestAt.leaves(),
+            ch.waiting.leaves()};
         expand(ex, x, spread);
-        // First the cheapest child of each step index, of the `most` cheapest such.
+        // First the cheapest child of each step index, of the `most` cheapest such, cheapest first.
         std::size_t picked = 0;
-        for (std::uint64_t &best : ch.bestAt) {
-            ch.picked[picked] = best;
-            picked += std::size_t(best != kNone);
-            best = kNone;
+        ch.bestAt.build();
+        for (std::uint64_t key = ch.bestAt.least(); picked < std::size_t(most) && key != kNone;
+             key = ch.bestAt.least()) {
+            ch.picked[picked++] = key;
+            ch.bestAt.set(ch.index[key & kNumberMask], kNone);
         }
-        if (picked > std::size_t(most)) {
-            std::nth_element(ch.picked.begin(), ch.picked.begin() + most, ch.picked.begin() + std::ptrdiff_t(picked));
-            picked = std::size_t(most);
-        }
-        std::sort(ch.picked.begin(), ch.picked.begin() + std::ptrdiff_t(picked));
+        std::fill(ch.bestAt.leaves(), ch.bestAt.leaves() + kImaMaxIndex + 1, kNone);
         // Then the cheapest of all the children, as far as their state is not kept yet, in key
         // order, as the paths' children merge.
         StateSet kept(ch);

@@ -6,6 +6,7 @@
 
 #include "ima_lanes.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -22,22 +23,47 @@ struct TrellisSettings
     int spread = 7; // codes tried from each path: the greedy code's magnitude ± spread (same sign)
 };
 
+// A tree of minima over N leaves (a winner tree): the least leaf, kept up to date in log2(N)
+// comparisons that are the same whatever the keys, so no jumps to mispredict.
+template <std::size_t N> struct MinTree
+{
+    static constexpr std::uint64_t kNone = ~std::uint64_t(0);
+    std::array<std::uint64_t, 2 * N> node; // node[N + i] is leaf i; node[1] the least of all
+
+    std::uint64_t *leaves() { return node.data() + N; }
+    std::uint64_t least() const { return node[1]; }
+    void build()
+    {
+        for (std::size_t at = N - 1; at >= 1; --at)
+            node[at] = std::min(node[2 * at], node[2 * at + 1]);
+    }
+    void set(std::size_t leaf, std::uint64_t v)
+    {
+        std::size_t at = N + leaf;
+        for (std::size_t level = 1; level < N; level *= 2, at /= 2) { // as many rounds every time
+            node[at] = v;
+            v = std::min(v, node[at ^ 1]);
+        }
+        node[1] = v;
+    }
+};
+
 // The children of one code's paths, as the search orders them (trellis_coder.cpp).
 struct TrellisChildren
 {
     static constexpr std::size_t kMostPaths = 64;
-    static constexpr std::size_t kMost = kMostPaths * 8; // every path, every magnitude
+    static constexpr std::size_t kRow = 10; // a path's keys: none, magnitudes 0 to 7, none
     static constexpr std::size_t kNumbers = kMostPaths * 16; // a child's number: path << 4 | code
-    static constexpr std::size_t kStateHash = 256; // four times the paths kept
+    static constexpr std::size_t kStateHash = 1024; // sixteen times the paths kept: few collisions
 
-    std::array<std::uint64_t, kMost> key; // cost << 10 | number
+    std::array<std::uint64_t, kMostPaths * kRow> key; // by path: ~0, the keys (cost << 10 | number), ~0
     std::array<std::int32_t, kNumbers> predictor; // by number
     std::array<std::uint8_t, kNumbers> index; // by number
-    std::array<std::uint64_t, 96> picked; // the keys kept; first the cheapest of each step index (up to 89)
+    std::array<std::uint64_t, kMostPaths> picked; // the keys kept; first the cheapest of each step index
     std::array<std::uint64_t, kMostPaths> merged; // the keys kept, in key order
-    std::array<std::uint64_t, 2 * kMostPaths> tree; // the cheapest child waiting in each subtree of paths
+    MinTree<kMostPaths> waiting; // by path: its cheapest child not taken yet, or ~0
     std::array<std::int8_t, kMostPaths> down, up; // each path's next magnitudes below and above
-    std::array<std::uint64_t, 89> bestAt; // each step index's cheapest key, or ~0
+    MinTree<128> bestAt; // by step index: its cheapest child, or ~0
     std::array<std::uint32_t, kStateHash> state, stateRound; // the states kept in this round
     std::uint32_t round = 0;
 };
@@ -57,7 +83,8 @@ public:
     {
         if (!children_) {
             children_ = std::make_unique<TrellisChildren>();
-            children_->bestAt.fill(~std::uint64_t(0));
+            children_->bestAt.node.fill(~std::uint64_t(0));
+            children_->key.fill(~std::uint64_t(0));
             children_->stateRound.fill(0);
         }
         return *children_;

@@ -17,7 +17,7 @@ struct Expansion
     const std::int32_t *predictor;
     const std::uint8_t *index;
     std::size_t live; // paths
-    std::uint64_t *key; // path * 8 + magnitude: cost << kNumberBits | number
+    std::uint64_t *key; // path * 10 + 1 + magnitude: cost << kNumberBits | number
     std::int32_t *childPredictor; // by number
     std::uint8_t *childIndex; // by number
     std::uint64_t *bestAt; // by step index: the cheapest key, lowered to it

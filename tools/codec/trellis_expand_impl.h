@@ -102,7 +102,7 @@ inline void expandPaths(const Expansion &ex, int x, int spread)
                 high[m] = out[m + 4] != 0 ? kNone : high[m];
             }
         }
-        std::uint64_t *key = ex.key + i * 8;
+        std::uint64_t *key = ex.key + i * 10 + 1;
         std::memcpy(key, &low, sizeof low);
         std::memcpy(key + 4, &high, sizeof high);
         // Magnitudes 0 to 3 all lower the step index by one.
