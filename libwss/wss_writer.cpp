@@ -86,18 +86,7 @@ Failure Writer::codeBlocks(std::size_t frames)
     wss::encodeBlocks(C, B, full, pending_.data(), coded_.data(), kernel);
     if (rest > 0)
         wss::encodeBlocks(C, rest, 1, pending_.data() + full * B * C, coded_.data() + full * fullBytes, kernel);
-    // Each block comes out with the CRC-32 of its own contents; the file holds the running one.
-    for (std::size_t at = 0; at < coded_.size();) {
-        const std::size_t size = std::min(fullBytes, coded_.size() - at), body = size - wss::kChecksumBytes;
-        std::uint8_t *sum = coded_.data() + at + body;
-        chain_.append(std::uint32_t(sum[0]) | std::uint32_t(sum[1]) << 8 | std::uint32_t(sum[2]) << 16
-                | std::uint32_t(sum[3]) << 24,
-            body);
-        const std::uint32_t v = chain_.value();
-        for (int i = 0; i < 4; ++i)
-            sum[i] = std::uint8_t(v >> (8 * i));
-        at += size;
-    }
+    wss::chainBlockChecksums(coded_.data(), coded_.size(), fullBytes, chain_);
     if (std::fwrite(coded_.data(), 1, coded_.size(), file_) != coded_.size())
         return failed_ = writeFailure();
     pending_.erase(pending_.begin(), pending_.begin() + std::ptrdiff_t(frames * C));

@@ -121,6 +121,17 @@ void encodeBlocks(
     encodeBlocks(channels, frames, count, pcm, out, kernel, Search::Trellis);
 }
 
+void chainBlockChecksums(std::uint8_t *blocks, std::size_t bytes, std::size_t fullBytes, Crc32Chain &chain)
+{
+    for (std::size_t at = 0; at < bytes;) {
+        const std::size_t size = std::min(fullBytes, bytes - at);
+        std::uint8_t *sum = blocks + at + size - kChecksumBytes;
+        chain.append(get32(sum), size - kChecksumBytes);
+        put32(sum, chain.value());
+        at += size;
+    }
+}
+
 std::size_t decodeBlocks(unsigned channels, std::size_t frames, std::size_t count, const std::uint8_t *in,
     std::int16_t *pcm, std::uint32_t *bodyCrc, Kernel kernel)
 {

@@ -46,6 +46,13 @@ void encodeBlocks(unsigned channels, std::size_t frames, std::size_t count, cons
 void encodeBlocks(unsigned channels, std::size_t frames, std::size_t count, const std::int16_t *pcm, std::uint8_t *out,
     Kernel kernel);
 
+class Crc32Chain;
+
+// Turns the checksum fields encodeBlocks() fills, each block's own CRC-32, into the file's running
+// checksums, continuing `chain`: for `bytes` bytes of blocks of `fullBytes` each, the last one
+// possibly shorter.
+void chainBlockChecksums(std::uint8_t *blocks, std::size_t bytes, std::size_t fullBytes, Crc32Chain &chain);
+
 // The other way round: checks the channel headers and padding of `count` blocks of `frames`
 // frames (checkBlock), and decodes the leading blocks that pass into interleaved frames, with the CRC-32 of each
 // one's contents in `bodyCrc` (its checksum field is left for the caller to compare along the

@@ -96,16 +96,7 @@ std::uint64_t encodeStream(unsigned channels, std::uint16_t blockFrames, std::ui
             return s.frames == G * B;
         },
         [&](EncodeSlot &s) {
-            // Each block holds the CRC of its own contents; the file wants the running one.
-            for (std::size_t at = 0; at < s.bytes;) {
-                const std::size_t size = std::min(fullBytes, s.bytes - at);
-                std::uint8_t *sum = s.coded.data() + at + size - 4;
-                crc.append(std::uint32_t(sum[0] | sum[1] << 8 | sum[2] << 16 | std::uint32_t(sum[3]) << 24), size - 4);
-                const std::uint32_t v = crc.value();
-                for (int i = 0; i < 4; ++i)
-                    sum[i] = std::uint8_t(v >> (8 * i));
-                at += size;
-            }
+            chainBlockChecksums(s.coded.data(), s.bytes, fullBytes, crc);
             if (s.bytes > 0)
                 write(s.coded.data(), s.bytes);
             frames += s.frames;
