@@ -185,21 +185,29 @@ int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t f
             ch.waiting.leaves()};
         expand(ex, x, spread);
         // First the cheapest child of each step index, of the `most` cheapest such, cheapest first.
-        std::size_t picked = 0;
+        // Then the cheapest of all the children, as far as their state is not kept yet, in key
+        // order, as the paths' children merge. The merge's first children are taken beside the
+        // first part, so that the two trees' chains of comparisons run side by side.
+        std::size_t picked = 0, early = 0;
         ch.bestAt.build();
-        for (std::uint64_t key = ch.bestAt.least(); picked < std::size_t(most) && key != kNone;
-             key = ch.bestAt.least()) {
-            ch.picked[picked++] = key;
-            ch.bestAt.set(ch.index[key & kNumberMask], kNone);
+        ChildMerge merge(ch, std::size_t(beam->live));
+        for (std::size_t c = 0; c < std::size_t(most); ++c) {
+            const std::uint64_t byIndex = ch.bestAt.least(), cheapest = merge.pop();
+            if (byIndex != kNone) {
+                ch.picked[picked++] = byIndex;
+                ch.bestAt.set(ch.index[byIndex & kNumberMask], kNone);
+            }
+            ch.early[early] = cheapest;
+            early += std::size_t(cheapest != kNone);
         }
         std::fill(ch.bestAt.leaves(), ch.bestAt.leaves() + kImaMaxIndex + 1, kNone);
-        // Then the cheapest of all the children, as far as their state is not kept yet, in key
-        // order, as the paths' children merge.
         StateSet kept(ch);
         for (std::size_t c = 0; c < picked; ++c)
             kept.add(ch.picked[c] & kNumberMask);
         const std::size_t first = picked;
-        ChildMerge merge(ch, std::size_t(beam->live));
+        for (std::size_t c = 0; c < early && picked < width; ++c)
+            if (kept.add(ch.early[c] & kNumberMask))
+                ch.picked[picked++] = ch.early[c];
         while (picked < width) {
             const std::uint64_t key = merge.pop();
             if (key == kNone)

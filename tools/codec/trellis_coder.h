@@ -61,6 +61,7 @@ struct TrellisChildren
     std::array<std::uint8_t, kNumbers> index; // by number
     std::array<std::uint64_t, kMostPaths> picked; // the keys kept; first the cheapest of each step index
     std::array<std::uint64_t, kMostPaths> merged; // the keys kept, in key order
+    std::array<std::uint64_t, kMostPaths / 2> early; // the merge's first children
     MinTree<kMostPaths> waiting; // by path: its cheapest child not taken yet, or ~0
     std::array<std::int8_t, kMostPaths> down, up; // each path's next magnitudes below and above
     MinTree<128> bestAt; // by step index: its cheapest child, or ~0
