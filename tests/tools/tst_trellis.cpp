@@ -5,6 +5,7 @@
 #include "block_layout.h"
 #include "encode_all.h"
 #include "ima_adpcm.h"
+#include "plain_coder.h"
 #include "test_sound.h"
 #include "trellis_coder.h"
 #include "wss_block_coder.h"
@@ -13,6 +14,9 @@
 
 #include <QTest>
 
+#include <algorithm>
+#include <map>
+#include <set>
 #include <vector>
 
 using namespace wss;
@@ -42,6 +46,93 @@ double noiseEnergy(const std::vector<std::int16_t> &ref, const std::vector<std::
     for (std::size_t i = 0; i < ref.size(); ++i)
         noise += double(ref[i] - out[i]) * double(ref[i] - out[i]);
     return noise;
+}
+
+// The search as docs/wss-format.md describes it, written plainly: every child made and sorted, the
+// cheapest of each step index, then the cheapest new states in order. Returns the step index the
+// codes start from.
+int plainSearch(const std::vector<std::int16_t> &s, const TrellisSettings &set, std::vector<std::uint8_t> &codes)
+{
+    struct Path
+    {
+        std::uint64_t cost;
+        int predictor, index;
+    };
+    const int guess = startIndex(s.data(), 1, s.size());
+    const int width = set.paths + set.extra;
+    std::vector<Path> paths;
+    std::vector<int> start;
+    for (int j = 0; int(paths.size()) < set.paths && j <= 4 * kImaMaxIndex; ++j) {
+        const int index = std::clamp(guess + (j + 1) / 2 * 2 * (j % 2 ? -1 : 1), 0, kImaMaxIndex);
+        if (std::find(start.begin(), start.end(), index) == start.end()) {
+            start.push_back(index);
+            paths.push_back({0, s[0], index});
+        }
+    }
+    std::vector<std::vector<std::uint16_t>> back; // each sample's kept paths: parent << 4 | code
+    for (std::size_t k = 1; k < s.size(); ++k) {
+        std::vector<std::pair<std::uint64_t, Path>> children; // key: cost << 10 | parent << 4 | code
+        for (std::size_t i = 0; i < paths.size(); ++i) {
+            const Path &p = paths[i];
+            const int sign = s[k] < p.predictor ? 8 : 0;
+            ImaState greedy{p.predictor, p.index};
+            const int g = int(imaEncode(greedy, s[k]) & 7);
+            for (int m = std::max(0, g - set.spread); m <= std::min(7, g + set.spread); ++m) {
+                ImaState st{p.predictor, p.index};
+                const std::int64_t e = s[k] - imaDecode(st, unsigned(sign | m));
+                const std::uint64_t cost = p.cost + std::uint64_t(e * e);
+                children.push_back({cost << 10 | i << 4 | unsigned(sign | m), {cost, st.predictor, st.index}});
+            }
+        }
+        std::sort(children.begin(), children.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+        std::map<int, std::uint64_t> byIndex;
+        for (const auto &c : children)
+            byIndex.try_emplace(c.second.index, c.first); // sorted: the first is the cheapest
+        std::vector<std::uint64_t> kept;
+        kept.reserve(std::size_t(width) + byIndex.size());
+        for (const auto &[index, key] : byIndex)
+            kept.push_back(key);
+        std::sort(kept.begin(), kept.end());
+        kept.resize(std::min<std::size_t>(kept.size(), std::size_t(set.paths)));
+        std::set<std::pair<int, int>> states;
+        const auto state = [&](std::uint64_t key) {
+            const auto &c
+                = *std::find_if(children.begin(), children.end(), [&](const auto &x) { return x.first == key; });
+            return std::pair(c.second.predictor, c.second.index);
+        };
+        for (const std::uint64_t key : kept)
+            states.insert(state(key));
+        for (const auto &c : children)
+            if (int(kept.size()) < width && states.insert({c.second.predictor, c.second.index}).second)
+                kept.push_back(c.first);
+        std::sort(kept.begin(), kept.end());
+        std::vector<Path> next;
+        back.emplace_back();
+        for (const std::uint64_t key : kept) {
+            next.push_back(
+                std::find_if(children.begin(), children.end(), [&](const auto &x) { return x.first == key; })->second);
+            back.back().push_back(std::uint16_t(key & 1023));
+        }
+        paths = next;
+    }
+    codes.assign(codeBytes(s.size()), 0);
+    ImaState greedy{s[0], guess};
+    std::uint64_t greedyCost = 0;
+    for (std::size_t k = 1; k < s.size(); ++k) {
+        const unsigned code = imaEncode(greedy, s[k]);
+        codes[(k - 1) / 2] |= std::uint8_t(code << ((k - 1) % 2 ? 4 : 0));
+        greedyCost += std::uint64_t((s[k] - greedy.predictor) * (s[k] - greedy.predictor));
+    }
+    if (s.size() < 2 || greedyCost <= paths[0].cost)
+        return guess;
+    std::fill(codes.begin(), codes.end(), 0);
+    std::size_t at = 0;
+    for (std::size_t k = s.size() - 1; k >= 1; --k) {
+        const std::uint16_t b = back[k - 1][at];
+        codes[(k - 1) / 2] |= std::uint8_t((b & 15U) << ((k - 1) % 2 ? 4 : 0));
+        at = b >> 4;
+    }
+    return start[at];
 }
 
 CodecOptions withSearch(Search search)
@@ -133,6 +224,44 @@ private slots:
         const double full = roundTrip({}), narrower = roundTrip({paths, extra, TrellisSettings{}.spread});
         qInfo("default %.2f dB, narrower %.2f dB", full, narrower);
         QVERIFY2(full >= narrower + margin, qPrintable(QString("%1 dB, narrower %2 dB").arg(full).arg(narrower)));
+    }
+
+    // The search's quick ways to the paths it keeps (trees of minima, children made in vectors, each
+    // path's children merged in key order) choose exactly what the search written plainly chooses.
+    void sameAsThePlainSearch_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("paths");
+        QTest::addColumn<int>("extra");
+        QTest::addColumn<int>("spread");
+        const TrellisSettings d;
+        QTest::newRow("speech, the default") << "speech" << 8000 << d.paths << d.extra << d.spread;
+        QTest::newRow("music, the default") << "music" << 44100 << d.paths << d.extra << d.spread;
+        QTest::newRow("pink noise, the default") << "pink" << 44100 << d.paths << d.extra << d.spread;
+        QTest::newRow("music, narrower") << "music" << 44100 << 8 << 8 << 2;
+        QTest::newRow("speech, one path") << "speech" << 16000 << 1 << 0 << 0;
+    }
+
+    void sameAsThePlainSearch()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, rate);
+        QFETCH(int, paths);
+        QFETCH(int, extra);
+        QFETCH(int, spread);
+        const TrellisSettings set{paths, extra, spread};
+        const auto pcm = test_sound::makePcm16(kind.toStdString(), 1, rate, 600);
+        std::vector<std::uint8_t> expected, codes(codeBytes(pcm.size()));
+        const int expectedIndex = plainSearch(pcm, set, expected);
+        TrellisScratch scratch;
+        for (const Kernel kernel : {Kernel::Plain, Kernel::Avx2}) {
+            if (!kernelAvailable(kernel))
+                continue;
+            const int index = encodeStreamTrellis(pcm.data(), 1, pcm.size(), codes.data(), scratch, set, kernel);
+            QCOMPARE(index, expectedIndex);
+            QVERIFY2(codes == expected, kernelName(kernel));
+        }
     }
 
     // What WSSCod.exe runs with no option is the search; WSS_SEARCH=greedy asks for greedy codes.
