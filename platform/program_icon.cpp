@@ -1,7 +1,10 @@
 #include "platform/program_icon.h"
 
 #include <QEvent>
+#include <QFile>
 #include <QGuiApplication>
+#include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 namespace Platform {
@@ -47,7 +50,17 @@ private:
 
 QIcon ProgramIcon()
 {
-    return QIcon(QStringLiteral(":/icons/talven-sound.png"));
+    // The icon's pixels as they are (32 x 32, RGBA): an image file would have Qt load its image
+    // format plugins to find the reader, before the window's first draw.
+    QFile file(QStringLiteral(":/icons/talven-sound.rgba"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray pixels = file.readAll();
+    constexpr int kSide = 32;
+    if (pixels.size() != qsizetype(kSide) * kSide * 4)
+        return {};
+    const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), kSide, kSide, QImage::Format_RGBA8888);
+    return QIcon(QPixmap::fromImage(image)); // a deep copy: `pixels` goes
 }
 
 void UseThemeIconOnceDrawn(QWidget *window)

@@ -1,5 +1,6 @@
 // The window, driven through its real buttons, with stand-in tools on the PATH.
 
+#include "build_path.h"
 #include "fake_tools.h"
 #include "gui_helpers.h"
 #include "main_window/zrn_sound_encode_decode.h"
@@ -9,8 +10,10 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
@@ -55,7 +58,15 @@ private slots:
         QCOMPARE(m_window->windowTitle(), QStringLiteral("TALVEN Sound Decoder / Encoder"));
         // The drawing's 914 x 74, and the rows of the output folder and the status line under it.
         QCOMPARE(m_window->size(), QSize(914, 74 + 2 * 32));
-        QVERIFY(!m_window->windowIcon().isNull());
+        // The icon built into the program is the one the package installs, pixel for pixel.
+        const QImage installed(buildPath(TALVEN_ICON_PNG));
+        QVERIFY(!installed.isNull());
+        const auto pixels = [](const QImage &image) {
+            const QImage argb = image.convertToFormat(QImage::Format_ARGB32);
+            return QByteArray(reinterpret_cast<const char *>(argb.constBits()), argb.sizeInBytes());
+        };
+        QCOMPARE(pixels(m_window->windowIcon().pixmap(installed.size()).toImage()),
+            pixels(QPixmap::fromImage(installed).toImage()));
         // left, top, width, height in pixels: the drawing's twips divided by 15
         QCOMPARE(widget("cmdDecode")->geometry(), QRect(808, 8, 97, 25));
         QCOMPARE(widget("cmdEnCode")->geometry(), QRect(808, 40, 97, 25));
