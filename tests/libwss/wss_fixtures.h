@@ -103,8 +103,7 @@ inline WssFile encodeWithTool(const QString &folder, const QString &name, int ch
 inline WssFile makeWss(const QString &folder, const QString &name, int channels, int rate, std::size_t frames,
     Coding coding = Coding::Default)
 {
-    return encodeWithTool(
-        folder, name, channels, rate, test_sound::makePcm16("music", channels, rate, frames), coding);
+    return encodeWithTool(folder, name, channels, rate, test_sound::makePcm16("music", channels, rate, frames), coding);
 }
 
 inline QByteArray readAll(const QString &path)
