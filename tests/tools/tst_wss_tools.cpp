@@ -90,7 +90,6 @@ void writeFile(const QString &path, const QByteArray &data)
     QCOMPARE(f.write(data), data.size());
 }
 
-
 bool writeSound(const QString &path, int format, int channels, int rate, const std::vector<double> &s)
 {
     SF_INFO info{};
