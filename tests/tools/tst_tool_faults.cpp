@@ -178,10 +178,7 @@ private slots:
         QTemporaryDir dir;
         QDir d(dir.path());
         QVERIFY(writeWav(d.filePath("a.wav"), 1, 8000, 1));
-        // Greedy codes: the runs meet where they place their outputs, whatever the codes.
-        const QString greedy = "WSS_SEARCH=greedy";
-        env.append(greedy);
-        QCOMPARE(run(kEncoder, dir.path(), {"a.wav"}, {}, {greedy}).code, 0);
+        QCOMPARE(run(kEncoder, dir.path(), {"a.wav"}).code, 0);
         const QByteArray fresh = readFile(d.filePath("a.wss"));
         for (int round = 0; round < 12; ++round) {
             for (const QString &backup : d.entryList({"a.wss.~*"}, QDir::Files))
@@ -192,8 +189,10 @@ private slots:
                 runs.push_back(std::make_unique<QProcess>());
                 start(*runs.back(), kEncoder, dir.path(), {"a.wav"}, {}, env);
             }
-            for (auto &p : runs)
-                QCOMPARE(finish(*p).code, 0);
+            for (auto &p : runs) {
+                const Result r = finish(*p);
+                QVERIFY2(r.code == 0, qPrintable(r.errorLines.join(u'\n')));
+            }
             const auto files = snapshot(dir.path());
             QCOMPARE(files.value("a.wss"), fresh);
             QCOMPARE(files.keys(QByteArray("earlier")).size(), 1);
