@@ -74,11 +74,15 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        stereo_ = makeWss(dir_.path(), QStringLiteral("stereo"), 2, 44100, 20 * kBlockFrames + 300);
+        // Read only: greedy codes, which the encoder finds far sooner than its search's.
+        stereo_ = makeWss(dir_.path(), QStringLiteral("stereo"), 2, 44100, 20 * kBlockFrames + 300, Coding::Greedy);
         QVERIFY(!stereo_.reference.empty());
     }
 
-    // Writing codes as WSSCod.exe does, byte for byte; reading gives what WSSdec.exe decodes.
+    // Writing codes as WSSCod.exe does with its default search, byte for byte; reading gives what
+    // WSSdec.exe decodes. The search costs some microseconds a sample, so the rows that cross the
+    // library's chunks of 64 blocks (65600 frames, for the writer and the reader alike) have few
+    // channels, and eight channels come in a short row.
     void writeThenRead_data()
     {
         QTest::addColumn<int>("channels");
@@ -88,8 +92,9 @@ private slots:
         QTest::newRow("one frame") << 1 << 1 << 100;
         QTest::newRow("one block, stereo") << 2 << kBlockFrames << 1;
         QTest::newRow("a block and a frame, 3 ch") << 3 << kBlockFrames + 1 << 4096;
-        QTest::newRow("chunks and a short block, 8 ch") << 8 << 70001 << 777;
-        QTest::newRow("long, 5 ch") << 5 << 300000 << 65536;
+        QTest::newRow("blocks and a short one, 8 ch") << 8 << 2 * kBlockFrames + 300 << 777;
+        QTest::newRow("a chunk and a short block, stereo") << 2 << 70001 << 777;
+        QTest::newRow("long, mono") << 1 << 2 * 64 * kBlockFrames + 18801 << 65536;
     }
     void writeThenRead()
     {

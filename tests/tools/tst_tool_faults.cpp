@@ -189,8 +189,10 @@ private slots:
                 runs.push_back(std::make_unique<QProcess>());
                 start(*runs.back(), kEncoder, dir.path(), {"a.wav"}, {}, env);
             }
-            for (auto &p : runs)
-                QCOMPARE(finish(*p).code, 0);
+            for (auto &p : runs) {
+                const Result r = finish(*p);
+                QVERIFY2(r.code == 0, qPrintable(r.errorLines.join(u'\n')));
+            }
             const auto files = snapshot(dir.path());
             QCOMPARE(files.value("a.wss"), fresh);
             QCOMPARE(files.keys(QByteArray("earlier")).size(), 1);

@@ -1,9 +1,8 @@
 #pragma once
 
 // Running the real WSS tools from a test: each in a folder of the test's own, with syscall_shim.cpp
-// between it and the C library where a test asks, and what it left behind. For test programs
-// beside tst_wss_tools (which has its own copies), each with HOME and the XDG folders in a
-// temporary folder.
+// between it and the C library where a test asks, and what it left behind. For the tools' test
+// programs, each with HOME and the XDG folders in a temporary folder.
 
 #include "build_path.h"
 #include "test_sound.h"
@@ -33,6 +32,7 @@ struct Result
     int code;
     QProcess::ExitStatus status;
     QStringList errorLines;
+    QStringList outputLines; // the progress lines, with WSS_PROGRESS=1 in the environment
 };
 
 // The environment of a tool run with the shim loaded, set as `settings` ("TALVEN_SHIM_...=...")
@@ -45,15 +45,22 @@ inline QStringList shim(const QStringList &settings)
     + settings;
 }
 
+// This process's environment with `settings` ("NAME=value") added, or, with `inherit` false,
+// `settings` alone.
+inline QProcessEnvironment environmentWith(const QStringList &settings, bool inherit = true)
+{
+    QProcessEnvironment e = inherit ? QProcessEnvironment::systemEnvironment() : QProcessEnvironment();
+    for (const QString &setting : settings)
+        e.insert(setting.section('=', 0, 0), setting.section('=', 1));
+    return e;
+}
+
 // Starts `tool` in `dir` with `env` ("NAME=value") added to this process's environment, or, with
 // `inherit` false, with `env` alone.
 inline void start(QProcess &p, const QString &tool, const QString &dir, const QStringList &args,
     const std::function<void()> &childSetup = {}, const QStringList &env = {}, bool inherit = true)
 {
-    QProcessEnvironment e = inherit ? QProcessEnvironment::systemEnvironment() : QProcessEnvironment();
-    for (const QString &setting : env)
-        e.insert(setting.section('=', 0, 0), setting.section('=', 1));
-    p.setProcessEnvironment(e);
+    p.setProcessEnvironment(environmentWith(env, inherit));
     p.setWorkingDirectory(dir);
     if (childSetup)
         p.setChildProcessModifier(childSetup);
@@ -64,9 +71,10 @@ inline void start(QProcess &p, const QString &tool, const QString &dir, const QS
 inline Result finish(QProcess &p)
 {
     if (!p.waitForFinished(120000))
-        qFatal("a tool did not finish");
-    return {
-        p.exitCode(), p.exitStatus(), QString::fromLocal8Bit(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts)};
+        qFatal("%s did not finish", qPrintable(p.program()));
+    return {p.exitCode(), p.exitStatus(),
+        QString::fromLocal8Bit(p.readAllStandardError()).split('\n', Qt::SkipEmptyParts),
+        QString::fromUtf8(p.readAllStandardOutput()).split('\n', Qt::SkipEmptyParts)};
 }
 
 inline Result run(const QString &tool, const QString &dir, const QStringList &args,
