@@ -10,6 +10,8 @@
 //                                 or mkostemp() refused for want of a descriptor)
 //   TALVEN_SHIM_FAIL_FLUSH=1      fsync, fdatasync and syncfs of regular files fail with EIO
 //   TALVEN_SHIM_NO_LINK=1         link() fails with EPERM (no hard links here)
+//   TALVEN_SHIM_LINK_GONE=1       the first link() fails with ENOENT (the file lost its last
+//                                 name between the lookup and the link)
 //   TALVEN_SHIM_NO_EXCHANGE=1     renameat2(RENAME_EXCHANGE) fails with EINVAL (not on this file
 //                                 system)
 //   TALVEN_SHIM_FAIL_NAME=NAME    a rename or link to a file of that last part fails with EACCES
@@ -359,6 +361,12 @@ int link(const char *from, const char *to)
     logLine("link %s %s", lastPart(from), lastPart(to));
     if (setting("TALVEN_SHIM_NO_LINK")) {
         errno = EPERM;
+        return -1;
+    }
+    static bool gone = false;
+    if (setting("TALVEN_SHIM_LINK_GONE") && !gone) {
+        gone = true;
+        errno = ENOENT;
         return -1;
     }
     if (refusedName(to))

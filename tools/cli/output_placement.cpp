@@ -182,7 +182,21 @@ fs::path placeKeepingBackup(
     const char *final = finalName.c_str();
     BackupNaming naming(finalPath, folder, numbers);
 
-    int err = naming.name([&](const char *backup) { return ::link(final, backup) == 0 ? 0 : errno; });
+    // link() finds no file (ENOENT) when the file it looked up at NAME lost its last name before
+    // the link was made: another run put its own file in NAME and dropped the one that came out.
+    // Then the step starts again with the file NAME holds now (a few times at most), or takes
+    // NAME should it be free.
+    int err = ENOENT;
+    for (int attempt = 0; attempt < 8 && err == ENOENT; ++attempt) {
+        err = naming.name([&](const char *backup) { return ::link(final, backup) == 0 ? 0 : errno; });
+        if (err == ENOENT) {
+            const int taken = renameNoReplace(temp, final);
+            if (taken == 0)
+                return {}; // NAME went meanwhile: nothing left to keep
+            if (taken != EEXIST)
+                failWriting(finalPath, folder, taken);
+        }
+    }
     if (err == 0) {
         const fs::path backup = naming.backup();
         // Swapped rather than renamed over, so that what comes out of NAME can be looked at;
