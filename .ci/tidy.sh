@@ -2,6 +2,8 @@
 # clang-tidy over the tracked sources, with the checks in .clang-tidy; fails on any finding. Which
 # files need a check is decided here; .ci/tidy_jobs.py runs clang-tidy on them.
 #   .ci/tidy.sh [FILE...]    default: every tracked .cpp file but the fuzz targets
+#   .ci/tidy.sh --record     the same over every file, then writes the keys of all of them, clean,
+#                            to .ci/tidy-baseline (to commit)
 # Needs a configured and built folder (for compile_commands.json and the moc output the tests
 # include); BUILD_DIR, default build/dev (the dev preset, which ./dev.sh test builds first; it
 # builds the benchmarks too, so bench/ is checked as well).
@@ -11,8 +13,9 @@
 # .ci/tidy_jobs.py, the file's compile command, the file and each of the project's headers it
 # includes, as the build's dependency file lists them (every tracked header, when the build has
 # none for it). A later check of the same key is skipped, so after a change only the changed files
-# and the files that include a changed header are checked again, and a new machine (CI) checks them
-# all. TALVEN_TIDY_CACHE=off checks every file.
+# and the files that include a changed header are checked again. The keys in .ci/tidy-baseline,
+# which the project keeps, count as clean too: a fresh clone on a new machine (CI) checks what has
+# changed since the baseline was recorded, not every file. TALVEN_TIDY_CACHE=off checks every file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +23,15 @@ build_dir=${BUILD_DIR:-build/dev}
 if [ ! -f "$build_dir/compile_commands.json" ]; then
     echo "tidy: no $build_dir/compile_commands.json; build first (cmake --preset dev && cmake --build build/dev)" >&2
     exit 2
+fi
+record=
+if [ "${1:-}" = --record ]; then
+    record=1
+    shift
+    if [ $# -gt 0 ]; then
+        echo "tidy: --record checks every file; it takes no file names" >&2
+        exit 2
+    fi
 fi
 files=("$@")
 if [ ${#files[@]} -eq 0 ]; then
@@ -41,12 +53,14 @@ json.dump(db, open(sys.argv[2], "w"), indent=1)
 PY
 
 cache=${TALVEN_TIDY_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/talven-sound/tidy}
+baseline=.ci/tidy-baseline
 todo=()
 keys=()
-if [ "$cache" = off ]; then
+file_keys=()
+if [ "$cache" = off ] && [ -z "$record" ]; then
     todo=("${files[@]}")
 else
-    mkdir -p "$cache"
+    [ "$cache" = off ] || mkdir -p "$cache"
     # What every file's result shares: the tool, the checks and how they are run.
     common=$({ clang-tidy --version; cat .clang-tidy .ci/tidy_jobs.py; } | sha256sum | cut -c1-64)
     mapfile -t file_keys < <(python3 - "$tidy_db/compile_commands.json" "$PWD" "$common" "${files[@]}" <<'PY'
@@ -86,8 +100,14 @@ for f in files:
     print(digest.hexdigest())
 PY
 )
+    declare -A recorded=()
+    if [ -f "$baseline" ] && [ "$cache" != off ]; then
+        while read -r key; do
+            recorded[$key]=1
+        done <"$baseline"
+    fi
     for i in "${!files[@]}"; do
-        if [ ! -e "$cache/${file_keys[$i]}" ]; then
+        if [ "$cache" = off ] || { [ ! -e "$cache/${file_keys[$i]}" ] && [ -z "${recorded[${file_keys[$i]}]:-}" ]; }; then
             todo+=("${files[$i]}")
             keys+=("${file_keys[$i]}")
         fi
@@ -99,8 +119,14 @@ if [ ${#todo[@]} -gt 0 ]; then
         echo "tidy: findings above (full output in $build_dir/tidy.log)" >&2
         exit 1
     }
-    for key in "${keys[@]}"; do
-        : >"$cache/$key"
-    done
+    if [ "$cache" != off ]; then
+        for key in "${keys[@]}"; do
+            : >"$cache/$key"
+        done
+    fi
 fi
 echo "tidy: no findings in ${#files[@]} files (${#todo[@]} checked now, the others unchanged since a clean check)"
+if [ -n "$record" ]; then
+    printf '%s\n' "${file_keys[@]}" | sort -u >"$baseline"
+    echo "tidy: $baseline holds the keys of the ${#files[@]} files, all clean"
+fi
