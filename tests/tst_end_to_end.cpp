@@ -7,6 +7,7 @@
 #include "main_window/zrn_sound_encode_decode.h"
 #include "test_main.h"
 #include "test_sound.h"
+#include "wav_file.h"
 #include "window_fixture.h"
 
 #include <QApplication>
@@ -40,16 +41,7 @@ std::vector<short> tone(int frames = kFrames)
 
 bool writeWav(const QString &path, const std::vector<short> &samples)
 {
-    SF_INFO info{};
-    info.samplerate = kRate;
-    info.channels = kChannels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE *file = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!file)
-        return false;
-    const sf_count_t written = sf_writef_short(file, samples.data(), sf_count_t(samples.size() / kChannels));
-    sf_close(file);
-    return written == sf_count_t(samples.size() / kChannels);
+    return wav_file::write(path, kChannels, kRate, samples);
 }
 
 std::vector<short> readWav(const QString &path, SF_INFO *info)

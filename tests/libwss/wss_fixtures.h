@@ -6,6 +6,7 @@
 
 #include "build_path.h"
 #include "test_sound.h"
+#include "wav_file.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -33,16 +34,7 @@ struct WssFile
 
 inline bool writeWav(const QString &path, int channels, int rate, const std::vector<std::int16_t> &pcm)
 {
-    SF_INFO info{};
-    info.samplerate = rate;
-    info.channels = channels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE *f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
-    if (!f)
-        return false;
-    const sf_count_t frames = sf_count_t(pcm.size()) / channels;
-    const bool ok = sf_writef_short(f, pcm.data(), frames) == frames;
-    return sf_close(f) == 0 && ok;
+    return wav_file::write(path, channels, rate, pcm);
 }
 
 // The 16-bit samples of a WAV file, interleaved (empty when it cannot be read).

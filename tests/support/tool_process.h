@@ -6,6 +6,7 @@
 
 #include "build_path.h"
 #include "test_sound.h"
+#include "wav_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -121,11 +122,7 @@ inline QByteArray readFile(const QString &path)
 inline bool writeWav(const QString &path, int channels, int rate, int seconds)
 {
     const std::vector<double> second = test_sound::makeSound("low sine", channels, rate, std::size_t(rate));
-    SF_INFO info{};
-    info.samplerate = rate;
-    info.channels = channels;
-    info.format = SF_FORMAT_WAV | SF_FORMAT_PCM_16;
-    SNDFILE *f = sf_open(QFile::encodeName(path).constData(), SFM_WRITE, &info);
+    SNDFILE *f = wav_file::create(path, channels, rate);
     if (!f)
         return false;
     bool ok = true;
