@@ -3,7 +3,7 @@
 # files need a check is decided here; .ci/tidy_jobs.py runs clang-tidy on them.
 #   .ci/tidy.sh [FILE...]    default: every tracked .cpp file but the fuzz targets
 #   .ci/tidy.sh --record     the same over every file, then writes the keys of all of them, clean,
-#                            to .ci/tidy-baseline (to commit)
+#                            to .ci/tidy-baseline (to commit; add new files to git first)
 # Needs a configured and built folder (for compile_commands.json and the moc output the tests
 # include); BUILD_DIR, default build/dev (the dev preset, which ./dev.sh test builds first; it
 # builds the benchmarks too, so bench/ is checked as well).
