@@ -9,6 +9,7 @@
 #include "main_window/output_folder_choice.h"
 #include "main_window/zrn_sound_encode_decode.h"
 #include "platform/settings_store.h"
+#include "private_bus.h"
 #include "test_main.h"
 #include "test_sound.h"
 #include "window_fixture.h"
@@ -102,28 +103,16 @@ private slots:
         // The real tools, found on the PATH as an installed copy would find them in its folder.
         qputenv("PATH", QFile::encodeName(buildPath(TOOLS_FOLDER)) + ':' + qgetenv("PATH"));
         // A session bus of its own, which no other program uses, for the file manager.
-        m_busConfig.setFileTemplate(QDir::tempPath() + QStringLiteral("/talven-bus-XXXXXX.conf"));
-        QVERIFY(m_busConfig.open());
-        m_busConfig.write("<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
-                          "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                          "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
-        m_busConfig.close();
-        m_bus.start(QStringLiteral("dbus-daemon"),
-            {QStringLiteral("--config-file=") + m_busConfig.fileName(), QStringLiteral("--print-address"),
-                QStringLiteral("--nofork")});
-        QVERIFY2(m_bus.waitForStarted() && m_bus.waitForReadyRead(), "dbus-daemon is needed (Debian: dbus-daemon)");
-        qputenv("DBUS_SESSION_BUS_ADDRESS", m_bus.readLine().trimmed());
+        const QString address = m_bus.start();
+        QVERIFY2(!address.isEmpty(), "dbus-daemon is needed (Debian: dbus-daemon)");
+        qputenv("DBUS_SESSION_BUS_ADDRESS", address.toUtf8());
         QDBusConnection bus = QDBusConnection::sessionBus();
         QVERIFY2(bus.isConnected(), qPrintable(bus.lastError().message()));
         QVERIFY(bus.registerObject(
             QStringLiteral("/org/freedesktop/FileManager1"), &m_fileManager, QDBusConnection::ExportAllSlots));
         QVERIFY(bus.registerService(QStringLiteral("org.freedesktop.FileManager1")));
     }
-    void cleanupTestCase()
-    {
-        m_bus.terminate();
-        m_bus.waitForFinished();
-    }
+    void cleanupTestCase() { m_bus.stop(); }
     void init() { openWindow(); }
     void cleanup()
     {
@@ -290,8 +279,7 @@ private slots:
 
 private:
     const QByteArray m_asanOptions = qgetenv("ASAN_OPTIONS");
-    QTemporaryFile m_busConfig;
-    QProcess m_bus;
+    PrivateSessionBus m_bus;
     RecordingFileManager m_fileManager;
 
     QComboBox *outputFolderBox() const { return m_window->findChild<QComboBox *>("cboOutputFolder"); }

@@ -5,6 +5,7 @@
 #include "gui_helpers.h"
 #include "main_window/status_line.h"
 #include "main_window/zrn_sound_encode_decode.h"
+#include "private_bus.h"
 #include "test_main.h"
 #include "window_fixture.h"
 
@@ -130,18 +131,9 @@ private slots:
     void initTestCase()
     {
         // A session bus of our own, which no other program uses and which starts no service.
-        m_busConfig.setFileTemplate(QDir::tempPath() + QStringLiteral("/talven-bus-XXXXXX.conf"));
-        QVERIFY(m_busConfig.open());
-        m_busConfig.write("<busconfig><type>session</type><listen>unix:tmpdir=/tmp</listen><auth>EXTERNAL</auth>"
-                          "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-                          "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n");
-        m_busConfig.close();
-        m_bus.start(QStringLiteral("dbus-daemon"),
-            {QStringLiteral("--config-file=") + m_busConfig.fileName(), QStringLiteral("--print-address"),
-                QStringLiteral("--nofork")});
-        if (!m_bus.waitForStarted() || !m_bus.waitForReadyRead())
+        m_busAddress = m_privateBus.start();
+        if (m_busAddress.isEmpty())
             QSKIP("dbus-daemon is needed for a private session bus (Debian: dbus-daemon)");
-        m_busAddress = QString::fromUtf8(m_bus.readLine().trimmed());
         qputenv("DBUS_SESSION_BUS_ADDRESS", m_busAddress.toUtf8());
         QGuiApplication::setDesktopFileName(QStringLiteral("example.test.talven_sound"));
         QVERIFY2(QDBusConnection::sessionBus().isConnected(),
@@ -153,8 +145,7 @@ private slots:
     void cleanupTestCase()
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
-        m_bus.terminate();
-        m_bus.waitForFinished();
+        m_privateBus.stop();
     }
 
     void init()
@@ -463,8 +454,7 @@ private:
     QString m_busAddress;
     QStringList m_announced;
     QTemporaryDir m_sounds;
-    QTemporaryFile m_busConfig;
-    QProcess m_bus;
+    PrivateSessionBus m_privateBus;
     QStringList m_openedFolders;
     QTemporaryDir m_commands;
 };

@@ -11,6 +11,7 @@
 #include "block_layout.h"
 #include "ima_lanes.h"
 #include "little_endian.h"
+#include "tests/support/encode_all.h"
 #include "tests/support/wss_block_coder.h"
 #include "wss_header.h"
 #include "wss_stream.h"
@@ -23,23 +24,6 @@
 #include <vector>
 
 namespace {
-
-std::vector<std::uint8_t> encode(
-    const std::vector<std::int16_t> &pcm, unsigned channels, std::uint16_t blockFrames, wss::CodecOptions options)
-{
-    std::vector<std::uint8_t> out;
-    std::size_t at = 0;
-    wss::encodeStream(
-        channels, blockFrames, pcm.size() / channels,
-        [&](std::vector<std::int16_t> &buf, std::size_t frames) {
-            const std::size_t n = std::min(frames * channels, pcm.size() - at);
-            std::copy_n(pcm.begin() + std::ptrdiff_t(at), n, buf.begin());
-            at += n;
-            return n / channels;
-        },
-        [&](const std::uint8_t *p, std::size_t n) { out.insert(out.end(), p, p + n); }, options);
-    return out;
-}
 
 // The decoded sound's squared error; aborts where a block does not decode or frame 0 is not exact.
 double decodedNoise(const wss::Header &h, const std::vector<std::uint8_t> &coded, const std::vector<std::int16_t> &pcm)
@@ -90,14 +74,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     for (std::size_t i = 0; i < pcm.size(); ++i)
         pcm[i] = std::int16_t(wss::get16(data + 4 + 2 * i));
 
-    const auto coded = encode(pcm, h.channels, h.blockFrames, options);
+    const auto coded = wss::encodeAll(pcm, h.channels, h.blockFrames, options);
     if (coded.size() != *wss::fileSize(h) - wss::kHeaderSize)
         std::abort();
-    if (coded != encode(pcm, h.channels, h.blockFrames, {wss::Kernel::Plain, 0}))
+    if (coded != wss::encodeAll(pcm, h.channels, h.blockFrames, {wss::Kernel::Plain, 0}))
         std::abort();
     wss::CodecOptions greedy = options;
     greedy.search = wss::Search::Greedy;
-    if (decodedNoise(h, coded, pcm) > decodedNoise(h, encode(pcm, h.channels, h.blockFrames, greedy), pcm))
+    if (decodedNoise(h, coded, pcm) > decodedNoise(h, wss::encodeAll(pcm, h.channels, h.blockFrames, greedy), pcm))
         std::abort();
     return 0;
 }
