@@ -1,7 +1,13 @@
 // The yardstick for the program's start-up (bench/startup.sh): a bare Qt window with the same six
 // controls in the same grid, and nothing else: no translations, icon, settings or status line.
+// With --as-today it also shows what the window shows at its first start since it has an output
+// folder row: that row (a label and a list) and the home folder in both fields.
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
 #include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QWidget>
@@ -19,6 +25,18 @@ int main(int argc, char *argv[])
     grid->addWidget(new QPushButton(QStringLiteral("Select W&AV"), &window), 1, 1);
     grid->addWidget(new QPushButton(QStringLiteral("&Encode"), &window), 1, 2);
     grid->setColumnStretch(0, 1);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--as-today"))) {
+        for (auto *field : window.findChildren<QLineEdit *>())
+            field->setText(QDir::homePath() + u'/');
+        auto *row = new QHBoxLayout;
+        auto *list = new QComboBox(&window);
+        list->addItems({QStringLiteral("Beside each file"), QStringLiteral("Choose a folder\u2026")});
+        auto *label = new QLabel(QStringLiteral("Ou&tput folder:"), &window);
+        label->setBuddy(list);
+        row->addWidget(label);
+        row->addWidget(list, 1);
+        grid->addLayout(row, 2, 0, 1, 3);
+    }
     window.show();
     return QApplication::exec();
 }

@@ -12,7 +12,9 @@
 # the release preset (optimised and hardened, without sanitizers, as the package ships it). PROGRAM
 # (default BUILD_DIR/bin/talven-sound) is the program timed: another build's, say an earlier
 # commit's, to compare the two against the same bare window. Settings and caches go to a temporary
-# HOME; the locale is C.UTF-8 unless LANGUAGE or LC_ALL say otherwise.
+# HOME; the locale is C.UTF-8 unless LANGUAGE or LC_ALL say otherwise. YARDSTICK=today gives the
+# bare window the output folder row and the paths the window shows at its first start
+# (bare_window --as-today).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -47,13 +49,16 @@ if [ -z "$display" ]; then
 fi
 mkdir -p "$work/home/.config" "$work/home/.cache"
 
-# one PROGRAM: prints "MILLISECONDS KIB CPU_MILLISECONDS" for one start of PROGRAM to its first draw.
+bare_args=()
+[ "${YARDSTICK:-}" = today ] && bare_args=(--as-today)
+
+# one PROGRAM [ARG...]: prints "MILLISECONDS KIB CPU_MILLISECONDS" for one start of PROGRAM to its first draw.
 one() {
     local start end line
     start=$EPOCHREALTIME
     line=$(env -i PATH="$PATH" DISPLAY=":$display" HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" \
         XDG_CACHE_HOME="$work/home/.cache" LC_ALL="${LC_ALL:-C.UTF-8}" LANGUAGE="${LANGUAGE:-}" \
-        LD_PRELOAD="$shim" "$1" 2>&1 >/dev/null | grep '^first-draw' || true)
+        LD_PRELOAD="$shim" "$@" 2>&1 >/dev/null | grep '^first-draw' || true)
     end=$EPOCHREALTIME
     if [ -z "$line" ]; then
         echo "startup.sh: $1 ended without drawing" >&2
@@ -63,10 +68,10 @@ one() {
     echo "$(echo "($end - $start) * 1000" | bc -l) $kib $cpu"
 }
 
-one "$bare" >/dev/null
+one "$bare" "${bare_args[@]}" >/dev/null
 one "$program" >/dev/null
 for ((i = 0; i < pairs; i++)); do
-    echo "$(one "$program") $(one "$bare")"
+    echo "$(one "$program") $(one "$bare" "${bare_args[@]}")"
 done >"$work/pairs"
 
 python3 - "$work/pairs" "$pairs" <<'PY'
