@@ -75,10 +75,12 @@ if [ "${private_bus:-}" = yes ]; then
     dbus-update-activation-environment HOME XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_RUNTIME_DIR
 fi
 
-# Starts an X server of its own (Xvfb picks a free display number) and exports DISPLAY.
+# Starts an X server of its own (Xvfb picks a free display number) and exports DISPLAY. The server
+# is not reset when its last client leaves (-noreset): a test that closes its window and opens the
+# next must not meet a server that is starting over.
 start_xvfb() {
     need Xvfb xvfb
-    Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+    Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp -noreset 3>"$work/display" 2>"$work/xvfb.log" &
     pids+=($!)
     until_true 20 test -s "$work/display" || { cat "$work/xvfb.log"; echo "FAIL: Xvfb did not start"; exit 1; }
     DISPLAY=:$(cat "$work/display")

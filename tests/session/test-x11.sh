@@ -49,7 +49,11 @@ open_window() {
     XDG_DATA_DIRS=$1 "$program" >>"$work/program.log" 2>&1 &
     pids+=($!)
     window=$(timeout 20 xdotool search --sync --name "${2:-^TALVEN Sound Decoder / Encoder\$}" | head -1)
-    [ -n "$window" ] || { cat "$work/program.log"; echo "FAIL: the window did not open"; exit 1; }
+    [ -n "$window" ] || {
+        cat "$work/program.log" "$work/xvfb.log"
+        echo "FAIL: the window did not open"
+        exit 1
+    }
 }
 icon_size() { xprop -id "$window" -notype _NET_WM_ICON | sed -n 's/.*Icon (\([0-9]*\) x \([0-9]*\)).*/\1x\2/p' | head -1; }
 # The window opens with the program's own icon and reads the theme once it has drawn: waits up to
