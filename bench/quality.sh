@@ -9,7 +9,7 @@
 # Then the median of each per category, and ours minus the best of ffmpeg -trellis 8 and the
 # look-ahead on the worst file.
 #
-#   bench/quality.sh [BUILD_DIR]
+#   bench/quality.sh [BUILD_DIR]          (WIDE=1 bench/quality.sh: 66 more files, below)
 #
 # BUILD_DIR (default: build) must hold the tools and bench/wss_quality (-DTALVEN_BENCHMARKS=ON).
 # Needs ffmpeg (installed with apt-get if missing, as root or with sudo). The corpus is fetched with
@@ -66,6 +66,77 @@ files=(
     "effects|deepin-login|usr/share/sounds/deepin/stereo/desktop-login.wav|"
     "effects|deepin-volume|usr/share/sounds/deepin/stereo/audio-volume-change.wav|"
 )
+# WIDE=1 adds 66 more files of the same packages: every other freedesktop and deepin sound, 12
+# telephone prompts and 6 s of 6 more music tracks.
+wide_files=(
+    "effects|fd-audio-channel-front-center|usr/share/sounds/freedesktop/stereo/audio-channel-front-center.oga|"
+    "effects|fd-audio-channel-front-left|usr/share/sounds/freedesktop/stereo/audio-channel-front-left.oga|"
+    "effects|fd-audio-channel-front-right|usr/share/sounds/freedesktop/stereo/audio-channel-front-right.oga|"
+    "effects|fd-audio-channel-rear-center|usr/share/sounds/freedesktop/stereo/audio-channel-rear-center.oga|"
+    "effects|fd-audio-channel-rear-left|usr/share/sounds/freedesktop/stereo/audio-channel-rear-left.oga|"
+    "effects|fd-audio-channel-rear-right|usr/share/sounds/freedesktop/stereo/audio-channel-rear-right.oga|"
+    "effects|fd-audio-channel-side-left|usr/share/sounds/freedesktop/stereo/audio-channel-side-left.oga|"
+    "effects|fd-audio-channel-side-right|usr/share/sounds/freedesktop/stereo/audio-channel-side-right.oga|"
+    "effects|fd-audio-test-signal|usr/share/sounds/freedesktop/stereo/audio-test-signal.oga|"
+    "effects|fd-audio-volume-change|usr/share/sounds/freedesktop/stereo/audio-volume-change.oga|"
+    "effects|fd-device-added|usr/share/sounds/freedesktop/stereo/device-added.oga|"
+    "effects|fd-device-removed|usr/share/sounds/freedesktop/stereo/device-removed.oga|"
+    "effects|fd-dialog-error|usr/share/sounds/freedesktop/stereo/dialog-error.oga|"
+    "effects|fd-dialog-information|usr/share/sounds/freedesktop/stereo/dialog-information.oga|"
+    "effects|fd-message-new-instant|usr/share/sounds/freedesktop/stereo/message-new-instant.oga|"
+    "effects|fd-message|usr/share/sounds/freedesktop/stereo/message.oga|"
+    "effects|fd-network-connectivity-established|usr/share/sounds/freedesktop/stereo/network-connectivity-established.oga|"
+    "effects|fd-network-connectivity-lost|usr/share/sounds/freedesktop/stereo/network-connectivity-lost.oga|"
+    "effects|fd-phone-outgoing-busy|usr/share/sounds/freedesktop/stereo/phone-outgoing-busy.oga|"
+    "effects|fd-phone-outgoing-calling|usr/share/sounds/freedesktop/stereo/phone-outgoing-calling.oga|"
+    "effects|fd-power-plug|usr/share/sounds/freedesktop/stereo/power-plug.oga|"
+    "effects|fd-power-unplug|usr/share/sounds/freedesktop/stereo/power-unplug.oga|"
+    "effects|fd-screen-capture|usr/share/sounds/freedesktop/stereo/screen-capture.oga|"
+    "effects|fd-service-login|usr/share/sounds/freedesktop/stereo/service-login.oga|"
+    "effects|fd-service-logout|usr/share/sounds/freedesktop/stereo/service-logout.oga|"
+    "effects|fd-suspend-error|usr/share/sounds/freedesktop/stereo/suspend-error.oga|"
+    "effects|fd-trash-empty|usr/share/sounds/freedesktop/stereo/trash-empty.oga|"
+    "effects|fd-window-attention|usr/share/sounds/freedesktop/stereo/window-attention.oga|"
+    "effects|fd-window-question|usr/share/sounds/freedesktop/stereo/window-question.oga|"
+    "effects|dp-camera-shutter|usr/share/sounds/deepin/stereo/camera-shutter.wav|"
+    "effects|dp-complete-copy|usr/share/sounds/deepin/stereo/complete-copy.wav|"
+    "effects|dp-complete-print|usr/share/sounds/deepin/stereo/complete-print.wav|"
+    "effects|dp-desktop-logout|usr/share/sounds/deepin/stereo/desktop-logout.wav|"
+    "effects|dp-device-added|usr/share/sounds/deepin/stereo/device-added.wav|"
+    "effects|dp-device-removed|usr/share/sounds/deepin/stereo/device-removed.wav|"
+    "effects|dp-dialog-error-critical|usr/share/sounds/deepin/stereo/dialog-error-critical.wav|"
+    "effects|dp-dialog-error-serious|usr/share/sounds/deepin/stereo/dialog-error-serious.wav|"
+    "effects|dp-dialog-error|usr/share/sounds/deepin/stereo/dialog-error.wav|"
+    "effects|dp-message|usr/share/sounds/deepin/stereo/message.wav|"
+    "effects|dp-power-plug|usr/share/sounds/deepin/stereo/power-plug.wav|"
+    "effects|dp-power-unplug-battery-low|usr/share/sounds/deepin/stereo/power-unplug-battery-low.wav|"
+    "effects|dp-power-unplug|usr/share/sounds/deepin/stereo/power-unplug.wav|"
+    "effects|dp-screen-capture-complete|usr/share/sounds/deepin/stereo/screen-capture-complete.wav|"
+    "effects|dp-screen-capture|usr/share/sounds/deepin/stereo/screen-capture.wav|"
+    "effects|dp-suspend-resume|usr/share/sounds/deepin/stereo/suspend-resume.wav|"
+    "effects|dp-system-shutdown|usr/share/sounds/deepin/stereo/system-shutdown.wav|"
+    "effects|dp-trash-empty|usr/share/sounds/deepin/stereo/trash-empty.wav|"
+    "effects|dp-x-deepin-app-sent-to-desktop|usr/share/sounds/deepin/stereo/x-deepin-app-sent-to-desktop.wav|"
+    "speech 8k|as-num-was-successfully|usr/share/asterisk/sounds/en_US_f_Allison/num-was-successfully.wav|"
+    "speech 8k|as-confbridge-has-joined|usr/share/asterisk/sounds/en_US_f_Allison/confbridge-has-joined.wav|"
+    "speech 8k|as-seconds|usr/share/asterisk/sounds/en_US_f_Allison/seconds.wav|"
+    "speech 8k|as-vm-then-pound|usr/share/asterisk/sounds/en_US_f_Allison/vm-then-pound.wav|"
+    "speech 8k|as-cancelled|usr/share/asterisk/sounds/en_US_f_Allison/cancelled.wav|"
+    "speech 8k|as-conf-getpin|usr/share/asterisk/sounds/en_US_f_Allison/conf-getpin.wav|"
+    "speech 8k|as-vm-invalid-password|usr/share/asterisk/sounds/en_US_f_Allison/vm-invalid-password.wav|"
+    "speech 8k|as-conf-nonextended|usr/share/asterisk/sounds/en_US_f_Allison/conf-nonextended.wav|"
+    "speech 8k|as-queue-holdtime|usr/share/asterisk/sounds/en_US_f_Allison/queue-holdtime.wav|"
+    "speech 8k|as-vm-nonumber|usr/share/asterisk/sounds/en_US_f_Allison/vm-nonumber.wav|"
+    "speech 8k|as-conf-adminmenu-menu8|usr/share/asterisk/sounds/en_US_f_Allison/conf-adminmenu-menu8.wav|"
+    "speech 8k|as-vm-enter-num-to-call|usr/share/asterisk/sounds/en_US_f_Allison/vm-enter-num-to-call.wav|"
+    "music 44.1k|track16|usr/share/scummvm/drascula/audio/track16.ogg|-ss 20 -t 6"
+    "music 44.1k|track11|usr/share/scummvm/drascula/audio/track11.ogg|-ss 20 -t 6"
+    "music 44.1k|track12|usr/share/scummvm/drascula/audio/track12.ogg|-ss 20 -t 6"
+    "music 44.1k|track23|usr/share/scummvm/drascula/audio/track23.ogg|-ss 20 -t 6"
+    "music 44.1k|track6|usr/share/scummvm/drascula/audio/track6.ogg|-ss 20 -t 6"
+    "music 44.1k|track7|usr/share/scummvm/drascula/audio/track7.ogg|-ss 20 -t 6"
+)
+[ "${WIDE:-}" = 1 ] && files+=("${wide_files[@]}")
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -94,7 +165,7 @@ function median(a, n,    i, j, t) {
     split($3, v, "\t")   # frames channels rate greedy trellis look-ahead trellis-ns greedy-ns ours ffg fft
     c = $1; n[c]++; cats[c] = 1
     best = v[11] > v[6] ? v[11] : v[6]
-    rows[++rowCount] = sprintf("| %-11s | %-14s | %6.1f | %2d | %6.2f | %6.2f | %6.2f | %6.2f | %6.2f | %+6.2f |", c, $2, v[1] / v[3], v[2], v[9], v[4], v[10], v[11], v[6], v[9] - best)
+    rows[++rowCount] = sprintf("| %-11s | %-28s | %6.1f | %2d | %6.2f | %6.2f | %6.2f | %6.2f | %6.2f | %+6.2f |", c, $2, v[1] / v[3], v[2], v[9], v[4], v[10], v[11], v[6], v[9] - best)
     ours[c, n[c]] = v[9]; greedy[c, n[c]] = v[4]; ffg[c, n[c]] = v[10]; fft[c, n[c]] = v[11]; la[c, n[c]] = v[6]; gap[c, n[c]] = v[9] - best
     if (!(c in worst) || v[9] - best < worst[c]) worst[c] = v[9] - best
     if (rowCount == 1 || v[9] - best < worstAll) { worstAll = v[9] - best; worstName = $2 }
