@@ -5,7 +5,7 @@
 #   - WSSCod.exe as the program runs it (no option), decoded by WSSdec.exe;
 #   - the greedy coder (WSS_SEARCH=greedy), the tools' coding before the trellis;
 #   - ffmpeg's IMA ADPCM (adpcm_ima_wav), plain and with -trellis 8;
-#   - a depth-5 look-ahead search in WSS blocks (bench/look_ahead.h).
+#   - a depth-5 look-ahead search in WSS blocks (tools/codec/look_ahead.h, alone).
 # Then the median of each per category, and ours minus the best of ffmpeg -trellis 8 and the
 # look-ahead on the worst file.
 #

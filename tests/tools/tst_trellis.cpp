@@ -5,6 +5,7 @@
 #include "block_layout.h"
 #include "encode_all.h"
 #include "ima_adpcm.h"
+#include "look_ahead.h"
 #include "plain_coder.h"
 #include "test_sound.h"
 #include "trellis_coder.h"
@@ -51,6 +52,18 @@ double noiseEnergy(const std::vector<std::int16_t> &ref, const std::vector<std::
 // The search as docs/wss-format.md describes it, written plainly: every child made and sorted, the
 // cheapest of each step index, then the cheapest new states in order. Returns the step index the
 // codes start from.
+// The squared error of one stream's codes, decoded from its first frame and `index`.
+std::uint64_t streamError(const std::int16_t *s, std::size_t n, int index, const std::vector<std::uint8_t> &codes)
+{
+    ImaState st{s[0], index};
+    std::uint64_t sum = 0;
+    for (std::size_t k = 1; k < n; ++k) {
+        const std::int64_t e = s[k] - imaDecode(st, (codes[(k - 1) / 2] >> ((k - 1) % 2 ? 4 : 0)) & 15);
+        sum += std::uint64_t(e * e);
+    }
+    return sum;
+}
+
 int plainSearch(const std::vector<std::int16_t> &s, const TrellisSettings &set, std::vector<std::uint8_t> &codes)
 {
     struct Path
@@ -221,7 +234,10 @@ private slots:
             }
             return test_sound::worstChannelSnr(pcm, out, 1);
         };
-        const double full = roundTrip({}), narrower = roundTrip({paths, extra, TrellisSettings{}.spread});
+        // The search alone: the look-ahead coder it falls back on would hide what pruning loses.
+        TrellisSettings search;
+        search.lookAhead = 0;
+        const double full = roundTrip(search), narrower = roundTrip({paths, extra, search.spread, 0});
         qInfo("default %.2f dB, narrower %.2f dB", full, narrower);
         QVERIFY2(full >= narrower + margin, qPrintable(QString("%1 dB, narrower %2 dB").arg(full).arg(narrower)));
     }
@@ -250,7 +266,7 @@ private slots:
         QFETCH(int, paths);
         QFETCH(int, extra);
         QFETCH(int, spread);
-        const TrellisSettings set{paths, extra, spread};
+        const TrellisSettings set{paths, extra, spread, 0};
         const auto pcm = test_sound::makePcm16(kind.toStdString(), 1, rate, 600);
         std::vector<std::uint8_t> expected, codes(codeBytes(pcm.size()));
         const int expectedIndex = plainSearch(pcm, set, expected);
@@ -288,8 +304,52 @@ private slots:
             s[k] = std::int16_t(k % 2 ? 12000 : -12000);
         std::vector<std::uint8_t> codes(codeBytes(s.size()));
         TrellisScratch scratch;
-        const int index = encodeStreamTrellis(s.data(), 1, s.size(), codes.data(), scratch);
+        TrellisSettings search;
+        search.lookAhead = 0;
+        const int index = encodeStreamTrellis(s.data(), 1, s.size(), codes.data(), scratch, search);
         QVERIFY2(index > 0, qPrintable(QString::number(index)));
+    }
+
+    // Where the look-ahead coder codes a stream with less error than the search, its codes are
+    // kept: never noisier than either, and on speech and music cleaner than the search alone, as a
+    // look at the next samples finds what the paths kept by their cost so far can drop.
+    void keepsTheLookAheadWhereCheaper_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<bool>("lookAheadWins"); // in some block
+        QTest::newRow("speech, 8 kHz") << "speech" << 8000 << true;
+        QTest::newRow("music, 44.1 kHz") << "music" << 44100 << true;
+        QTest::newRow("pink noise, 44.1 kHz") << "pink" << 44100 << false;
+    }
+
+    void keepsTheLookAheadWhereCheaper()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, rate);
+        QFETCH(bool, lookAheadWins);
+        const auto pcm = test_sound::makePcm16(kind.toStdString(), 1, rate, std::size_t(rate) / 2);
+        TrellisScratch scratch;
+        TrellisSettings search;
+        search.lookAhead = 0;
+        std::uint64_t byDefault = 0, searchAlone = 0, lookAhead = 0;
+        std::vector<std::uint8_t> codes(codeBytes(kDefaultBlockFrames));
+        for (std::size_t f = 0; f < pcm.size(); f += kDefaultBlockFrames) {
+            const std::size_t n = std::min<std::size_t>(kDefaultBlockFrames, pcm.size() - f);
+            const std::int16_t *s = pcm.data() + f;
+            int index = encodeStreamTrellis(s, 1, n, codes.data(), scratch);
+            byDefault += streamError(s, n, index, codes);
+            index = encodeStreamTrellis(s, 1, n, codes.data(), scratch, search);
+            searchAlone += streamError(s, n, index, codes);
+            index = startIndex(s, 1, n);
+            look_ahead::encodeStream(s, 1, n, index, codes.data(), TrellisSettings{}.lookAhead);
+            lookAhead += streamError(s, n, index, codes);
+        }
+        qInfo("squared error: default %llu, search alone %llu, look-ahead %llu", qulonglong(byDefault),
+            qulonglong(searchAlone), qulonglong(lookAhead));
+        QVERIFY(byDefault <= searchAlone && byDefault <= lookAhead);
+        if (lookAheadWins)
+            QVERIFY(byDefault < searchAlone);
     }
 
     // The same input gives the same bytes, whatever the kernel and the number of threads (each run

@@ -22,6 +22,7 @@
 
 #include "block_layout.h"
 #include "ima_adpcm.h"
+#include "look_ahead.h"
 #include "plain_coder.h"
 #include "trellis_expand.h"
 
@@ -230,9 +231,19 @@ int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t f
         std::swap(beam, next);
     }
 
-    // The greedy codes, if the search found nothing better (the paths need not hold the greedy one).
+    // The greedy codes, or the look-ahead coder's, if the search found nothing better (the paths
+    // need not hold either).
     encodeStreamPlain(s, stride, frames, guess, codes);
-    if (greedyCost(s, stride, frames, guess, codes) <= beam->cost[0])
+    std::uint64_t other = greedyCost(s, stride, frames, guess, codes);
+    if (settings.lookAhead > 0) {
+        std::uint8_t *ahead = scratch.aheadCodes(codeBytes(frames));
+        look_ahead::encodeStream(s, stride, frames, guess, ahead, std::min(settings.lookAhead, 8));
+        if (const std::uint64_t cost = greedyCost(s, stride, frames, guess, ahead); cost < other) {
+            std::memcpy(codes, ahead, codeBytes(frames));
+            other = cost;
+        }
+    }
+    if (other <= beam->cost[0])
         return guess;
     // Back from the cheapest path to the start, code by code.
     std::memset(codes, 0, codeBytes(frames));

@@ -21,6 +21,7 @@ struct TrellisSettings
     int paths = 24; // paths kept at distinct step indexes after each code, 1..32; also the start indexes
     int extra = 40; // further paths kept, the cheapest distinct states left; paths + extra at most 64
     int spread = 7; // codes tried from each path: the greedy code's magnitude ± spread (same sign)
+    int lookAhead = 5; // depth of the look-ahead coder whose codes are kept where cheaper; 0: none
 };
 
 // A tree of minima over N leaves (a winner tree): the least leaf, kept up to date in log2(N)
@@ -80,6 +81,12 @@ public:
             back_.resize(n);
         return back_.data();
     }
+    std::uint8_t *aheadCodes(std::size_t n)
+    {
+        if (ahead_.size() < n)
+            ahead_.resize(n);
+        return ahead_.data();
+    }
     TrellisChildren &children()
     {
         if (!children_) {
@@ -93,6 +100,7 @@ public:
 
 private:
     std::vector<std::uint16_t> back_;
+    std::vector<std::uint8_t> ahead_;
     std::unique_ptr<TrellisChildren> children_;
 };
 

@@ -1,13 +1,11 @@
 #pragma once
-
-// The depth-N look-ahead coder, a yardstick for the trellis (the published technique of choosing
-// each code by the least squared error over the next N samples, as adpcm-xq's look-ahead does;
-// written here for the benchmark, not taken from it). Per sample it searches every sequence of N
-// codes, each of the sign of the difference it codes and any magnitude, from the best-looking
-// first (the greedy code), cutting off any sequence already dearer than the best found, and keeps
-// the first code of the best. Same blocks as the tools: frame 0 whole, the step index startIndex()
-// picks.
-
+// The depth-N look-ahead coder (the published technique of choosing each code by the least squared
+// error over the next N samples, as adpcm-xq's look-ahead does; written here, not taken from it).
+// Per sample it searches every sequence of N codes, each of the sign of the difference it codes and
+// any magnitude, from the best-looking first (the greedy code), cutting off any sequence already
+// dearer than the best found, and keeps the first code of the best. The trellis search keeps its
+// result where it beats the search's own (a look at what comes next finds what the paths kept by
+// their cost so far can drop); the quality benchmark also measures it alone, as a yardstick.
 #include "ima_adpcm.h"
 #include "plain_coder.h"
 
