@@ -342,7 +342,8 @@ private slots:
             index = encodeStreamTrellis(s, 1, n, codes.data(), scratch, search);
             searchAlone += streamError(s, n, index, codes);
             index = startIndex(s, 1, n);
-            look_ahead::encodeStream(s, 1, n, index, codes.data(), TrellisSettings{}.lookAhead);
+            look_ahead::encodeStream(
+                s, 1, n, index, codes.data(), TrellisSettings{}.lookAhead, look_ahead::kEncoderNodesPerFrame);
             lookAhead += streamError(s, n, index, codes);
         }
         qInfo("squared error: default %llu, search alone %llu, look-ahead %llu", qulonglong(byDefault),

@@ -20,6 +20,7 @@ struct Search
     const std::int16_t *s; // the stream's frames, `stride` apart
     std::size_t stride, frames;
     int depth;
+    mutable long budget = 0; // codes still to try for the stream; then only the greedy one a frame
 
     static int greedyMagnitude(int m, int step)
     {
@@ -43,13 +44,24 @@ struct Search
         const unsigned sign = d < 0 ? 8 : 0;
         const int g = greedyMagnitude(d < 0 ? -d : d, wss::kImaSteps[std::size_t(state.index)]);
         std::int64_t least = bound;
+        wss::ImaState triedState[8];
+        int tried = 0;
         // The greedy magnitude first, then outwards from it.
-        for (int j = 0; j < 15; ++j) {
+        for (int j = 0; j < 15 && (j == 0 || budget > 0); ++j) {
             const int m = g + (j % 2 ? -(j + 1) / 2 : j / 2);
             if (m < 0 || m > 7)
                 continue;
+            --budget;
             wss::ImaState next = state;
             const int decoded = wss::imaDecode(next, sign | unsigned(m));
+            // A state reached already (the predictor clipped, the index at an end) has the same
+            // sequences ahead of it, none dearer nor cheaper: the first one tried stands for both.
+            bool seen = false;
+            for (int t = 0; t < tried; ++t)
+                seen = seen || (triedState[t].predictor == next.predictor && triedState[t].index == next.index);
+            if (seen)
+                continue;
+            triedState[tried++] = next;
             const std::int64_t e = x - decoded;
             const std::int64_t here = e * e;
             if (here >= least)
@@ -65,12 +77,19 @@ struct Search
     }
 };
 
-// Codes one stream as encodeStreamPlain() does, each code chosen by the look-ahead.
-inline void encodeStream(
-    const std::int16_t *s, std::size_t stride, std::size_t frames, int index, std::uint8_t *codes, int depth)
+// The codes the encoder's look-ahead tries for a stream, on average a frame: where sequences of
+// codes come out nearly alike (long flat stretches) there are up to 37,448 a frame, and the stream
+// is then coded with the look-ahead's best guesses once these are used up.
+inline constexpr long kEncoderNodesPerFrame = 512;
+
+// Codes one stream as encodeStreamPlain() does, each code chosen by the look-ahead; trying at most
+// `nodesPerFrame` codes a frame on average over the stream (0: as many as it takes).
+inline void encodeStream(const std::int16_t *s, std::size_t stride, std::size_t frames, int index, std::uint8_t *codes,
+    int depth, long nodesPerFrame = 0)
 {
     const Search search{s, stride, frames, depth};
     wss::ImaState state{s[0], index};
+    search.budget = nodesPerFrame > 0 ? nodesPerFrame * long(frames) : std::numeric_limits<long>::max();
     for (std::size_t k = 1; k < frames; ++k) {
         unsigned code = 0;
         if (search.best(state, k, depth, std::numeric_limits<std::int64_t>::max(), &code)

@@ -237,7 +237,8 @@ int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t f
     std::uint64_t other = greedyCost(s, stride, frames, guess, codes);
     if (settings.lookAhead > 0) {
         std::uint8_t *ahead = scratch.aheadCodes(codeBytes(frames));
-        look_ahead::encodeStream(s, stride, frames, guess, ahead, std::min(settings.lookAhead, 8));
+        look_ahead::encodeStream(
+            s, stride, frames, guess, ahead, std::min(settings.lookAhead, 8), look_ahead::kEncoderNodesPerFrame);
         if (const std::uint64_t cost = greedyCost(s, stride, frames, guess, ahead); cost < other) {
             std::memcpy(codes, ahead, codeBytes(frames));
             other = cost;
