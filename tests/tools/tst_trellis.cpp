@@ -49,21 +49,22 @@ double noiseEnergy(const std::vector<std::int16_t> &ref, const std::vector<std::
     return noise;
 }
 
-// The search as docs/wss-format.md describes it, written plainly: every child made and sorted, the
-// cheapest of each step index, then the cheapest new states in order. Returns the step index the
-// codes start from.
 // The squared error of one stream's codes, decoded from its first frame and `index`.
 std::uint64_t streamError(const std::int16_t *s, std::size_t n, int index, const std::vector<std::uint8_t> &codes)
 {
-    ImaState st{s[0], index};
+    std::vector<std::int16_t> out(n);
+    decodeStreamPlain(codes.data(), n, ImaState{s[0], index}, out.data(), 1);
     std::uint64_t sum = 0;
     for (std::size_t k = 1; k < n; ++k) {
-        const std::int64_t e = s[k] - imaDecode(st, (codes[(k - 1) / 2] >> ((k - 1) % 2 ? 4 : 0)) & 15);
+        const std::int64_t e = s[k] - out[k];
         sum += std::uint64_t(e * e);
     }
     return sum;
 }
 
+// The search as docs/wss-format.md describes it, written plainly: every child made and sorted, the
+// cheapest of each step index, then the cheapest new states in order. Returns the step index the
+// codes start from.
 int plainSearch(const std::vector<std::int16_t> &s, const TrellisSettings &set, std::vector<std::uint8_t> &codes)
 {
     struct Path
@@ -227,10 +228,9 @@ private slots:
             std::vector<std::uint8_t> codes(codeBytes(kDefaultBlockFrames));
             for (std::size_t f = 0; f < pcm.size(); f += kDefaultBlockFrames) {
                 const std::size_t n = std::min<std::size_t>(kDefaultBlockFrames, pcm.size() - f);
-                ImaState st{pcm[f], encodeStreamTrellis(pcm.data() + f, 1, n, codes.data(), scratch, settings)};
+                const int index = encodeStreamTrellis(pcm.data() + f, 1, n, codes.data(), scratch, settings);
                 out[f] = pcm[f];
-                for (std::size_t k = 1; k < n; ++k)
-                    out[f + k] = imaDecode(st, (codes[(k - 1) / 2] >> ((k - 1) % 2 ? 4 : 0)) & 15);
+                decodeStreamPlain(codes.data(), n, ImaState{pcm[f], index}, out.data() + f, 1);
             }
             return test_sound::worstChannelSnr(pcm, out, 1);
         };
