@@ -80,7 +80,7 @@ struct Search
 // The codes the encoder's look-ahead tries for a stream, on average a frame: where sequences of
 // codes come out nearly alike (long flat stretches) there are up to 37,448 a frame, and the stream
 // is then coded with the look-ahead's best guesses once these are used up.
-inline constexpr long kEncoderNodesPerFrame = 512;
+inline constexpr long kEncoderNodesPerFrame = 1024;
 
 // Codes one stream as encodeStreamPlain() does, each code chosen by the look-ahead; trying at most
 // `nodesPerFrame` codes a frame on average over the stream (0: as many as it takes).
