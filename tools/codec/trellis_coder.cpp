@@ -39,7 +39,7 @@ constexpr int kMostPaths = int(TrellisChildren::kMostPaths);
 using trellis::kNumberBits;
 constexpr std::uint64_t kNumberMask = (1U << kNumberBits) - 1;
 constexpr std::uint64_t kNone = ~std::uint64_t(0);
-constexpr int kStateHashBits = 10;
+constexpr int kStateHashBits = 11;
 static_assert(std::size_t(1) << kStateHashBits == TrellisChildren::kStateHash);
 static_assert(std::size_t(1) << kNumberBits == TrellisChildren::kNumbers);
 

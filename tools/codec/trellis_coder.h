@@ -18,8 +18,8 @@ namespace wss {
 // How wide the search is; the defaults are the encoder's (tools/README.md has the measurements).
 struct TrellisSettings
 {
-    int paths = 24; // paths kept at distinct step indexes after each code, 1..32; also the start indexes
-    int extra = 40; // further paths kept, the cheapest distinct states left; paths + extra at most 64
+    int paths = 24; // paths kept at distinct step indexes after each code, 1..64; also the start indexes
+    int extra = 104; // further paths kept, the cheapest distinct states left; paths + extra at most 128
     int spread = 7; // codes tried from each path: the greedy code's magnitude ± spread (same sign)
     int lookAhead = 5; // depth of the look-ahead coder whose codes are kept where cheaper; 0: none
 };
@@ -52,12 +52,12 @@ template <std::size_t N> struct MinTree
 // The children of one code's paths, as the search orders them (trellis_coder.cpp).
 struct TrellisChildren
 {
-    static constexpr std::size_t kMostPaths = 64;
+    static constexpr std::size_t kMostPaths = 128;
     static constexpr std::size_t kRow = 10; // a path's keys: none, magnitudes 0 to 7, none
     static constexpr std::size_t kNumbers = kMostPaths * 16; // a child's number: path << 4 | code
-    static constexpr std::size_t kStateHash = 1024; // sixteen times the paths kept: few collisions
+    static constexpr std::size_t kStateHash = 2048; // sixteen times the paths kept: few collisions
 
-    std::array<std::uint64_t, kMostPaths * kRow> key; // by path: ~0, the keys (cost << 10 | number), ~0
+    std::array<std::uint64_t, kMostPaths * kRow> key; // by path: ~0, the keys (cost << 11 | number), ~0
     std::array<std::int32_t, kNumbers> predictor; // by number
     std::array<std::uint8_t, kNumbers> index; // by number
     std::array<std::uint64_t, kMostPaths> picked; // the keys kept; first the cheapest of each step index

@@ -8,7 +8,7 @@
 
 namespace wss::trellis {
 
-constexpr int kNumberBits = 10; // a child's number: its path (up to 63) << 4 | its code
+constexpr int kNumberBits = 11; // a child's number: its path (up to 127) << 4 | its code
 
 // The paths after one code, and where their children go.
 struct Expansion
