@@ -67,7 +67,7 @@ private slots:
     {
         // The real tools, found on the PATH as an installed copy would find them in its folder.
         qputenv("PATH", QFile::encodeName(buildPath(TOOLS_FOLDER)) + ':' + qgetenv("PATH"));
-        // The encoder writes greedy codes, the same format about 150 times as soon as its default
+        // The encoder writes greedy codes, the same format hundreds of times as soon as its default
         // search: these tests are about the window's runs, not the codes. The first test runs
         // the encoder as it comes.
         qputenv("WSS_SEARCH", kGreedy);

@@ -56,7 +56,7 @@ inline std::vector<std::int16_t> readWav(const QString &path, int *channels = nu
 }
 
 // How WSSCod.exe codes a fixture: with its default search, or with greedy codes only
-// (WSS_SEARCH=greedy): the same format, about 150 times as fast, for files a test only reads.
+// (WSS_SEARCH=greedy): the same format, hundreds of times as fast, for files a test only reads.
 enum class Coding { Default, Greedy };
 
 inline bool runTool(const char *tool, const QString &file, Coding coding = Coding::Default)

@@ -118,7 +118,7 @@ class TestWavInput : public QObject
 private slots:
     // The tools run in English (the tests quote their messages), and away from the real user's
     // files: HOME and the config folder are a temporary folder of this run's own. The encoder
-    // writes greedy codes (WSS_SEARCH=greedy), the same format about 150 times as soon as its
+    // writes greedy codes (WSS_SEARCH=greedy), the same format hundreds of times as soon as its
     // search: what it reads is the point here, not how it codes it.
     void initTestCase()
     {

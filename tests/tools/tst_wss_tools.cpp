@@ -265,7 +265,7 @@ private slots:
 
         // The short rows through the search, as the program runs the encoder; the sample formats
         // and channel layouts are the point of the others, which code greedily (the same format,
-        // about 150 times as fast as the search).
+        // hundreds of times as fast as the search).
         Result r = run(
             kEncoder, dir.path(), {"in.wav"}, {}, frames > 1026 ? QStringList{"WSS_SEARCH=greedy"} : QStringList{});
         QCOMPARE(r.errorLines, QStringList());
