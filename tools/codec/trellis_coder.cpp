@@ -154,6 +154,12 @@ int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t f
     const int guess = startIndex(s, stride, frames);
     if (frames < 2)
         return guess;
+    // Greedy codes that decode to the input exactly (silence, mostly) are as clean as codes get, and
+    // the end below would write them anyway: no search.
+    encodeStreamPlain(s, stride, frames, guess, codes);
+    std::uint64_t other = greedyCost(s, stride, frames, guess, codes);
+    if (other == 0)
+        return guess;
     const int most = std::clamp(settings.paths, 1, kMostPaths / 2);
     const int extra = std::clamp(settings.extra, 0, kMostPaths - most);
     const int spread = std::clamp(settings.spread, 0, 7);
@@ -233,8 +239,6 @@ int encodeStreamTrellis(const std::int16_t *s, std::size_t stride, std::size_t f
 
     // The greedy codes, or the look-ahead coder's, if the search found nothing better (the paths
     // need not hold either).
-    encodeStreamPlain(s, stride, frames, guess, codes);
-    std::uint64_t other = greedyCost(s, stride, frames, guess, codes);
     if (settings.lookAhead > 0) {
         std::uint8_t *ahead = scratch.aheadCodes(codeBytes(frames));
         look_ahead::encodeStream(
