@@ -7,7 +7,6 @@
 // result where it beats the search's own (a look at what comes next finds what the paths kept by
 // their cost so far can drop); the quality benchmark also measures it alone, as a yardstick.
 #include "ima_adpcm.h"
-#include "plain_coder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -22,17 +21,6 @@ struct Search
     int depth;
     mutable long budget = 0; // codes still to try for the stream; then only the greedy one a frame
 
-    static int greedyMagnitude(int m, int step)
-    {
-        int g = 0;
-        for (int bit = 4, part = step; bit > 0; bit >>= 1, part >>= 1)
-            if (m >= part) {
-                g |= bit;
-                m -= part;
-            }
-        return g;
-    }
-
     // The least squared error of frames k..k+left-1 from `state`, below `bound`; and the first code
     // of the best, in `first`.
     std::int64_t best(wss::ImaState state, std::size_t k, int left, std::int64_t bound, unsigned *first) const
@@ -40,9 +28,10 @@ struct Search
         if (left == 0 || k >= frames)
             return 0;
         const int x = s[k * stride];
-        const int d = x - state.predictor;
-        const unsigned sign = d < 0 ? 8 : 0;
-        const int g = greedyMagnitude(d < 0 ? -d : d, wss::kImaSteps[std::size_t(state.index)]);
+        wss::ImaState probe = state;
+        const unsigned greedy = wss::imaEncode(probe, std::int16_t(x));
+        const unsigned sign = greedy & 8;
+        const int g = int(greedy & 7);
         std::int64_t least = bound;
         wss::ImaState triedState[8];
         int tried = 0;
@@ -91,10 +80,8 @@ inline void encodeStream(const std::int16_t *s, std::size_t stride, std::size_t 
     wss::ImaState state{s[0], index};
     search.budget = nodesPerFrame > 0 ? nodesPerFrame * long(frames) : std::numeric_limits<long>::max();
     for (std::size_t k = 1; k < frames; ++k) {
-        unsigned code = 0;
-        if (search.best(state, k, depth, std::numeric_limits<std::int64_t>::max(), &code)
-            == std::numeric_limits<std::int64_t>::max())
-            code = 0; // cannot happen: some sequence is always below the bound
+        unsigned code = 0; // set by best(): the greedy code alone is below an unbounded bound
+        search.best(state, k, depth, std::numeric_limits<std::int64_t>::max(), &code);
         wss::imaDecode(state, code);
         codes[(k - 1) / 2] = std::uint8_t((k - 1) % 2 ? codes[(k - 1) / 2] | code << 4 : code);
     }
